@@ -1,0 +1,50 @@
+// Speed of the semicircle optics: one ray, a sweep of nine, a fan of 46 free rays.
+#include <benchmark/benchmark.h>
+
+#include "semicircle/raymodes.h"
+#include "semicircle/raytrace.h"
+#include "shell/mathconst.h"
+
+namespace {
+
+ExperimentState Misplaced() {
+    ExperimentState s;
+    s.indexN = 1.5;
+    s.radiusR = 100;
+    s.rayH = 1.2;
+    s.xc = 0.4;
+    s.yc = -0.6;
+    s.tilt = 3 * PI / 180;
+    return s;
+}
+
+void BM_TraceRay(benchmark::State& state) {
+    ExperimentState s = Misplaced();
+    for (auto _ : state) benchmark::DoNotOptimize(TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, 30));
+}
+BENCHMARK(BM_TraceRay);
+
+void BM_SweepOfNine(benchmark::State& state) {
+    ExperimentState s = Misplaced();
+    s.semiDirection = 2;
+    for (auto _ : state) {
+        double sum = 0;
+        for (const double angle : kSweepAngles) {
+            RayPath p = TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, angle);
+            benchmark::DoNotOptimize(SweepExit(s, p));
+            sum += s.measuredIndex;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_SweepOfNine);
+
+void BM_FanOf46(benchmark::State& state) {
+    ExperimentState s = Misplaced();
+    for (auto _ : state) benchmark::DoNotOptimize(RayFan(s, 20, 120));
+}
+BENCHMARK(BM_FanOf46)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,3 @@
+#include "alhaytham/alhazencheck.h"
+
+alhazencheck::alhazencheck(Program& p) : Form(p, "alhazencheck", QStringLiteral("CHECK AL HAYTHAM'S RULES ")) {}

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/form.h"
+
+#include <QTextEdit>
+
+// Graph window for sine against sine, with a text box for the historical notes.
+class analysis : public Form {
+    Q_OBJECT
+public:
+    explicit analysis(Program& program);
+    QTextEdit* Text1;
+    void Form_Load() override;
+    void tickmarks();
+};

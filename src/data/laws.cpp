@@ -1,0 +1,179 @@
+#include "data/laws.h"
+
+#include <cmath>
+
+#include "data/historical.h"
+#include "shell/mathconst.h"
+#include "shell/numfmt.h"
+
+namespace {
+
+DataPoints readRows(std::span<const std::string> text1, std::span<const std::string> refr,
+                    std::size_t rows) {
+    DataPoints points;
+    for (std::size_t i = 0; i < rows; ++i) {
+        points.x.push_back(Val(text1[i]));
+        points.y.push_back(Val(refr[i]));
+    }
+    return points;
+}
+
+std::size_t boxRows(std::span<const std::string> text1, std::span<const std::string> refr) {
+    std::size_t rows = text1.size() < refr.size() ? text1.size() : refr.size();
+    return rows < kTypedRows ? rows : kTypedRows;
+}
+
+bool allEqual(std::span<const double> values) {
+    for (double v : values) {
+        if (v != values.front()) return false;
+    }
+    return true;
+}
+
+double degreesToRadians(double degrees) { return degrees * PI / 180; }
+
+} // namespace
+
+DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
+                                   std::span<const std::string> refr) {
+    const std::size_t rows = boxRows(text1, refr);
+    std::size_t counted = 0;
+    while (counted < rows && !text1[counted].empty()) ++counted;
+    std::size_t read = 0;
+    while (read < counted && !refr[read].empty()) ++read;
+    return readRows(text1, refr, read);
+}
+
+DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
+                              std::span<const std::string> refr) {
+    const std::size_t rows = boxRows(text1, refr);
+    std::size_t counted = 0;
+    while (counted < rows && !text1[counted].empty() && !refr[counted].empty()) ++counted;
+    return readRows(text1, refr, counted);
+}
+
+DataPoints ReadListItems(std::span<const std::string> list1, std::span<const std::string> list2) {
+    return readRows(list1, list2, list1.size() < list2.size() ? list1.size() : list2.size());
+}
+
+DataPoints PointsOfDataSet(const HistoricalDataSet& set) {
+    DataPoints points{{0}, {0}};
+    points.x.insert(points.x.end(), set.incidence.begin(), set.incidence.end());
+    points.y.insert(points.y.end(), set.refraction.begin(), set.refraction.end());
+    return points;
+}
+
+std::vector<double> SinesOfDegrees(std::span<const double> degrees) {
+    std::vector<double> sines;
+    sines.reserve(degrees.size());
+    for (double angle : degrees) sines.push_back(std::sin(degreesToRadians(angle)));
+    return sines;
+}
+
+SineAnalysisResult AnalyseSines(const DataPoints& points, bool witelo) {
+    std::vector<double> sinX = SinesOfDegrees(points.x);
+    std::vector<double> sinY = SinesOfDegrees(points.y);
+    std::size_t count = sinX.size() < sinY.size() ? sinX.size() : sinY.size();
+    if (witelo && count > kWiteloFitPoints) count = kWiteloFitPoints;
+    const std::span<const double> fx(sinX.data(), count);
+    const std::span<const double> fy(sinY.data(), count);
+
+    SineAnalysisResult result;
+    result.problem = CheckFitPoints(fx);
+    if (result.problem != FitProblem::None) return result;
+    const auto fit = TryFitLine(fx, fy);
+    if (!fit) {
+        result.problem = FitProblem::SameIncidence;
+        return result;
+    }
+    // Equal refractions give a slope of rounding size, not zero; either way there is no index.
+    if (fit->b == 0 || allEqual(fy)) {
+        result.problem = FitProblem::ZeroSlope;
+        return result;
+    }
+    SineAnalysis analysis{*fit, 1 / static_cast<double>(fit->b), 1 / static_cast<double>(fit->b),
+                          count};
+    if (witelo) {
+        // Witelo's index comes from the second fit, two points shorter, in double precision.
+        const auto second = TryFitLineDouble(fx.first(count - 2), fy.first(count - 2));
+        if (second && second->b != 0) analysis.fittedIndex = 1 / second->b;
+    }
+    result.analysis = analysis;
+    return result;
+}
+
+std::size_t KeplerPointCount(std::span<const double> incidence) {
+    for (std::size_t i = 0; i < incidence.size(); ++i) {
+        if (incidence[i] >= 45) return i + 1;
+    }
+    return incidence.empty() ? 0 : incidence.size() - 1;
+}
+
+KeplerResult KeplerFit(const DataPoints& points) {
+    const std::size_t available =
+        points.x.size() < points.y.size() ? points.x.size() : points.y.size();
+    KeplerResult result;
+    result.pointCount = KeplerPointCount(std::span(points.x).first(available));
+    const auto x = std::span(points.x).first(result.pointCount);
+    const auto y = std::span(points.y).first(result.pointCount);
+    result.problem = CheckFitPoints(x);
+    if (result.problem != FitProblem::None) return result;
+    result.fit = TryFitLine(x, y);
+    if (!result.fit) result.problem = FitProblem::SameIncidence;
+    return result;
+}
+
+IndexProblem CheckIndex(double n) {
+    if (!std::isfinite(n)) return IndexProblem::NotFinite;
+    if (n == 0) return IndexProblem::Zero;
+    if (n < 0) return IndexProblem::Negative;
+    return IndexProblem::None;
+}
+
+std::string_view IndexProblemText(IndexProblem problem) {
+    switch (problem) {
+    case IndexProblem::None:
+        return "";
+    case IndexProblem::Zero:
+        return "Give an index of refraction, a number above 0 "
+               "Δώσε δείκτη διάθλασης, αριθμό μεγαλύτερο του 0";
+    case IndexProblem::Negative:
+        return "The index of refraction cannot be negative "
+               "Ο δείκτης διάθλασης δεν μπορεί να είναι αρνητικός";
+    case IndexProblem::NotFinite:
+        return "The index of refraction is not a number "
+               "Ο δείκτης διάθλασης δεν είναι αριθμός";
+    }
+    return "";
+}
+
+std::vector<GraphPoint> SnellCurve(double n) {
+    std::vector<GraphPoint> curve{{0, 0}};
+    if (!std::isfinite(n) || n == 0) return curve;
+    for (int i = 1; i <= 90; ++i) {
+        const double ratio = std::sin(degreesToRadians(i)) / n;
+        // Beyond the critical angle there is no refracted ray; below -1 (a negative fitted
+        // index) the arcsine has no value either.
+        if (ratio >= 1 || ratio < -1) continue;
+        curve.push_back({static_cast<double>(i), ArcSin(ratio) * 180 / PI});
+    }
+    return curve;
+}
+
+std::vector<ExpectedRow> ExpectedRows(double n) {
+    std::vector<ExpectedRow> rows;
+    if (CheckIndex(n) != IndexProblem::None) return rows;
+    const bool small = n < 0.6;
+    // A small index has its critical angle early, so the table looks closer.
+    const double step = small ? 2.5 : 10;
+    const std::string_view pattern = small ? "0.00000" : "0.000000";
+    for (int k = 0; k <= 9; ++k) {
+        const double incidence = step * k;
+        const double ratio = std::sin(degreesToRadians(incidence)) / n;
+        ExpectedRow row{PlainNumber(incidence), ""};
+        if (ratio <= 1) row.refraction = Format(ArcSin(ratio) * 180 / PI, pattern);
+        rows.push_back(row);
+        if (small && ratio > 1) break;
+    }
+    return rows;
+}

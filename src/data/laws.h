@@ -1,0 +1,96 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/fit.h"
+
+struct HistoricalDataSet;
+
+// Points of the data window: incidence and refraction angles in degrees, same length.
+struct DataPoints {
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+struct GraphPoint {
+    double x;
+    double y;
+};
+
+// The window has 14 rows of boxes; nothing reads past them.
+inline constexpr std::size_t kTypedRows = 14;
+
+// Typed rows as analysisdata reads them: the rows are counted while Text1 is filled, and
+// reading stops at the first empty Refr box.
+DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
+                                   std::span<const std::string> refr);
+
+// Typed rows as the data-analysis button, Kepler's model and Snell's law read them: the rows
+// are counted while both boxes are filled.
+DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
+                              std::span<const std::string> refr);
+
+// The two lists of a loaded data set, heading items included; a heading reads as 0, so the
+// data start with the point (0, 0).
+DataPoints ReadListItems(std::span<const std::string> list1, std::span<const std::string> list2);
+
+// What ReadListItems gives for the lists a data set fills: (0, 0), then its rows.
+DataPoints PointsOfDataSet(const HistoricalDataSet& set);
+
+// Witelo's angles beyond 90 cannot be fitted: his sets are fitted over the first six points
+// only, the (0, 0) point and his rows of 10 to 50 degrees.
+inline constexpr std::size_t kWiteloFitPoints = 6;
+
+// The sine analysis of the data window.
+struct SineAnalysis {
+    LineFit fit;         // sin(refraction) = a + b·sin(incidence), over the fitted points
+    double printedIndex; // 1/b, the index printed on the sine graph
+    double fittedIndex;  // 1/b, or for Witelo 1 / slope of the double fit over two points less
+    std::size_t fittedPoints;
+};
+
+// Fits the sines of the points; witelo limits the fit as above. Nothing when the points give
+// no line (problem says why) or the slope is zero, so that no index can be shown.
+struct SineAnalysisResult {
+    std::optional<SineAnalysis> analysis;
+    FitProblem problem = FitProblem::None;
+};
+SineAnalysisResult AnalyseSines(const DataPoints& points, bool witelo);
+
+std::vector<double> SinesOfDegrees(std::span<const double> degrees);
+
+// Kepler's choice: the points up to and including the first incidence of 45 degrees or more;
+// when none reaches 45, all but the last.
+std::size_t KeplerPointCount(std::span<const double> incidence);
+
+// Kepler's line refraction = a + b·incidence over his chosen points (on the angles).
+struct KeplerResult {
+    std::optional<LineFit> fit;
+    std::size_t pointCount = 0;
+    FitProblem problem = FitProblem::None;
+};
+KeplerResult KeplerFit(const DataPoints& points);
+
+// Why an index is refused before it is used as a divisor.
+enum class IndexProblem { None, Zero, Negative, NotFinite };
+IndexProblem CheckIndex(double n);
+std::string_view IndexProblemText(IndexProblem problem);
+
+// Snell's curve for index n: (0, 0), then (i, refraction) for i = 1 ... 90 degrees, leaving
+// out the incidences beyond the critical angle.
+std::vector<GraphPoint> SnellCurve(double n);
+
+// One row of the EXPECTED table: the texts of Text1(k) and Refr(k).
+struct ExpectedRow {
+    std::string incidence;
+    std::string refraction; // empty where no refraction exists
+};
+
+// n >= 0.6: ten rows 0, 10 ... 90 with "0.000000", empty refraction past the critical angle.
+// n < 0.6: rows 0, 2.5 ... 22.5 with "0.00000"; the first incidence past the critical angle is
+// the last row, with an empty refraction. Nothing for an index CheckIndex refuses.
+std::vector<ExpectedRow> ExpectedRows(double n);

@@ -1,0 +1,3 @@
+#include "ptolemy/EMFANISI.h"
+
+EMFANISI::EMFANISI(Program& p) : Form(p, "EMFANISI", QStringLiteral("OBSERVATION ΠΑΡΑΤΗΡΗΣΗ")) {}

@@ -1,0 +1,3 @@
+#include "ptolemy/ptolkam.h"
+
+ptolkam::ptolkam(Program& p) : Form(p, "ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")) {}

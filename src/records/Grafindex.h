@@ -1,0 +1,13 @@
+#pragma once
+#include "shell/form.h"
+
+// Index graph: measured index against incidence for the rows of the list window.
+class Grafindex : public Form {
+    Q_OBJECT
+public:
+    explicit Grafindex(Program& program);
+    void Form_Load() override;
+    void Form_Click() override;
+    void zografizo();
+    void tickmarks();
+};

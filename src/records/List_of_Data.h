@@ -1,0 +1,35 @@
+#pragma once
+#include "shell/controls.h"
+#include "shell/form.h"
+
+#include <QListWidget>
+
+// The list window beside the semicircle: one row per traced ray, and the settings.
+class List_of_Data : public Form {
+    Q_OBJECT
+public:
+    explicit List_of_Data(Program& program);
+
+    QListWidget* List1; // incidence angles
+    QListWidget* List2; // refraction angles
+    QListWidget* List3; // measured indices
+    QLabel* Label1;     // h
+    QLabel* Label2;     // angle
+    QLabel* Label3;     // xc
+    QLabel* Label4;     // yc
+    QLabel* Label5;     // column headings
+    QLabel* Label6;
+    QLabel* Label7;
+    CommandButton* Command1; // "TRANSFER OF DATA ..."
+
+    void Form_Load() override;
+    void Form_Click() override;
+    void Command1_Click();
+    void zografizo();
+    void tickmarks();
+
+    // Empties the three lists.
+    void clearRows();
+    // Adds one row to the three lists.
+    void addRow(const QString& incidence, const QString& refraction, const QString& index);
+};

@@ -1,0 +1,70 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+struct ExperimentState;
+
+// One measurement series of the record file: the set-up and what a student would conclude.
+struct MeasurementRecord {
+    double rayH;
+    double xc;
+    double yc;
+    double tilt;         // degrees
+    double indexFit;     // 1 / slope of sin(refraction) against sin(incidence); +inf for slope 0
+    double interceptFit; // intercept of that line
+};
+
+inline constexpr const char* kRecordFileName = "fylaxi";
+inline constexpr std::size_t kRecordSlotBytes = 128;
+inline constexpr std::size_t kRecordBytes = 48; // six little-endian doubles at the slot start
+inline constexpr int kGridSteps = 11;
+inline constexpr int kRecordCount = kGridSteps * kGridSteps * kGridSteps * kGridSteps;
+// A full file: every slot but the last is written out to 128 bytes.
+inline constexpr std::size_t kRecordFileMinBytes =
+    (kRecordCount - 1) * kRecordSlotBytes + kRecordBytes;
+
+// Traces one ray for the set-up in the state, with state.incidence set in degrees and the
+// tilt given in radians, and returns the refraction angle in radians.
+using RefractionTracer = std::function<double(ExperimentState& state, double tiltRadians)>;
+
+// Runs the grid of ray heights, centres and tilts, traces the incidences 50, 60, 70 and 80
+// for each and hands every record, in file order, to the sink. Leaves the state at the last
+// set-up (rayH 2, xc 1, yc 1, tilt 5) and the last trace.
+void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
+                    const std::function<void(const MeasurementRecord&)>& sink);
+
+struct RecordFileResult {
+    bool ok = false;
+    int recordsWritten = 0; // records that reached the file
+    int nonFiniteIndex = 0; // records whose index is infinite or not a number
+    std::string fileName;
+    std::string reason; // why the file failed, empty when ok
+};
+
+// Writes the record file at path, creating it or overwriting its first slots without
+// truncating it.
+RecordFileResult WriteRecordFile(ExperimentState& state, const std::filesystem::path& path,
+                                 const RefractionTracer& trace);
+
+// The message the semicircle window shows after writing the file.
+std::string RecordFileMessage(const RecordFileResult& result);
+
+// The 48 bytes of a record, and back.
+void EncodeRecord(const MeasurementRecord& record, std::span<std::byte, kRecordBytes> out);
+MeasurementRecord DecodeRecord(std::span<const std::byte, kRecordBytes> bytes);
+
+// Every record a file's bytes hold, slot after slot; a slot cut short before its 48th byte
+// ends the list.
+std::vector<MeasurementRecord> ParseRecords(std::span<const std::byte> bytes);
+
+struct RecordFileContents {
+    bool ok = false;
+    std::vector<std::byte> bytes;
+    std::string reason;
+};
+RecordFileContents ReadRecordFileBytes(const std::filesystem::path& path);

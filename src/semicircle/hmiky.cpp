@@ -1,0 +1,412 @@
+#include "semicircle/hmiky.h"
+
+#include "records/Grafindex.h"
+#include "records/List_of_Data.h"
+#include "records/errors.h"
+#include "semicircle/raymodes.h"
+#include "shell/mathconst.h"
+#include "shell/numfmt.h"
+#include "shell/program.h"
+#include "shell/velmoratimeleti.h"
+
+#include <cmath>
+
+namespace {
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+const QColor kBlack = RGB(0, 0, 0);
+const QColor kBlue = RGB(0, 0, 255);
+const QColor kGreen = RGB(0, 255, 0);
+const QColor kWhite = RGB(255, 255, 255);
+} // namespace
+
+hmiky::hmiky(Program& p)
+    : Form(p, "hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")) {
+    canvas->setFontName("Courier New");
+    canvas->setBackColor(kWhite);
+
+    auto button = [this](const QString& caption) {
+        auto* b = new CommandButton(caption, canvas);
+        setControlFont(b, "Arial", 8);
+        return b;
+    };
+    Command1 = button(QStringLiteral("GIVE INCIDENCE ANGLE      Δώσε γωνία Πρόσπτωσης"));
+    Command2 = button(QStringLiteral("erase ΚΑΘΑΡΙΣΕ"));
+    Command3 = button(QStringLiteral("BACK ΠΙΣΩ"));
+    Command4 = button(QStringLiteral(
+        "RAYS FOR incidence = 0° to 90°      Ακτίνες για Γωνίες πρόσπτωσης  0-90°"));
+    cmdend = button(QStringLiteral("END Τέλος"));
+
+    auto text = [this](const QString& t) {
+        auto* e = new QLineEdit(t, canvas);
+        e->setReadOnly(true);
+        e->setFrame(false);
+        setControlFont(e, "Arial", 8);
+        return e;
+    };
+    aktis = text(QStringLiteral("Text1"));
+    gon = text(QString());
+    auto label = [this](const QString& t) {
+        QLabel* l = makeLabel(t, canvas);
+        setControlFont(l, "Arial", 8);
+        return l;
+    };
+    Indexnt = label(QString());
+    Label4 = label(QStringLiteral("h=ακτίνα y's y(0)="));
+    Label3 = label(QStringLiteral("xc"));
+    Label2 = label(QStringLiteral("yc"));
+
+    HScroll1 = makeHScroll(canvas, 20, 145, 100, 5, 30, [this] { HScroll1_Change(); });
+    Indexn = makeHScroll(canvas, 5, 20, 15, 1, 1, [this] { Indexn_Change(); });
+    angle = makeHScroll(canvas, -50, 50, 0, 2, 5, [this] { angle_Change(); });
+    hvalue = makeHScroll(canvas, -20, 20, 0, 1, 1, [this] { hvalue_Change(); });
+    xcoor = makeHScroll(canvas, -5, 5, 0, 1, 1, [this] { xcoor_Change(); });
+    ycoor = makeHScroll(canvas, -5, 5, 0, 1, 1, [this] { ycoor_Change(); });
+
+    exper = addMenu(QStringLiteral("EXPERIMENT"));
+    allrandom = addItem(exper, QStringLiteral("ALL RANDOM"), true);
+    Paral = addSubMenu(exper, QStringLiteral("PARALLEL"));
+    rightpar = addItem(Paral, QStringLiteral("FROM THE RIGHT"));
+    leftpar = addItem(Paral, QStringLiteral("FROM LEFT"));
+    moreless = addMenu(QStringLiteral("CHOOSE DIRECTION OF SEMICIRCLE"));
+    Raref = addItem(moreless, QStringLiteral("TO THE RIGHT"), true);
+    moredens = addItem(moreless, QStringLiteral("TO THE LEFT"), true);
+    moredens->setChecked(true);
+    kritikal = addTopItem(QStringLiteral("CRITICAL ANGLE"));
+    sygr = addMenu(QStringLiteral("COMPARISONS"));
+    Optimize = addItem(sygr, QStringLiteral("BEST SEMICIRCLE"));
+    fylaxe = addItem(sygr, QStringLiteral("Δημιουργία αρχείου για δεδομένες τιμές"));
+
+    Command1->Click = [this] { Command1_Click(); };
+    Command2->Click = [this] { Command2_Click(); };
+    Command3->Click = [this] { Command3_Click(); };
+    Command4->Click = [this] { Command4_Click(); };
+    cmdend->Click = [this] { cmdend_Click(); };
+    connect(allrandom, &QAction::triggered, this, [this] { allrandom_Click(); });
+    // The PARALLEL entry redraws the semicircle as its submenu opens.
+    connect(Paral, &QMenu::aboutToShow, this, [this] { Paral_Click(); });
+    connect(rightpar, &QAction::triggered, this, [this] { rightpar_Click(); });
+    connect(leftpar, &QAction::triggered, this, [this] { leftpar_Click(); });
+    connect(Raref, &QAction::triggered, this, [this] { Raref_Click(); });
+    connect(moredens, &QAction::triggered, this, [this] { moredens_Click(); });
+    connect(kritikal, &QAction::triggered, this, [this] { kritikal_Click(); });
+    connect(Optimize, &QAction::triggered, this, [this] { Optimize_Click(); });
+    connect(fylaxe, &QAction::triggered, this, [this] { fylaxe_Click(); });
+}
+
+void hmiky::Form_Load() {
+    ExperimentState& s = program.semi;
+    setWidth(program.screen.Height() * 9 / 10);
+    setHeight(Width());
+    canvas->Scale(-200, 200, 200, -200);
+
+    // Settings in the upper corners, outside the protractor; buttons along the bottom.
+    const double rowH = -10, colW = 84;
+    auto place = [this](QWidget* w, double left, double top, double width, double height) {
+        setLeft(w, left);
+        setTop(w, top);
+        setWidth(w, width);
+        setHeight(w, height);
+    };
+    place(Indexnt, -199, 199, colW, rowH);
+    place(Indexn, -199, 189, colW, rowH);
+    place(aktis, -199, 178, colW, rowH);
+    place(HScroll1, -199, 168, colW, rowH);
+    place(gon, -199, 157, colW, rowH);
+    place(angle, -199, 147, colW, rowH);
+    place(Label4, 199 - colW, 199, colW, rowH);
+    place(hvalue, 199 - colW, 189, colW, rowH);
+    place(Label3, 199 - colW, 178, colW, rowH);
+    place(xcoor, 199 - colW, 168, colW, rowH);
+    place(Label2, 199 - colW, 157, colW, rowH);
+    place(ycoor, 199 - colW, 147, colW, rowH);
+    place(cmdend, -200, -150, 40, -24);
+    place(Command1, -160, -150, 90, -24);
+    place(Command4, -70, -150, 120, -24);
+    place(Command3, 140, -150, 58, -24);
+    place(Command2, 140, -126, 58, -24);
+
+    s.indexN = 1.5;
+    s.radiusR = 100;
+    aktis->setText(QStringLiteral("Semicircle Radius=") + fmt(s.radiusR, "0.0"));
+    Indexnt->setText(QStringLiteral("n=") + fmt(s.indexN, "0.0"));
+    HScroll1->setValue(int(std::lround(s.radiusR)));
+    s.tilt = 0;
+    s.xc = s.yc = s.rayH = 0;
+    s.semiDirection = 1;
+    s.incidence = 0;
+    s.incidenceDeg = 0;
+    DrawRayScene(s.rayH, s.xc, s.yc, s.tilt);
+}
+
+void hmiky::drawsemicircle(double x, double y, double /*r: the radius drawn is radiusR*/) {
+    ExperimentState& s = program.semi;
+    Canvas& c = *canvas;
+    c.FillStyle = 0;
+    const double a = -PI / 2 - s.tilt;
+    if (a > -2 * PI && a < 0)
+        s.arcStart = a;
+    else if (a == 0)
+        s.arcStart = -0.001; // a start of 0 could not carry the minus that draws the radius
+    else if (a > 0)
+        s.arcStart = PI / 2 - s.tilt;
+    const double b = -3 * PI / 2 - s.tilt;
+    if (b < -2 * PI)
+        s.arcEnd = float(b + 2 * PI);
+    else if (b > -2 * PI)
+        s.arcEnd = float(b);
+    c.FillColor = RGB(205, 0, 0);
+    c.FillStyle = 0;
+    if (s.semiDirection == 1)
+        c.Circle(x, y, s.radiusR, kBlack, s.arcStart, s.arcEnd);
+    else
+        c.Circle(x, y, s.radiusR, kBlack, s.arcEnd, s.arcStart);
+    const double dx = s.radiusR * std::cos(s.tilt), dy = s.radiusR * std::sin(s.tilt);
+    if (s.semiDirection == 1)
+        c.Line(x, y, x - dx, y - dy, RGB(255, 255, 0));
+    else
+        c.Line(x, y, x + dx, y + dy, RGB(255, 255, 0));
+    c.FillColor = kWhite;
+}
+
+void hmiky::drawAxes() {
+    canvas->Line(-200, 0, 200, 0, kBlack);
+    canvas->Line(0, -200, 0, 200, kBlack);
+}
+
+void hmiky::drawSceneBase() {
+    ExperimentState& s = program.semi;
+    canvas->FillColor = kWhite;
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    canvas->FillStyle = 0;
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+}
+
+RayPath hmiky::traceRay(double alphaDeg) {
+    ExperimentState& s = program.semi;
+    s.indexN = Indexn->value() / 10.0;
+    return TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, alphaDeg);
+}
+
+void hmiky::drawPath(const RayPath& path) {
+    Canvas& c = *canvas;
+    c.CurrentX = path.X(0);
+    c.CurrentY = path.Y(0);
+    const QColor colours[3] = {kBlue, kGreen, kBlue};
+    for (int i = 1; i < path.count; ++i) c.LineTo(path.X(i), path.Y(i), colours[i - 1]);
+}
+
+void hmiky::drawFreeRay() {
+    std::vector<QPointF> points;
+    for (const PointF& p : TraceFreeRay(program.semi)) points.emplace_back(p.x, p.y);
+    canvas->Polyline(points, kGreen);
+}
+
+void hmiky::DrawRayScene(double h, double x0, double y0, double theta) {
+    ExperimentState& s = program.semi;
+    s.indexN = Indexn->value() / 10.0;
+    const RayScene r = ComputeRayScene(s, h, x0, y0, theta);
+    Canvas& c = *canvas;
+    if (r.hasE && r.hasNormal) {
+        c.Line(r.e.x, r.e.y, r.normalRight.x, r.normalRight.y, RGB(255, 0, 0));
+        c.Line(r.e.x, r.e.y, r.normalLeft.x, r.normalLeft.y, RGB(255, 0, 0));
+    }
+    if (r.hasE) c.Line(r.e.x, r.e.y, r.s.x, r.s.y, kBlue);
+    c.Line(r.p1.x, r.p1.y, r.p2.x, r.p2.y, kGreen);
+    if (r.hasE && r.reflectedAtFlat) c.Line(r.e.x, r.e.y, r.reflectedEnd.x, r.reflectedEnd.y, kBlue);
+    if (r.hasE && r.hasX) c.Line(r.e.x, r.e.y, r.x.x, r.x.y, kGreen);
+    if (r.hasX && r.hasF) c.Line(r.x.x, r.x.y, r.f.x, r.f.y, kBlue);
+}
+
+void hmiky::angle_Change() {
+    ExperimentState& s = program.semi;
+    canvas->Cls();
+    program.forms.Grafindex().canvas->Cls();
+    s.tilt = angle->value() / 10.0;
+    s.xc = xcoor->value() / 5.0;
+    s.yc = ycoor->value() / 5.0;
+    s.radiusR = HScroll1->value();
+    program.forms.List_of_Data().Label2->setText(QStringLiteral("ANGLE  Γωνία= ") +
+                                                 fmt(s.tilt, "0.00"));
+    s.tilt = s.tilt * PI / 180;
+    drawSceneBase();
+    gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") + fmt(s.tilt * 180 / PI, "0.0"));
+    traceRay(s.incidenceDeg);
+}
+
+void hmiky::xcoor_Change() {
+    ExperimentState& s = program.semi;
+    s.xc = xcoor->value() / 5.0;
+    canvas->Cls();
+    program.forms.Grafindex().canvas->Cls();
+    s.tilt = angle->value() / 10.0 * PI / 180;
+    s.yc = ycoor->value() / 5.0;
+    s.radiusR = HScroll1->value();
+    program.forms.List_of_Data().Label3->setText(QStringLiteral("xc = ") + fmt(s.xc, "0.00"));
+    Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
+    drawSceneBase();
+    traceRay(s.incidenceDeg);
+}
+
+void hmiky::ycoor_Change() {
+    ExperimentState& s = program.semi;
+    s.yc = ycoor->value() / 5.0;
+    canvas->Cls();
+    program.forms.Grafindex().canvas->Cls();
+    s.tilt = angle->value() / 10.0 * PI / 180;
+    s.xc = xcoor->value() / 5.0;
+    s.radiusR = HScroll1->value();
+    program.forms.List_of_Data().Label4->setText(QStringLiteral("yc = ") + fmt(s.yc, "0.00"));
+    Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
+    drawSceneBase();
+    traceRay(s.incidenceDeg);
+}
+
+void hmiky::hvalue_Change() {
+    ExperimentState& s = program.semi;
+    s.hvalueRaw = hvalue->value();
+    s.rayH = s.hvalueRaw / 10;
+    program.forms.List_of_Data().Label1->setText(QStringLiteral("h=") + fmt(s.rayH, "0.00"));
+    canvas->Cls();
+    program.forms.Grafindex().canvas->Cls();
+    s.radiusR = HScroll1->value();
+    Label4->setText(QStringLiteral("h(y(0) ray'2 =  ") + fmt(s.rayH, "0.00"));
+    canvas->FillColor = kWhite;
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    canvas->FillColor = RGB(205, 0, 0);
+    canvas->FillStyle = 0;
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+    traceRay(s.incidenceDeg);
+}
+
+void hmiky::HScroll1_Change() {
+    ExperimentState& s = program.semi;
+    s.radiusR = HScroll1->value();
+    aktis->setText(QStringLiteral("Semicircle's Radius= ") + fmt(s.radiusR, "0.0"));
+    canvas->Cls();
+    // The centre is read as the centre scroll bars show it everywhere else (value / 5).
+    s.xc = xcoor->value() / 5.0;
+    s.yc = ycoor->value() / 5.0;
+    s.tilt = angle->value() / 10.0;
+    gon->setText(QStringLiteral("angle=") + fmt(s.tilt, "0.00") + QStringLiteral("°"));
+    s.tilt = s.tilt * PI / 180;
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+}
+
+void hmiky::Indexn_Change() {
+    ExperimentState& s = program.semi;
+    s.indexN = Indexn->value() / 10.0;
+    program.forms.Grafindex().canvas->Cls();
+    Indexnt->setText(QStringLiteral(" n= ") + fmt(s.indexN, "0.00"));
+}
+
+void hmiky::Form_Click() {
+    ExperimentState& s = program.semi;
+    canvas->Cls();
+    s.radiusR = HScroll1->value();
+    s.tilt = angle->value() / 10.0 * PI / 180;
+    s.xc = xcoor->value() / 5.0;
+    s.yc = ycoor->value() / 5.0;
+    drawAxes();
+    canvas->FillStyle = 0;
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+    s.indexN = Indexn->value() / 10.0;
+    Indexnt->setText(QStringLiteral("n= ") + fmt(s.indexN, "0.00"));
+}
+
+void hmiky::Raref_Click() {
+    ExperimentState& s = program.semi;
+    s.semiDirection = 2;
+    moredens->setChecked(false);
+    Raref->setChecked(true);
+    canvas->Cls();
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+}
+
+void hmiky::moredens_Click() {
+    ExperimentState& s = program.semi;
+    moredens->setChecked(true);
+    Raref->setChecked(false);
+    s.semiDirection = 1;
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+}
+
+void hmiky::Command2_Click() {
+    ExperimentState& s = program.semi;
+    canvas->Cls();
+    program.forms.Grafindex().Hide();
+    s.rayH = 0;
+    s.tilt = 0;
+    s.xc = s.yc = 0;
+    xcoor->setValue(0);
+    ycoor->setValue(0);
+    angle->setValue(0);
+    hvalue->setValue(0);
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.canvas->Cls();
+    list.clearRows();
+    canvas->Cls();
+    drawAxes();
+}
+
+void hmiky::Command3_Click() {
+    Hide();
+    program.forms.List_of_Data().Hide();
+    program.forms.errors().Hide();
+    program.forms.Grafindex().Hide();
+    program.forms.velmoratimeleti().Show();
+}
+
+void hmiky::cmdend_Click() { program.End(); }
+
+void hmiky::Command1_Click() {
+    ExperimentState& s = program.semi;
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.Show();
+    list.clearRows();
+    program.forms.Grafindex().canvas->Cls();
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(gon),
+                       static_cast<QWidget*>(xcoor), static_cast<QWidget*>(ycoor),
+                       static_cast<QWidget*>(hvalue), static_cast<QWidget*>(angle)})
+        w->setVisible(true);
+    program.forms.Grafindex().Hide();
+    canvas->Cls();
+    drawSceneBase();
+    drawAxes();
+
+    const QString answer = program.InputBox(
+        QStringLiteral("WHAT IS THE INCIDENCE ANGLE Πόση είναι η γωνία πρόσπτωσης ως προς το "
+                       "ημικύκλιο?"),
+        QStringLiteral("incidence angle"));
+    const double given = Val(answer.toStdString());
+    const RayPath path = traceRay(given);
+    drawPath(path);
+    provoli2();
+    list.addRow(fmt(s.incidence * 180 / PI, "0.00"), fmt(s.refrAngle * 180 / PI, "0.00"),
+                fmt(s.measuredIndex, "0.00"));
+    provoli2Labels();
+}
+
+void hmiky::provoli2Labels() {
+    const ExperimentState& s = program.semi;
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.Label1->setText(QStringLiteral("h=") + fmt(s.rayH, "0.00"));
+    list.Label2->setText(QStringLiteral("angle φ=") + fmt(s.tilt * 180 / PI, "0.00"));
+    list.Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
+    list.Label4->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
+}
+
+void hmiky::provoli2() {
+    program.forms.List_of_Data().clearRows();
+    provoli2Labels();
+}
+
+void hmiky::provoli() { provoli2(); }

@@ -1,0 +1,97 @@
+#pragma once
+#include "semicircle/raytrace.h"
+#include "shell/controls.h"
+#include "shell/form.h"
+
+#include <QLineEdit>
+
+// The semicircle window: a half-disc of glass on a protractor, with the rays sent through it.
+// Scale (-200, 200)-(200, -200); the protractor is the circle of radius 150 about the origin.
+class hmiky : public Form {
+    Q_OBJECT
+public:
+    explicit hmiky(Program& program);
+
+    // Controls.
+    CommandButton* Command1; // "GIVE INCIDENCE ANGLE ..."
+    CommandButton* Command2; // "erase ΚΑΘΑΡΙΣΕ"
+    CommandButton* Command3; // "BACK ΠΙΣΩ"
+    CommandButton* Command4; // "RAYS FOR incidence = 0° to 90° ..."
+    CommandButton* cmdend;   // "END Τέλος"
+    QLineEdit* aktis;        // radius text
+    QLineEdit* gon;          // tilt text
+    QLabel* Indexnt;         // index text
+    QLabel* Label4;          // h
+    QLabel* Label3;          // xc
+    QLabel* Label2;          // yc
+    QScrollBar* HScroll1;    // radius
+    QScrollBar* Indexn;      // index x 10
+    QScrollBar* angle;       // tilt x 10, degrees
+    QScrollBar* hvalue;      // h x 10
+    QScrollBar* xcoor;       // x of centre x 5
+    QScrollBar* ycoor;       // y of centre x 5
+
+    // Menu.
+    QMenu* exper;
+    QAction* allrandom;
+    QMenu* Paral;
+    QAction* rightpar;
+    QAction* leftpar;
+    QMenu* moreless;
+    QAction* Raref;
+    QAction* moredens;
+    QAction* kritikal;
+    QMenu* sygr;
+    QAction* Optimize;
+    QAction* fylaxe;
+
+    // Public procedures other windows call.
+    void drawsemicircle(double x, double y, double r);
+    void DrawRayScene(double h, double x0, double y0, double theta);
+    void provoli2();
+    void provoli();
+    void krisimi();
+    void fylakise();
+
+    // Handlers.
+    void Form_Load() override;
+    void Form_Click() override;
+    void Form_MouseDown(int button, int shift, double x, double y) override;
+    void Form_MouseUp(int button, int shift, double x, double y) override;
+    void cmdend_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void HScroll1_Change();
+    void Indexn_Change();
+    void angle_Change();
+    void hvalue_Change();
+    void xcoor_Change();
+    void ycoor_Change();
+    void Raref_Click();
+    void moredens_Click();
+    void allrandom_Click();
+    void Paral_Click();
+    void leftpar_Click();
+    void rightpar_Click();
+    void kritikal_Click();
+    void Optimize_Click();
+    void fylaxe_Click();
+
+    // The scene base: protractor circle, axes and the semicircle.
+    void drawSceneBase();
+    // The two axes in black.
+    void drawAxes();
+    // Traces a ray at alphaDeg degrees with the index the scroll bar shows and the current
+    // settings; updates the measured index and refraction angle.
+    RayPath traceRay(double alphaDeg);
+    // Draws a traced path: blue outside the glass, green inside; stops at the last real point.
+    void drawPath(const RayPath& path);
+    // Draws the polyline of a free ray (beams, fans, the critical ray) in green.
+    void drawFreeRay();
+
+private:
+    // The four settings labels of the list window.
+    void provoli2Labels();
+};

@@ -1,0 +1,261 @@
+#include "semicircle/raymodes.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+#include "shell/mathconst.h"
+
+std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& path) {
+    if (path.count < 4) return std::nullopt;
+    const double fx = path.X(3), fy = path.Y(3);
+    const double xx = path.X(2), xy = path.Y(2);
+    if (!(fx > 0)) return std::nullopt;
+    const double R = s.radiusR;
+    // Only a path that stopped on the curved face still has to leave the glass.
+    if (!(std::fabs(std::hypot(fx - s.xc, fy - s.yc) - R) <= 1e-6 * std::fabs(R)))
+        return std::nullopt;
+    const double len = std::hypot(fx - xx, fy - xy);
+    if (len == 0 || R == 0) return std::nullopt;
+    // Cosine of the angle between the last chord X->F and the radius at F.
+    double c = ((fx - xx) * (fx - s.xc) + (fy - xy) * (fy - s.yc)) / (R * len);
+    if (c > 1 && c <= 1 + 1e-12) c = 1; // a chord along the radius, off by rounding only
+    if (!(c <= 1) || c < -1) return std::nullopt;
+    const double psi = c == 0 ? PI / 2 : std::atan(std::sqrt(1 - c * c) / c);
+    const double t = s.indexN * std::sin(psi);
+    if (t >= 1 || t <= -1) // reflected once more: nothing leaves at F
+        return std::nullopt;
+    const double rhoOut = std::atan(t / std::sqrt(1 - t * t));
+    const double radius =
+        fx != s.xc ? std::atan((fy - s.yc) / (fx - s.xc)) : (fy >= s.yc ? PI / 2 : -PI / 2);
+    const double delta = xy > s.yc ? radius - rhoOut : radius + rhoOut;
+    const double m = std::tan(delta);
+    const Intersection q = IntersectLineCircle(m, fy - fx * m, 150, 0, 0, s.semiDirection);
+    if (!q.Hit()) return std::nullopt;
+    return ScenePoint{q.x, q.y};
+}
+
+double RandomFraction() {
+    // Reseeded from the clock at every draw, so two runs never share their settings.
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    std::mt19937_64 generator(seed);
+    return static_cast<double>(generator() >> 11) * 0x1.0p-53;
+}
+
+double RandomUnit() {
+    return 2 * RandomFraction() - 1;
+}
+
+double RandomTilt() {
+    return 11 * RandomFraction() - 5;
+}
+
+std::optional<double> krisimi(ExperimentState& s) {
+    // A ray that leaves through the flat face ends left of the y axis, one totally reflected
+    // there ends on the arc to the right; bisect on that change of side.
+    auto endsLeft = [&s](double deg) {
+        return TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, deg).LastX() < 0;
+    };
+    double a = 5, step = 1;
+    int halvings = 0;
+    while (true) {
+        if (a >= 90) return std::nullopt;
+        if (endsLeft(a) != endsLeft(a + step)) {
+            step /= 2;
+            ++halvings;
+        } else {
+            a += step;
+        }
+        if (step < 0.00001 || halvings > 20) return a;
+    }
+}
+
+PointF ToLocal(double cx, double cy, double px, double py, double theta) {
+    const double c = std::cos(theta), s = std::sin(theta);
+    return {static_cast<float>((px - cx) * c + (py - cy) * s),
+            static_cast<float>(-(px - cx) * s + (py - cy) * c)};
+}
+
+PointF ToWorld(double cx, double cy, double u, double v, double theta) {
+    const double c = std::cos(theta), s = std::sin(theta);
+    return {static_cast<float>(cx + u * c - v * s), static_cast<float>(cy + u * s + v * c)};
+}
+
+double DirectionAngle(double x1, double y1, double x2, double y2) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    if (dx == 0) return dy > 0 ? PI / 2 : (dy < 0 ? -PI / 2 : 0);
+    const double a = std::atan(dy / dx);
+    if (dx > 0) return a;
+    return dy >= 0 ? a + PI : a - PI;
+}
+
+std::vector<PointF> TraceFreeRay(const ExperimentState& s) {
+    const double n = s.indexN;
+    const double R = s.radiusR;
+    const double critExit = n > 1 ? std::asin(1 / n) : 2 * PI;
+    const double critEnter = n < 1 ? std::asin(n) : 2 * PI;
+
+    // In this frame the flat face is the line u = 0, |v| <= R, and the glass lies at u > 0.
+    const float cx = static_cast<float>(s.xc), cy = static_cast<float>(s.yc);
+    const double frame = s.semiDirection == 1 ? s.tilt + PI : s.tilt;
+    const auto& fr = s.freeRay;
+    const PointF a = ToLocal(cx, cy, fr[0], fr[1], frame);
+    const PointF b = ToLocal(cx, cy, fr[2], fr[3], frame);
+
+    std::vector<PointF> out;
+    out.reserve(64);
+    out.push_back({fr[0], fr[1]});
+    double px = a.x, py = a.y;
+    double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+    const double len = std::hypot(dx, dy);
+    if (len == 0 || !(R > 0)) return out;
+    dx /= len;
+    dy /= len;
+
+    const double eps = 1e-9 * R; // a crossing closer than this is the one just made
+    double step = R / 35;
+    bool afterReflection = false;
+    for (int counter = 1; counter <= 500; ++counter) {
+        // The beams start on the window edge itself: only a marched point can leave.
+        const PointF w = ToWorld(cx, cy, px, py, frame);
+        if (counter > 1 && (w.x >= 200 || w.x <= -200 || w.y <= -200 || w.y >= 400)) break;
+
+        // The nearest face crossed within this step, if any.
+        double tau = step;
+        int face = 0; // 1 flat, 2 arc
+        if (dx != 0) {
+            const double t = -px / dx;
+            if (t > eps && t <= tau && std::fabs(py + t * dy) <= R) {
+                tau = t;
+                face = 1;
+            }
+        }
+        const double bq = px * dx + py * dy;
+        const double disc = bq * bq - (px * px + py * py - R * R);
+        if (disc >= 0) {
+            const double sq = std::sqrt(disc);
+            for (const double t : {-bq - sq, -bq + sq}) {
+                if (t > eps && (t < tau || (face == 0 && t <= tau)) && px + t * dx >= 0) {
+                    tau = t;
+                    face = 2;
+                    break;
+                }
+            }
+        }
+
+        px += tau * dx;
+        py += tau * dy;
+        out.push_back(ToWorld(cx, cy, px, py, frame));
+        if (face == 0) {
+            if (afterReflection) {
+                step = R / 25;
+                afterReflection = false;
+            }
+            continue;
+        }
+
+        // Normal of the face, turned to point along the ray.
+        double nx = -1, ny = 0;
+        if (face == 2) {
+            const double r = std::hypot(px, py);
+            nx = px / r;
+            ny = py / r;
+        }
+        const bool entering = dx * nx + dy * ny < 0; // the outward normal faces the ray
+        if (entering) {
+            nx = -nx;
+            ny = -ny;
+        }
+        const double normal = DirectionAngle(0, 0, nx, ny);
+        double i = DirectionAngle(0, 0, dx, dy) - normal;
+        if (i > PI)
+            i -= 2 * PI;
+        else if (i <= -PI)
+            i += 2 * PI;
+        if (std::fabs(i) >= (entering ? critEnter : critExit)) {
+            const double dot = dx * nx + dy * ny;
+            dx -= 2 * dot * nx;
+            dy -= 2 * dot * ny;
+            const double l = std::hypot(dx, dy);
+            dx /= l;
+            dy /= l;
+            step = R / 175; // a fifth of the first step, to leave the face cleanly
+            afterReflection = true;
+        } else {
+            const double sr = std::clamp(entering ? std::sin(i) / n : n * std::sin(i), -1.0, 1.0);
+            const double outAngle = normal + std::asin(sr);
+            dx = std::cos(outAngle);
+            dy = std::sin(outAngle);
+            step = R / 25;
+            afterReflection = false;
+        }
+    }
+    return out;
+}
+
+std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, float Y) {
+    std::array<std::array<float, 4>, 46> rays{};
+    const double d = s.radiusR / 20;
+    for (int k = 0; k <= 180; k += 4) {
+        const double a = k * PI / 180;
+        rays[k / 4] = {X, Y, static_cast<float>(X - d * std::cos(a)),
+                       static_cast<float>(Y + d * std::sin(a))};
+    }
+    return rays;
+}
+
+std::vector<std::vector<PointF>> RayFan(ExperimentState& s, float X, float Y) {
+    std::vector<std::vector<PointF>> lines;
+    lines.reserve(46);
+    const auto rays = FanRays(s, X, Y);
+    for (int k = 0; k < 46; ++k) {
+        s.incidence = 4 * k * PI / 180;
+        s.freeRay = rays[k];
+        lines.push_back(TraceFreeRay(s));
+    }
+    return lines;
+}
+
+std::vector<std::array<float, 4>> ParallelBeamRays(const ExperimentState& s, bool fromLeft) {
+    std::vector<std::array<float, 4>> rays;
+    const double R = s.radiusR;
+    const double step = std::fabs(R) / 8;
+    if (!(step > 0)) return rays;
+    const float x1 = fromLeft ? -200 : 200, x2 = fromLeft ? -190 : 190;
+    // Counting the rays keeps the heights exact: 4R, 4R - R/8, ... down to just above -4R.
+    for (int k = 0;; ++k) {
+        const double y = 4 * R - k * step;
+        if (!(y > -4 * R)) break;
+        rays.push_back({x1, static_cast<float>(y), x2, static_cast<float>(y)});
+    }
+    return rays;
+}
+
+std::optional<double> MeanIndexError(const std::vector<double>& measured, double n) {
+    if (measured.empty() || n == 0) return std::nullopt;
+    double sum = 0;
+    for (const double y : measured) sum += (y - n) * (y - n);
+    return 100 * std::sqrt(sum / static_cast<double>(measured.size())) / n;
+}
+
+std::vector<ErrorPoint> MeanErrorCurve(ExperimentState& s) {
+    std::vector<ErrorPoint> curve;
+    const double n = s.indexN;
+    if (n == 0) return curve;
+    curve.reserve(67);
+    for (int r = 14; r <= 146; r += 2) {
+        s.radiusR = r;
+        double sum = 0;
+        for (const double angle : kSweepAngles) {
+            TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, angle);
+            sum += (s.measuredIndex - n) * (s.measuredIndex - n);
+        }
+        curve.push_back({double(r), 100 * std::sqrt(sum / 9) / n});
+    }
+    s.radiusR = 148;
+    return curve;
+}

@@ -1,0 +1,388 @@
+#include "shell/canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+constexpr double kTwoPi = 6.283185307179586;
+
+Qt::PenStyle penStyle(int drawStyle) {
+    switch (drawStyle) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+} // namespace
+
+Canvas::Canvas(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    font_ = QFont("Arial", 8);
+    resize(100, 100);
+}
+
+void Canvas::setBackColor(const QColor& c) {
+    back_ = c;
+    Cls();
+}
+
+void Canvas::setFontName(const QString& name) { font_.setFamily(name.trimmed()); }
+void Canvas::setFontSize(double points) {
+    if (points > 0) font_.setPointSizeF(points);
+}
+void Canvas::setFontBold(bool on) { font_.setBold(on); }
+void Canvas::setFontItalic(bool on) { font_.setItalic(on); }
+
+void Canvas::Scale(double x1, double y1, double x2, double y2) {
+    if (x1 == x2 || y1 == y2) return; // a scale without extent maps nothing
+    userScale_ = true;
+    left_ = x1;
+    top_ = y1;
+    width_ = x2 - x1;
+    height_ = y2 - y1;
+    CurrentX = left_;
+    CurrentY = top_;
+}
+
+double Canvas::userW() const { return userScale_ ? width_ : width() * kTwipsPerPixel; }
+double Canvas::userH() const { return userScale_ ? height_ : height() * kTwipsPerPixel; }
+double Canvas::ScaleLeft() const { return userScale_ ? left_ : 0; }
+double Canvas::ScaleTop() const { return userScale_ ? top_ : 0; }
+double Canvas::ScaleWidth() const { return userW(); }
+double Canvas::ScaleHeight() const { return userH(); }
+
+void Canvas::setScaleLeft(double v) {
+    if (!userScale_) Scale(0, 0, userW(), userH());
+    left_ = v;
+}
+void Canvas::setScaleTop(double v) {
+    if (!userScale_) Scale(0, 0, userW(), userH());
+    top_ = v;
+}
+void Canvas::setScaleWidth(double v) {
+    if (v == 0) return;
+    if (!userScale_) Scale(0, 0, userW(), userH());
+    width_ = v;
+}
+void Canvas::setScaleHeight(double v) {
+    if (v == 0) return;
+    if (!userScale_) Scale(0, 0, userW(), userH());
+    height_ = v;
+}
+
+double Canvas::pixelsPerUnitX() const { return width() / userW(); }
+double Canvas::pixelsPerUnitY() const { return height() / userH(); }
+
+QPointF Canvas::toPixel(double x, double y) const {
+    return QPointF((x - ScaleLeft()) * pixelsPerUnitX(), (y - ScaleTop()) * pixelsPerUnitY());
+}
+
+QPointF Canvas::toUser(QPointF p) const {
+    return QPointF(ScaleLeft() + p.x() / pixelsPerUnitX(), ScaleTop() + p.y() / pixelsPerUnitY());
+}
+
+void Canvas::ensureImage() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize need(std::max(1, int(std::ceil(width() * dpr))),
+                     std::max(1, int(std::ceil(height() * dpr))));
+    if (!image_.isNull() && image_.width() >= need.width() && image_.height() >= need.height() &&
+        image_.devicePixelRatio() == dpr)
+        return;
+    endPainting();
+    QImage grown(need.expandedTo(image_.isNull() ? QSize(1, 1) : image_.size()),
+                 QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(dpr);
+    // 96 dots per inch, so point sizes come out as on a usual screen.
+    grown.setDotsPerMeterX(3780);
+    grown.setDotsPerMeterY(3780);
+    grown.fill(back_);
+    if (!image_.isNull()) {
+        QPainter p(&grown);
+        p.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = grown;
+}
+
+// The painter stays open between drawing calls, since a fan of rays is thousands of short
+// lines; it is closed before the image is shown, copied, cleared or resized.
+QPainter& Canvas::painter() {
+    ensureImage();
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing);
+        painter_->setRenderHint(QPainter::TextAntialiasing);
+    }
+    return *painter_;
+}
+
+void Canvas::endPainting() const { painter_.reset(); }
+
+const QImage& Canvas::image() const {
+    endPainting();
+    return image_;
+}
+
+Canvas::~Canvas() { endPainting(); }
+
+QPen Canvas::pen(const QColor& color) const {
+    QPen p(color);
+    p.setWidthF(std::max(1, DrawWidth));
+    p.setStyle(penStyle(DrawStyle));
+    p.setCapStyle(Qt::RoundCap);
+    return p;
+}
+
+void Canvas::record(Drawn d) {
+    if (recording_) list_.push_back(std::move(d));
+    update();
+}
+
+void Canvas::Cls() {
+    endPainting();
+    ensureImage();
+    image_.fill(back_);
+    list_.clear();
+    ++clsCount_;
+    CurrentX = ScaleLeft();
+    CurrentY = ScaleTop();
+    update();
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
+    Line(x1, y1, x2, y2, ForeColor, mode);
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& color, LineMode mode) {
+    QPainter& p = painter();
+    const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
+    Drawn d;
+    d.points = {QPointF(x1, y1), QPointF(x2, y2)};
+    d.color = color;
+    d.width = DrawWidth;
+    d.style = DrawStyle;
+    if (mode == Plain) {
+        p.setPen(pen(color));
+        p.drawLine(a, b);
+        d.kind = Drawn::Line;
+    } else {
+        const QRectF r = QRectF(a, b).normalized();
+        if (mode == BoxFilled) {
+            p.fillRect(r, color);
+            d.kind = Drawn::FilledBox;
+            d.fill = color;
+            d.filled = true;
+        } else {
+            p.setPen(pen(color));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r);
+            d.kind = Drawn::Box;
+        }
+    }
+    CurrentX = x2;
+    CurrentY = y2;
+    record(std::move(d));
+}
+
+void Canvas::LineTo(double x2, double y2) { Line(CurrentX, CurrentY, x2, y2, ForeColor); }
+void Canvas::LineTo(double x2, double y2, const QColor& color) {
+    Line(CurrentX, CurrentY, x2, y2, color);
+}
+
+void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
+    if (points.empty()) return;
+    QPainter& p = painter();
+    p.setPen(pen(color));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        p.drawLine(toPixel(points[i - 1].x(), points[i - 1].y()),
+                   toPixel(points[i].x(), points[i].y()));
+        if (recording_) {
+            Drawn d;
+            d.points = {points[i - 1], points[i]};
+            d.color = color;
+            d.width = DrawWidth;
+            d.style = DrawStyle;
+            list_.push_back(std::move(d));
+        }
+    }
+    CurrentX = points.back().x();
+    CurrentY = points.back().y();
+    update();
+}
+
+void Canvas::Circle(double x, double y, double radius) { Circle(x, y, radius, ForeColor); }
+
+void Canvas::Circle(double x, double y, double radius, const QColor& color) {
+    CircleAspect(x, y, radius, color, 1.0);
+}
+
+void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
+    QPainter& p = painter();
+    const QPointF c = toPixel(x, y);
+    double rx = std::fabs(radius * pixelsPerUnitX());
+    double ry = rx * aspect;
+    if (aspect > 1) {
+        ry = rx;
+        rx = ry / aspect;
+    }
+    p.setPen(pen(color));
+    p.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
+    p.drawEllipse(c, rx, ry);
+    Drawn d;
+    d.kind = Drawn::Circle;
+    d.points = {QPointF(x, y)};
+    d.color = color;
+    d.radius = radius;
+    d.aspect = aspect;
+    d.filled = FillStyle == 0;
+    d.fill = FillColor;
+    d.width = DrawWidth;
+    d.style = DrawStyle;
+    CurrentX = x;
+    CurrentY = y;
+    record(std::move(d));
+}
+
+void Canvas::Circle(double x, double y, double radius, const QColor& color, double start,
+                    double end, double aspect) {
+    QPainter& p = painter();
+    const QPointF c = toPixel(x, y);
+    double rx = std::fabs(radius * pixelsPerUnitX());
+    double ry = rx * aspect;
+    if (aspect > 1) {
+        ry = rx;
+        rx = ry / aspect;
+    }
+    const double a = std::fabs(start), b = std::fabs(end);
+    double sweep = b - a;
+    if (sweep < 0) sweep += kTwoPi;
+    // Counter-clockwise as the eye sees it, whatever the direction of the user y axis.
+    auto onArc = [&](double t) { return QPointF(c.x() + rx * std::cos(t), c.y() - ry * std::sin(t)); };
+    const QRectF box(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
+    QPainterPath path;
+    if (start < 0) {
+        path.moveTo(c);
+        path.lineTo(onArc(a));
+    } else {
+        path.moveTo(onArc(a));
+    }
+    path.arcTo(box, a * 180 / M_PI, sweep * 180 / M_PI);
+    if (end < 0) path.lineTo(c);
+    const bool closed = start < 0 && end < 0;
+    if (closed) path.closeSubpath();
+    if (FillStyle == 0 && closed) p.fillPath(path, FillColor);
+    p.setPen(pen(color));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    Drawn d;
+    d.kind = Drawn::Circle;
+    d.points = {QPointF(x, y)};
+    d.color = color;
+    d.radius = radius;
+    d.start = start;
+    d.end = end;
+    d.aspect = aspect;
+    d.hasArc = true;
+    d.filled = FillStyle == 0 && closed;
+    d.fill = FillColor;
+    d.width = DrawWidth;
+    d.style = DrawStyle;
+    CurrentX = x;
+    CurrentY = y;
+    record(std::move(d));
+}
+
+void Canvas::PSet(double x, double y) { PSet(x, y, ForeColor); }
+
+void Canvas::PSet(double x, double y, const QColor& color) {
+    QPainter& p = painter();
+    const QPointF c = toPixel(x, y);
+    const double r = std::max(1, DrawWidth) / 2.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    if (DrawWidth <= 1)
+        p.fillRect(QRectF(c.x() - 0.5, c.y() - 0.5, 1, 1), color);
+    else
+        p.drawEllipse(c, r, r);
+    Drawn d;
+    d.kind = Drawn::Point;
+    d.points = {QPointF(x, y)};
+    d.color = color;
+    d.width = DrawWidth;
+    CurrentX = x;
+    CurrentY = y;
+    record(std::move(d));
+}
+
+double Canvas::TextHeight(const QString&) const {
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    probe.setDotsPerMeterX(3780);
+    probe.setDotsPerMeterY(3780);
+    QFontMetricsF fm(font_, &probe);
+    return fm.height() / pixelsPerUnitY();
+}
+
+double Canvas::TextWidth(const QString& text) const {
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    probe.setDotsPerMeterX(3780);
+    probe.setDotsPerMeterY(3780);
+    QFontMetricsF fm(font_, &probe);
+    return fm.horizontalAdvance(text) / pixelsPerUnitX();
+}
+
+void Canvas::Print(const QString& text) {
+    QPainter& p = painter();
+    p.setFont(font_);
+    p.setPen(ForeColor);
+    const QPointF at = toPixel(CurrentX, CurrentY);
+    const QFontMetricsF fm(font_, &image_);
+    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    Drawn d;
+    d.kind = Drawn::Text;
+    d.points = {QPointF(CurrentX, CurrentY)};
+    d.color = ForeColor;
+    d.text = text;
+    d.italic = font_.italic();
+    d.fontSize = font_.pointSizeF();
+    CurrentX = ScaleLeft();
+    CurrentY += fm.height() / pixelsPerUnitY();
+    record(std::move(d));
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+    endPainting();
+    ensureImage();
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), image_);
+}
+
+void Canvas::resizeEvent(QResizeEvent*) {
+    endPainting();
+    ensureImage();
+}
+
+void Canvas::mousePressEvent(QMouseEvent* e) {
+    pressed_ = true;
+    const QPointF u = toUser(e->position());
+    const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
+    const int shift = (e->modifiers() & Qt::ShiftModifier ? 1 : 0) |
+                      (e->modifiers() & Qt::ControlModifier ? 2 : 0) |
+                      (e->modifiers() & Qt::AltModifier ? 4 : 0);
+    if (onMouseDown) onMouseDown(button, shift, u.x(), u.y());
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF u = toUser(e->position());
+    const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
+    const int shift = e->modifiers() & Qt::ShiftModifier ? 1 : 0;
+    if (onMouseUp) onMouseUp(button, shift, u.x(), u.y());
+    if (pressed_ && rect().contains(e->position().toPoint()) && onClick) onClick();
+    pressed_ = false;
+}

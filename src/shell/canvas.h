@@ -1,0 +1,140 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+#include <QPainter>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Colours as red-green-blue triples.
+inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
+
+// One primitive as it was drawn, in user coordinates. Tests read these instead of pixels.
+struct Drawn {
+    enum Kind { Line, Box, FilledBox, Circle, Point, Text };
+    Kind kind = Line;
+    std::vector<QPointF> points; // Line/Box: two corners; Circle/Point/Text: one point
+    QColor color;
+    QColor fill;     // FilledBox, and Circle when filled
+    bool filled = false;
+    int width = 1;   // DrawWidth in pixels
+    int style = 0;   // DrawStyle
+    double radius = 0, start = 0, end = 0, aspect = 1; // Circle
+    bool hasArc = false;
+    QString text;
+    bool italic = false;
+    double fontSize = 0;
+};
+
+// The drawing surface of a window or picture box. What is drawn stays drawn until Cls,
+// like ink on paper: it goes into a persistent image, and painting only copies that image.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    enum LineMode { Plain, BoxOutline, BoxFilled };
+
+    explicit Canvas(QWidget* parent = nullptr);
+    ~Canvas() override;
+
+    // User scale: (x1, y1) is the top-left corner, (x2, y2) the bottom-right corner.
+    void Scale(double x1, double y1, double x2, double y2);
+    bool hasUserScale() const { return userScale_; }
+    double ScaleLeft() const;
+    double ScaleTop() const;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    void setScaleLeft(double v);
+    void setScaleTop(double v);
+    void setScaleWidth(double v);
+    void setScaleHeight(double v);
+
+    // Conversions between user units and the widget's pixels.
+    QPointF toPixel(double x, double y) const;
+    QPointF toUser(QPointF pixel) const;
+    double pixelsPerUnitX() const;
+    double pixelsPerUnitY() const;
+
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2, LineMode mode = Plain);
+    void Line(double x1, double y1, double x2, double y2, const QColor& color,
+              LineMode mode = Plain);
+    // Line from the current point (CurrentX, CurrentY).
+    void LineTo(double x2, double y2);
+    void LineTo(double x2, double y2, const QColor& color);
+    // Angles in radians, counter-clockwise as the eye sees them; a negative angle also draws
+    // its radius. Without angles the whole circle (or ellipse, by aspect) is drawn.
+    void Circle(double x, double y, double radius);
+    void Circle(double x, double y, double radius, const QColor& color);
+    void Circle(double x, double y, double radius, const QColor& color, double start, double end,
+                double aspect = 1.0);
+    void CircleAspect(double x, double y, double radius, const QColor& color, double aspect);
+    void PSet(double x, double y);
+    void PSet(double x, double y, const QColor& color);
+    // Consecutive segments through the points, in one colour; ends at the last point.
+    void Polyline(const std::vector<QPointF>& points, const QColor& color);
+    // Writes at CurrentX/CurrentY (top-left of the text), then moves down one line.
+    void Print(const QString& text);
+    double TextHeight(const QString& text) const;
+    double TextWidth(const QString& text) const;
+
+    // Pen state.
+    QColor ForeColor = Qt::black;
+    QColor FillColor = Qt::black;
+    int FillStyle = 1; // 0 solid, 1 transparent
+    int DrawWidth = 1;
+    int DrawStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+    double CurrentX = 0;
+    double CurrentY = 0;
+    QColor BackColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QFont font_;
+    void setFontName(const QString& name);
+    void setFontSize(double points);
+    void setFontBold(bool on);
+    void setFontItalic(bool on);
+    QString FontName() const { return font_.family(); }
+    double FontSize() const { return font_.pointSizeF(); }
+    bool FontItalic() const { return font_.italic(); }
+
+    // Display list: off in the program, on in tests.
+    void recordDisplayList(bool on) { recording_ = on; }
+    const std::vector<Drawn>& displayList() const { return list_; }
+    int clsCount() const { return clsCount_; }
+    const QImage& image() const;
+
+    // Mouse events in user coordinates; button 1 left, 2 right.
+    std::function<void(int button, int shift, double x, double y)> onMouseDown;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+    std::function<void()> onClick;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    void ensureImage();
+    QPainter& painter();
+    void endPainting() const;
+    QPen pen(const QColor& color) const;
+    void record(Drawn d);
+    double userW() const;
+    double userH() const;
+
+    bool userScale_ = false;
+    double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
+    QColor back_ = Qt::white;
+    QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
+    std::vector<Drawn> list_;
+    bool recording_ = false;
+    int clsCount_ = 0;
+    bool pressed_ = false;
+};

@@ -1,0 +1,88 @@
+#include "shell/controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (Click) Click();
+    });
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+QLabel* makeLabel(const QString& caption, QWidget* parent) {
+    auto* l = new QLabel(caption, parent);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QScrollBar* makeHScroll(QWidget* parent, int min, int max, int value, int smallChange,
+                        int largeChange, std::function<void()> change) {
+    auto* s = new QScrollBar(Qt::Horizontal, parent);
+    s->setRange(min, max);
+    s->setSingleStep(smallChange);
+    s->setPageStep(largeChange);
+    s->setValue(value);
+    QObject::connect(s, &QScrollBar::valueChanged, s, [change](int) {
+        if (change) change();
+    });
+    return s;
+}
+
+int keyCodeOf(int k) {
+    switch (k) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Escape: return 27;
+    default: return (k >= 0x20 && k <= 0x7e) ? k : 0;
+    }
+}
+
+namespace {
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, std::function<void(int, int)> f) : QObject(parent), f_(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            f_(keyCodeOf(k->key()), k->modifiers() & Qt::ShiftModifier ? 1 : 0);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(int, int)> f_;
+};
+} // namespace
+
+void onKeyDown(QWidget* w, std::function<void(int, int)> keyDown) {
+    w->installEventFilter(new KeyFilter(w, std::move(keyDown)));
+}
+
+void setControlFont(QWidget* w, const QString& family, double points, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    w->setFont(f);
+}

@@ -1,0 +1,109 @@
+#include "shell/form.h"
+
+#include "shell/program.h"
+
+#include <QCloseEvent>
+#include <cmath>
+
+namespace {
+constexpr double kTwips = 15.0;
+int px(double twips) { return int(std::lround(twips / kTwips)); }
+} // namespace
+
+Form::Form(Program& p, const char* name, const QString& caption) : program(p) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    canvas = new Canvas(this);
+    canvas->onMouseDown = [this](int b, int s, double x, double y) { Form_MouseDown(b, s, x, y); };
+    canvas->onMouseUp = [this](int b, int s, double x, double y) { Form_MouseUp(b, s, x, y); };
+    canvas->onClick = [this] { Form_Click(); };
+    resize(640, 480);
+    layoutChildren();
+}
+
+Form::~Form() = default;
+
+double Form::Left() const { return x() * kTwips; }
+double Form::Top() const { return y() * kTwips; }
+double Form::Width() const { return width() * kTwips; }
+double Form::Height() const { return height() * kTwips; }
+void Form::setLeft(double t) { move(px(t), y()); }
+void Form::setTop(double t) { move(x(), px(t)); }
+void Form::setWidth(double t) {
+    resize(std::max(1, px(t)), height());
+    layoutChildren();
+}
+void Form::setHeight(double t) {
+    resize(width(), std::max(1, px(t)));
+    layoutChildren();
+}
+
+void Form::Show() {
+    show();
+    raise();
+}
+
+void Form::setVisible(bool on) {
+    QWidget::setVisible(on);
+    if (on) layoutChildren();
+}
+
+void Form::layoutChildren() {
+    int top = 0;
+    if (menuBar_) {
+        top = menuBar_->sizeHint().height();
+        menuBar_->setGeometry(0, 0, width(), top);
+    }
+    canvas->setGeometry(0, top, width(), std::max(1, height() - top));
+}
+
+void Form::resizeEvent(QResizeEvent*) { layoutChildren(); }
+
+void Form::closeEvent(QCloseEvent* e) {
+    // The title bar's close button hides the window; it stays loaded, as BACK leaves it.
+    e->accept();
+}
+
+QMenu* Form::addMenu(const QString& title) {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+        layoutChildren();
+    }
+    return menuBar_->addMenu(title);
+}
+
+QMenu* Form::addSubMenu(QMenu* parent, const QString& title) { return parent->addMenu(title); }
+
+QAction* Form::addTopItem(const QString& title) {
+    if (!menuBar_) addMenu(QString())->menuAction()->setVisible(false);
+    return menuBar_->addAction(title);
+}
+
+QAction* Form::addItem(QMenu* menu, const QString& title, bool checkable) {
+    QAction* a = menu->addAction(title);
+    a->setCheckable(checkable);
+    return a;
+}
+
+double Form::Left(const QWidget* w) const { return canvas->toUser(QPointF(w->x(), 0)).x(); }
+double Form::Top(const QWidget* w) const { return canvas->toUser(QPointF(0, w->y())).y(); }
+double Form::Width(const QWidget* w) const { return w->width() / canvas->pixelsPerUnitX(); }
+double Form::Height(const QWidget* w) const { return w->height() / canvas->pixelsPerUnitY(); }
+
+void Form::setLeft(QWidget* w, double v) {
+    w->move(int(std::lround(canvas->toPixel(v, 0).x())), w->y());
+}
+void Form::setTop(QWidget* w, double v) {
+    w->move(w->x(), int(std::lround(canvas->toPixel(0, v).y())));
+}
+void Form::setWidth(QWidget* w, double v) {
+    w->resize(std::max(1, int(std::lround(std::fabs(v * canvas->pixelsPerUnitX())))), w->height());
+}
+void Form::setHeight(QWidget* w, double v) {
+    w->resize(w->width(), std::max(1, int(std::lround(std::fabs(v * canvas->pixelsPerUnitY())))));
+}
+
+void Form::placeTwips(QWidget* w, double left, double top, double width, double height) {
+    w->setGeometry(px(left), px(top), std::max(1, px(width)), std::max(1, px(height)));
+}

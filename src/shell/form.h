@@ -1,0 +1,74 @@
+#pragma once
+#include "shell/canvas.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+class Program;
+
+// The base of every window: a menu bar over a drawing surface that holds the controls.
+// Window positions and sizes are in twips (15 to a pixel); controls are placed in the
+// surface's current user scale.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(Program& program, const char* name, const QString& caption);
+    ~Form() override;
+
+    virtual void Form_Load() {}
+    virtual void Form_Click() {}
+    virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+    virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+
+    Program& program;
+    Canvas* canvas; // the drawing surface; the controls are its children
+
+    // Window place and size in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& text) { setWindowTitle(text); }
+    void Show();
+    void Hide() { hide(); }
+    bool Visible() const { return isVisible(); }
+    void setVisible(bool on) override;
+    void setBackColor(const QColor& c) { canvas->setBackColor(c); }
+    void setFontName(const QString& name) { canvas->setFontName(name); }
+
+    // Menus: a top-level entry with sub-entries, a top-level entry that acts by itself,
+    // and items (checkable where the program shows a check mark).
+    QMenu* addMenu(const QString& title);
+    QMenu* addSubMenu(QMenu* parent, const QString& title);
+    QAction* addTopItem(const QString& title);
+    QAction* addItem(QMenu* menu, const QString& title, bool checkable = false);
+    QMenuBar* menuBar() const { return menuBar_; }
+
+    // Control place and size in the surface's user scale.
+    double Left(const QWidget* w) const;
+    double Top(const QWidget* w) const;
+    double Width(const QWidget* w) const;
+    double Height(const QWidget* w) const;
+    void setLeft(QWidget* w, double v);
+    void setTop(QWidget* w, double v);
+    void setWidth(QWidget* w, double v);
+    void setHeight(QWidget* w, double v);
+    // Place in twips, as the window was laid out before any user scale was set.
+    void placeTwips(QWidget* w, double left, double top, double width, double height);
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    void layoutChildren();
+    QMenuBar* menuBar_ = nullptr;
+};

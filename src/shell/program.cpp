@@ -1,0 +1,42 @@
+#include "shell/program.h"
+
+#include "shell/form.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+void Screen::readPrimary() {
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->availableGeometry();
+        if (r.width() > 0 && r.height() > 0) {
+            widthPx = r.width();
+            heightPx = r.height();
+        }
+    }
+}
+
+Program::Program(std::unique_ptr<Dialogs> d) : dialogs(std::move(d)), forms(*this) {}
+
+Program::~Program() = default;
+
+void Program::MsgBox(const QString& text, const QString& title) { dialogs->MsgBox(text, title); }
+
+QString Program::InputBox(const QString& prompt, const QString& title, const QString& proposed) {
+    return dialogs->InputBox(prompt, title, proposed);
+}
+
+void Program::End() {
+    for (Form* f : forms.loaded()) f->Hide();
+    ended = true;
+    if (onEnd) onEnd();
+}
+
+void mapFonts() {
+    const QStringList sans{"Liberation Sans", "DejaVu Sans"};
+    for (const char* name : {"Arial", "Arial Greek", "Tahoma", "TAHOMA", "tahoma", "Swis721 Win95BT",
+                             "Symbol", "SYMBOL", "MS Sans Serif"})
+        QFont::insertSubstitutions(name, sans);
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
+}

@@ -1,0 +1,3 @@
+#include "waves/rixo.h"
+
+rixo::rixo(Program& p) : Form(p, "rixo", QStringLiteral("WAVES")) {}

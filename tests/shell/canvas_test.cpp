@@ -1,0 +1,174 @@
+#include "support.h"
+
+#include "waves/rixo.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+
+QColor pixelAt(Canvas& c, double x, double y) {
+    const QPointF p = c.toPixel(x, y);
+    return c.image().pixelColor(int(p.x()), int(p.y()));
+}
+} // namespace
+
+class CanvasTest : public ::testing::Test {
+protected:
+    CanvasTest() {
+        canvas.resize(400, 400);
+        canvas.Scale(-200, 200, 200, -200);
+        canvas.recordDisplayList(true);
+        canvas.Cls();
+    }
+    Canvas canvas;
+};
+
+TEST_F(CanvasTest, UserScaleMapsCornersAndFlipsY) {
+    EXPECT_EQ(canvas.ScaleLeft(), -200);
+    EXPECT_EQ(canvas.ScaleTop(), 200);
+    EXPECT_EQ(canvas.ScaleWidth(), 400);
+    EXPECT_EQ(canvas.ScaleHeight(), -400);
+    EXPECT_EQ(canvas.toPixel(-200, 200), QPointF(0, 0));
+    EXPECT_EQ(canvas.toPixel(200, -200), QPointF(400, 400));
+    EXPECT_EQ(canvas.toPixel(0, 100), QPointF(200, 100));
+    EXPECT_EQ(canvas.toUser(QPointF(300, 300)), QPointF(100, -100));
+}
+
+TEST_F(CanvasTest, DefaultScaleIsTwips) {
+    Canvas plain;
+    plain.resize(100, 50);
+    EXPECT_EQ(plain.ScaleWidth(), 1500);
+    EXPECT_EQ(plain.ScaleHeight(), 750);
+    EXPECT_EQ(plain.toPixel(150, 150), QPointF(10, 10));
+}
+
+TEST_F(CanvasTest, SectorWithNegativeAnglesIsClosedAndFilled) {
+    canvas.FillStyle = 0;
+    canvas.FillColor = RGB(205, 0, 0);
+    // From straight up counter-clockwise to straight down: the left half-disc.
+    canvas.Circle(0, 0, 100, RGB(0, 0, 0), -kPi / 2, -3 * kPi / 2);
+    EXPECT_EQ(pixelAt(canvas, -50, 10), RGB(205, 0, 0));
+    EXPECT_EQ(pixelAt(canvas, -50, -40), RGB(205, 0, 0));
+    EXPECT_EQ(pixelAt(canvas, 50, 10), RGB(255, 255, 255));
+    // The diameter is drawn: a pixel on x = 0 inside the circle is dark.
+    EXPECT_LT(pixelAt(canvas, 0, 30).lightness(), 200);
+    ASSERT_EQ(canvas.displayList().size(), 1u);
+    const Drawn& d = canvas.displayList()[0];
+    EXPECT_EQ(d.kind, Drawn::Circle);
+    EXPECT_TRUE(d.filled);
+    EXPECT_TRUE(d.hasArc);
+}
+
+TEST_F(CanvasTest, ArcWithPositiveAnglesHasNoRadiiAndIsNotFilled) {
+    canvas.FillStyle = 0;
+    canvas.FillColor = RGB(0, 0, 255);
+    canvas.Circle(0, 0, 100, RGB(0, 0, 0), 0.0, kPi);
+    EXPECT_EQ(pixelAt(canvas, 0, 50), RGB(255, 255, 255));
+    EXPECT_FALSE(canvas.displayList()[0].filled);
+    // The end of the arc wraps through 2 pi when it is below the start.
+    canvas.Cls();
+    canvas.FillStyle = 0;
+    canvas.FillColor = RGB(0, 0, 255);
+    canvas.Circle(0, 0, 100, RGB(0, 0, 0), -3 * kPi / 2, -kPi / 2); // right half
+    EXPECT_EQ(pixelAt(canvas, 50, 0), RGB(0, 0, 255));
+    EXPECT_EQ(pixelAt(canvas, -50, 0), RGB(255, 255, 255));
+}
+
+TEST_F(CanvasTest, AspectSquashesTheCircle) {
+    canvas.FillStyle = 0;
+    canvas.FillColor = RGB(0, 255, 0);
+    canvas.CircleAspect(0, 0, 100, RGB(0, 0, 0), 0.5);
+    EXPECT_EQ(pixelAt(canvas, 90, 0), RGB(0, 255, 0));
+    EXPECT_EQ(pixelAt(canvas, 0, 70), RGB(255, 255, 255));
+    EXPECT_EQ(pixelAt(canvas, 0, 40), RGB(0, 255, 0));
+}
+
+TEST_F(CanvasTest, LinesBoxesAndCurrentPoint) {
+    canvas.Line(-100, -100, 100, 100, RGB(0, 0, 255));
+    EXPECT_EQ(canvas.CurrentX, 100);
+    EXPECT_EQ(canvas.CurrentY, 100);
+    canvas.LineTo(150, 100, RGB(0, 255, 0));
+    canvas.Line(23, 13, 100, 6, RGB(255, 255, 0), Canvas::BoxFilled);
+    canvas.DrawStyle = 2;
+    canvas.Line(-150, -150, -50, -150);
+    const auto& list = canvas.displayList();
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[1].points[0], QPointF(100, 100));
+    EXPECT_EQ(list[1].points[1], QPointF(150, 100));
+    EXPECT_EQ(list[2].kind, Drawn::FilledBox);
+    EXPECT_EQ(pixelAt(canvas, 60, 10), RGB(255, 255, 0));
+    EXPECT_EQ(list[3].style, 2);
+    EXPECT_EQ(drawnOf(canvas, Drawn::Line, RGB(0, 0, 255)).size(), 1u);
+}
+
+TEST_F(CanvasTest, PrintMovesDownOneLineAndBackToTheLeftEdge) {
+    canvas.CurrentX = 10;
+    canvas.CurrentY = 100;
+    canvas.Print("n=1.50");
+    EXPECT_EQ(canvas.CurrentX, -200);
+    EXPECT_LT(canvas.CurrentY, 100); // y grows upwards here, so down is smaller
+    EXPECT_NEAR(100 - canvas.CurrentY, -canvas.TextHeight("n"), 1e-9);
+    EXPECT_TRUE(printedText(canvas, "n=1.50"));
+    EXPECT_EQ(canvas.displayList()[0].points[0], QPointF(10, 100));
+}
+
+TEST_F(CanvasTest, ClsClearsInkAndDisplayList) {
+    canvas.FillStyle = 0;
+    canvas.FillColor = RGB(0, 0, 0);
+    canvas.Circle(0, 0, 50);
+    canvas.Cls();
+    EXPECT_TRUE(canvas.displayList().empty());
+    EXPECT_EQ(pixelAt(canvas, 0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.CurrentX, -200);
+    EXPECT_EQ(canvas.CurrentY, 200);
+}
+
+TEST_F(CanvasTest, PointsHaveTheDrawWidth) {
+    canvas.DrawWidth = 5;
+    canvas.PSet(10, 7, RGB(255, 0, 0));
+    const auto points = drawnOf(canvas, Drawn::Point, RGB(255, 0, 0));
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0].points[0], QPointF(10, 7));
+    EXPECT_EQ(points[0].width, 5);
+    EXPECT_EQ(pixelAt(canvas, 10, 7), RGB(255, 0, 0));
+}
+
+class FormTest : public ProgramTest {};
+
+TEST_F(FormTest, InkSurvivesHideShowAndGrowing) {
+    Form& f = program->forms.rixo();
+    f.setWidth(300 * 15);
+    f.setHeight(300 * 15);
+    f.Show();
+    f.canvas->Scale(0, 100, 100, 0);
+    f.canvas->Line(10, 5, 90, 15, RGB(0, 0, 255), Canvas::BoxFilled);
+    f.Hide();
+    f.Show();
+    QApplication::processEvents();
+    EXPECT_EQ(pixelAt(*f.canvas, 50, 10), RGB(0, 0, 255));
+    const QPointF before = f.canvas->toPixel(50, 10);
+    f.setWidth(600 * 15);
+    QApplication::processEvents();
+    EXPECT_EQ(f.canvas->image().pixelColor(int(before.x()), int(before.y())), RGB(0, 0, 255));
+    EXPECT_GE(f.canvas->image().width(), 600);
+}
+
+TEST_F(FormTest, ControlsArePlacedInTheUserScale) {
+    Form& f = program->forms.rixo();
+    f.setWidth(400 * 15);
+    f.setHeight(400 * 15);
+    f.canvas->Scale(-200, 200, 200, -200);
+    QWidget w(f.canvas);
+    f.setLeft(&w, -100);
+    f.setTop(&w, -150);
+    f.setWidth(&w, 50);
+    f.setHeight(&w, -20);
+    EXPECT_NEAR(f.Left(&w), -100, 1.0);
+    EXPECT_NEAR(f.Top(&w), -150, 1.0);
+    EXPECT_NEAR(f.Width(&w), 50, 1.0);
+    // With y upwards a height reads negative, so Top - Height is above the control.
+    EXPECT_NEAR(f.Height(&w), -20, 1.0);
+    EXPECT_EQ(f.Width(), 400 * 15);
+}
