@@ -370,6 +370,7 @@ void Canvas::resizeEvent(QResizeEvent*) {
 
 void Canvas::mousePressEvent(QMouseEvent* e) {
     pressed_ = true;
+    pressedAt_ = e->position();
     const QPointF u = toUser(e->position());
     const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
     const int shift = (e->modifiers() & Qt::ShiftModifier ? 1 : 0) |
@@ -383,6 +384,9 @@ void Canvas::mouseReleaseEvent(QMouseEvent* e) {
     const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
     const int shift = e->modifiers() & Qt::ShiftModifier ? 1 : 0;
     if (onMouseUp) onMouseUp(button, shift, u.x(), u.y());
-    if (pressed_ && rect().contains(e->position().toPoint()) && onClick) onClick();
+    // A click is a press and release at one spot: a drag marks two points and must not be
+    // wiped out by the redraw that a click on the window makes.
+    const bool still = (e->position() - pressedAt_).manhattanLength() < 4;
+    if (pressed_ && still && e->button() == Qt::LeftButton && onClick) onClick();
     pressed_ = false;
 }

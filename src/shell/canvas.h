@@ -137,4 +137,5 @@ private:
     bool recording_ = false;
     int clsCount_ = 0;
     bool pressed_ = false;
+    QPointF pressedAt_;
 };

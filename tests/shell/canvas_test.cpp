@@ -3,7 +3,9 @@
 #include "waves/rixo.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <cmath>
+#include <tuple>
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
@@ -171,4 +173,30 @@ TEST_F(FormTest, ControlsArePlacedInTheUserScale) {
     // With y upwards a height reads negative, so Top - Height is above the control.
     EXPECT_NEAR(f.Height(&w), -20, 1.0);
     EXPECT_EQ(f.Width(), 400 * 15);
+}
+
+TEST_F(CanvasTest, MouseEventsArriveInUserUnitsAndADragIsNoClick) {
+    std::vector<std::tuple<int, double, double>> downs, ups;
+    int clicks = 0;
+    canvas.onMouseDown = [&](int b, int, double x, double y) { downs.emplace_back(b, x, y); };
+    canvas.onMouseUp = [&](int b, int, double x, double y) { ups.emplace_back(b, x, y); };
+    canvas.onClick = [&] { ++clicks; };
+    auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent e(type, at, canvas.mapToGlobal(at), button, button, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &e);
+    };
+    send(QEvent::MouseButtonPress, QPointF(300, 100), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPointF(300, 100), Qt::LeftButton);
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(std::get<0>(downs[0]), 1);
+    EXPECT_DOUBLE_EQ(std::get<1>(downs[0]), 100);
+    EXPECT_DOUBLE_EQ(std::get<2>(downs[0]), 100);
+    EXPECT_EQ(clicks, 1);
+    send(QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPointF(200, 300), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_DOUBLE_EQ(std::get<1>(ups.back()), 0);
+    EXPECT_DOUBLE_EQ(std::get<2>(ups.back()), -100);
+    send(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton);
+    EXPECT_EQ(std::get<0>(downs.back()), 2);
 }
