@@ -1,9 +1,123 @@
 #include "records/Grafindex.h"
 
+#include "records/List_of_Data.h"
+#include "records/errors.h"
+#include "semicircle/hmiky.h"
+#include "semicircle/raymodes.h"
+#include "shell/numfmt.h"
 #include "shell/program.h"
 
-Grafindex::Grafindex(Program& p) : Form(p, "Grafindex", QStringLiteral("REFRACTION INDEX Δείκτης διάθλασης")) {}
-void Grafindex::Form_Load() {}
-void Grafindex::Form_Click() {}
-void Grafindex::zografizo() {}
-void Grafindex::tickmarks() {}
+#include <cmath>
+#include <vector>
+
+namespace {
+QString fmt(double v, const std::string& pattern) {
+    return QString::fromStdString(Format(v, pattern));
+}
+
+void label(Canvas& c, double x, double y, const QString& text) {
+    c.CurrentX = x;
+    c.CurrentY = y;
+    c.Print(text);
+}
+} // namespace
+
+void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
+    if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
+    // Positive x: the label goes up after the step, so it stands at the next tick.
+    double x = 0;
+    for (int k = 1; x < c.ScaleWidth(); ++k) {
+        if (k % st.xModulus == 0) {
+            c.Line(x, -st.t, x, st.t);
+            x += st.xStep;
+            label(c, x, -st.t, fmt(x, st.xFormat));
+        }
+    }
+    x = 0;
+    for (int k = 1; x > c.ScaleLeft(); ++k) {
+        if (k % st.xModulus == 0) {
+            c.Line(x, -st.t, x, st.t);
+            x -= st.xStep;
+            label(c, x, -st.t, fmt(x, st.xFormat));
+        }
+    }
+    double y = 0;
+    for (int k = 1; y < c.ScaleTop() - c.ScaleHeight(); ++k) {
+        y += st.yStep;
+        if (k % st.yModulus == 0) {
+            c.Line(-st.u, y, st.u, y);
+            label(c, -st.v, y, fmt(y, st.yFormat));
+        }
+    }
+    label(c, -st.v, 0, fmt(0, st.yFormat));
+    y = 0;
+    for (int k = 1; y > -std::fabs(c.ScaleHeight()); ++k) {
+        y -= st.yStep;
+        if (k % st.yModulus == 0) {
+            c.Line(-st.u, y, st.u, y);
+            label(c, -st.v, y, fmt(y, st.yNegativeFormat));
+        }
+    }
+}
+
+Grafindex::Grafindex(Program& p)
+    : Form(p, "Grafindex", QStringLiteral("REFRACTION INDEX Δείκτης διάθλασης")) {
+    canvas->setBackColor(RGB(255, 255, 255));
+}
+
+void Grafindex::Form_Load() {
+    canvas->setFontName("Arial Greek");
+    canvas->setFontSize(8);
+    // Below the list window, beside the semicircle.
+    const ::List_of_Data& list = program.forms.List_of_Data();
+    setLeft(program.forms.hmiky().Width());
+    setTop(list.Height());
+    setWidth(list.Width());
+    setHeight(program.screen.Height() * 0.9 - list.Height());
+}
+
+void Grafindex::Form_Click() { program.forms.hmiky().Optimize_Click(); }
+
+void Grafindex::tickmarks() {
+    Canvas& c = *canvas;
+    TickmarkStyle st;
+    st.xStep = (c.ScaleLeft() + c.ScaleWidth()) / 10;
+    st.yStep = 0.1;
+    st.xModulus = 2;
+    st.yModulus = 5;
+    st.t = st.yStep / 5;
+    st.u = st.xStep / 5;
+    st.v = st.xStep / 3;
+    DrawTickmarks(c, st);
+}
+
+void Grafindex::zografizo() {
+    Canvas& c = *canvas;
+    c.Cls();
+    c.DrawWidth = 1;
+    c.Scale(-5, 3, 100, -0.8);
+    c.Line(-5, 0, 100, 0);
+    c.Line(0, -1, 0, 4);
+    tickmarks();
+    c.DrawWidth = 5;
+    const ::List_of_Data& list = program.forms.List_of_Data();
+    const double n = program.forms.hmiky().Indexn->value() / 10.0;
+    std::vector<double> measured;
+    for (int i = 0; i < list.List1->count() && i < list.List3->count(); ++i) {
+        const QString xText = list.List1->item(i)->text(), yText = list.List3->item(i)->text();
+        if (xText == QLatin1String("-") || yText == QLatin1String("-")) continue; // no value
+        const float x = float(Val(xText.toStdString()));
+        const float y = float(Val(yText.toStdString()));
+        if (!std::isfinite(x) || !std::isfinite(y)) continue;
+        measured.push_back(y);
+        c.PSet(x, y);
+    }
+    c.DrawWidth = 1;
+    label(c, 40, -0.5, QStringLiteral("INCIDENCE ANGLE Πρόπστωσης"));
+    // With no rows there is no mean error to show, only the empty axes.
+    const std::optional<double> error = MeanIndexError(measured, n);
+    if (error && std::isfinite(*error))
+        label(c, 20, 2.5,
+              QStringLiteral("MEAN ERROR Μέσο σφάλμα=") + fmt(*error, "0.000") +
+                  QStringLiteral(" %"));
+}

@@ -1,9 +1,21 @@
 #include "records/List_of_Data.h"
 
+#include "data/inpdat.h"
+#include "records/Grafindex.h"
+#include "semicircle/hmiky.h"
+#include "shell/numfmt.h"
 #include "shell/program.h"
+
+#include <algorithm>
+
+namespace {
+// Designed width of the window, in twips.
+constexpr double kDesignWidth = 6300;
+} // namespace
 
 List_of_Data::List_of_Data(Program& p)
     : Form(p, "List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")) {
+    canvas->setBackColor(RGB(255, 255, 255));
     List1 = new QListWidget(canvas);
     List2 = new QListWidget(canvas);
     List3 = new QListWidget(canvas);
@@ -15,18 +27,94 @@ List_of_Data::List_of_Data(Program& p)
     Label6 = makeLabel(QStringLiteral("REFRACTION Διάθλασης"), canvas);
     Label7 = makeLabel(QStringLiteral("INDEX Διάθλασης"), canvas);
     Command1 = new CommandButton(QStringLiteral("TRANSFER OF DATA  METAΦOPA ΔEΔOMENΩN"), canvas);
+    for (QWidget* w :
+         {static_cast<QWidget*>(List1), static_cast<QWidget*>(List2), static_cast<QWidget*>(List3),
+          static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+          static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
+          static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
+          static_cast<QWidget*>(Label7), static_cast<QWidget*>(Command1)})
+        setControlFont(w, "Arial", 8);
+    for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
+                       static_cast<QWidget*>(Label7)})
+        setControlFont(w, "Arial", 8, true);
+    Command1->Click = [this] { Command1_Click(); };
+
+    // Design layout, in twips: a line at the top for the mean index, the three columns with
+    // their headings, the settings of the last sweep under them, and the transfer button.
+    const double col = 2000, gap = 80, left = 120;
+    for (int i = 0; i < 3; ++i) {
+        QLabel* heading = i == 0 ? Label5 : i == 1 ? Label6 : Label7;
+        QListWidget* list = i == 0 ? List1 : i == 1 ? List2 : List3;
+        placeTwips(heading, left + i * (col + gap), 330, col, 450);
+        placeTwips(list, left + i * (col + gap), 800, col, 3600);
+    }
+    placeTwips(Label1, left, 4500, 3000, 300);
+    placeTwips(Label2, left + 3050, 4500, 3000, 300);
+    placeTwips(Label3, left, 4850, 3000, 300);
+    placeTwips(Label4, left + 3050, 4850, 3000, 300);
+    placeTwips(Command1, left, 5300, 3600, 600);
 }
 
-void List_of_Data::Form_Load() {}
-void List_of_Data::Form_Click() {}
-void List_of_Data::Command1_Click() {}
-void List_of_Data::zografizo() {}
-void List_of_Data::tickmarks() {}
+void List_of_Data::Form_Load() {
+    // Beside the semicircle window, the upper half of the screen high.
+    setLeft(program.forms.hmiky().Width());
+    setTop(0);
+    setWidth(kDesignWidth);
+    setHeight(program.screen.Height() / 2);
+}
+
+void List_of_Data::Command1_Click() {
+    ::inpdat& data = program.forms.inpdat();
+    // The data window has fourteen boxes; later rows have nowhere to go.
+    const int rows = std::min({List1->count(), List2->count(), int(data.Text1.size())});
+    for (int i = 0; i < rows; ++i) {
+        const float incidence = float(Val(List1->item(i)->text().toStdString()));
+        const float refraction = float(Val(List2->item(i)->text().toStdString()));
+        data.Text1[i]->setText(QString::fromStdString(PlainNumber(incidence, 7)));
+        data.Refr[i]->setText(QString::fromStdString(PlainNumber(refraction, 7)));
+    }
+    data.Show();
+}
+
+void List_of_Data::drawGraph(double yAxisTop) {
+    Canvas& c = *canvas;
+    c.Cls();
+    c.DrawWidth = 1;
+    c.Scale(-5, 4, 100, -0.5);
+    c.Line(-5, 0, 100, 0);
+    c.Line(0, -1, 0, yAxisTop);
+    tickmarks();
+    c.DrawWidth = 5;
+    for (int i = 0; i < List1->count() && i < List3->count(); ++i) {
+        const QString xText = List1->item(i)->text(), yText = List3->item(i)->text();
+        if (xText == QLatin1String("-") || yText == QLatin1String("-")) continue; // no value
+        c.PSet(Val(xText.toStdString()), Val(yText.toStdString()));
+    }
+    c.DrawWidth = 1;
+}
+
+void List_of_Data::Form_Click() { drawGraph(2); }
+void List_of_Data::zografizo() { drawGraph(4); }
+
+void List_of_Data::tickmarks() {
+    Canvas& c = *canvas;
+    TickmarkStyle st;
+    st.xStep = (c.ScaleLeft() + c.ScaleWidth()) / 10;
+    st.yStep = c.ScaleTop() / 10;
+    st.xModulus = 2;
+    st.yModulus = 1;
+    st.t = st.yStep / 5;
+    st.u = st.xStep / 5;
+    st.v = st.xStep / 3;
+    DrawTickmarks(c, st);
+}
+
 void List_of_Data::clearRows() {
     List1->clear();
     List2->clear();
     List3->clear();
 }
+
 void List_of_Data::addRow(const QString& a, const QString& b, const QString& c) {
     List1->addItem(a);
     List2->addItem(b);

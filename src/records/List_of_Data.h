@@ -32,4 +32,8 @@ public:
     void clearRows();
     // Adds one row to the three lists.
     void addRow(const QString& incidence, const QString& refraction, const QString& index);
+
+private:
+    // The graph of a click and of zografizo; they differ only in the height of the y axis.
+    void drawGraph(double yAxisTop);
 };

@@ -1,9 +1,99 @@
 #include "records/errors.h"
 
+#include "records/Grafindex.h"
+#include "records/List_of_Data.h"
+#include "semicircle/hmiky.h"
+#include "semicircle/raymodes.h"
+#include "shell/mathconst.h"
+#include "shell/numfmt.h"
 #include "shell/program.h"
 
-errors::errors(Program& p) : Form(p, "errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")) {}
-void errors::Form_Load() {}
-void errors::Form_Click() {}
-void errors::tickmarks() {}
-void errors::drawCurve() {}
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+
+void label(Canvas& c, double x, double y, const QString& text) {
+    c.CurrentX = x;
+    c.CurrentY = y;
+    c.Print(text);
+}
+} // namespace
+
+errors::errors(Program& p) : Form(p, "errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")) {
+    canvas->setBackColor(RGB(255, 255, 255));
+}
+
+void errors::Form_Load() {
+    canvas->setFontName("Arial Greek");
+    // To the right of the list and index windows, as tall as the semicircle window, so the
+    // labels under the radius axis keep clear of its numbers.
+    const double left = program.forms.hmiky().Width() + program.forms.List_of_Data().Width();
+    const double minWidth = 300 * 15;
+    setLeft(std::min(left, program.screen.Width() - minWidth));
+    setTop(0);
+    setWidth(std::max(minWidth, program.screen.Width() - left));
+    setHeight(program.screen.Height() * 0.9);
+    // Radii 14 to 146 across, errors 0 to 100 up, room below for the axis title.
+    canvas->Scale(-12, 106, 156, -9);
+    drawCurve();
+}
+
+void errors::Form_Click() { drawCurve(); }
+
+void errors::tickmarks() {
+    TickmarkStyle st;
+    st.xStep = 10;
+    st.yStep = 2;
+    st.xModulus = 2;
+    st.yModulus = 10;
+    st.t = 2.0 / 5;
+    st.u = 10.0 / 5;
+    st.v = 10.0 / 3;
+    st.xFormat = "0";
+    st.yFormat = "0.0";
+    st.yNegativeFormat = "0.00";
+    DrawTickmarks(*canvas, st);
+}
+
+void errors::drawCurve() {
+    Canvas& c = *canvas;
+    c.Cls();
+    c.setFontName("Arial Greek");
+    c.setFontSize(8);
+    c.DrawWidth = 1;
+    c.Line(0, 0, 150, 0);
+    c.Line(0, 0, 0, 100);
+    tickmarks();
+
+    ::hmiky& h = program.forms.hmiky();
+    ExperimentState& s = program.semi;
+    s.rayH = h.hvalue->value() / 10.0;
+    s.xc = h.xcoor->value() / 5.0;
+    s.yc = h.ycoor->value() / 5.0;
+    s.tilt = h.angle->value() / 10.0 * PI / 180;
+    const double n = h.Indexn->value() / 10.0;
+
+    // The curve runs the radius through 14 ... 146 on a copy, so the semicircle window goes
+    // on tracing the radius it draws.
+    ExperimentState trial = s;
+    trial.indexN = n;
+    const std::vector<ErrorPoint> curve = MeanErrorCurve(trial);
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const ErrorPoint& a = curve[i - 1];
+        const ErrorPoint& b = curve[i];
+        if (std::isfinite(a.error) && std::isfinite(b.error))
+            c.Line(a.radius, a.error, b.radius, b.error);
+    }
+
+    c.setFontSize(12);
+    label(c, 45, -2, QStringLiteral("Radius of Semicircle"));
+    label(c, 15, 80, QStringLiteral("Mean Error%"));
+    c.setFontSize(8);
+    label(c, 25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));
+    label(c, 25, 60, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
+    label(c, 25, 55, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
+    label(c, 25, 50, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
+    label(c, 25, 45, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
+}

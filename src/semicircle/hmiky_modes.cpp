@@ -2,17 +2,267 @@
 // angle, and the entries that hand over to the mean-error window and the record file.
 #include "semicircle/hmiky.h"
 
+#include "records/Grafindex.h"
+#include "records/List_of_Data.h"
+#include "records/errors.h"
+#include "records/recordfile.h"
+#include "semicircle/raymodes.h"
+#include "shell/mathconst.h"
+#include "shell/numfmt.h"
 #include "shell/program.h"
 
-void hmiky::Command4_Click() {}
-void hmiky::allrandom_Click() {}
-void hmiky::Paral_Click() {}
-void hmiky::leftpar_Click() {}
-void hmiky::rightpar_Click() {}
-void hmiky::Form_MouseDown(int, int, double, double) {}
-void hmiky::Form_MouseUp(int, int, double, double) {}
-void hmiky::kritikal_Click() {}
-void hmiky::krisimi() {}
-void hmiky::Optimize_Click() {}
-void hmiky::fylaxe_Click() {}
-void hmiky::fylakise() {}
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+const QColor kBlack = RGB(0, 0, 0);
+const QColor kBlue = RGB(0, 0, 255);
+const QColor kGreen = RGB(0, 255, 0);
+const QColor kRed = RGB(255, 0, 0);
+const QColor kWhite = RGB(255, 255, 255);
+
+// A list cell never shows "NaN": a ray that gives no value leaves a dash.
+QString cell(double v, const char* pattern) {
+    return std::isfinite(v) ? fmt(v, pattern) : QStringLiteral("-");
+}
+
+// ---- Sweeps -----------------------------------------------------------------------------
+
+void startSweep(hmiky& w) {
+    Program& program = w.program;
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.Show();
+    list.canvas->Cls();
+    program.forms.Grafindex().Show();
+    list.clearRows();
+    list.canvas->Cls();
+    w.canvas->Cls();
+}
+
+void sweepRay(hmiky& w, double alphaDeg, double& indexSum) {
+    Program& program = w.program;
+    ExperimentState& s = program.semi;
+    const RayPath path = w.traceRay(alphaDeg);
+    w.drawPath(path);
+    // The refraction column is in degrees, as the single ray shows it and as the data window
+    // reads it when the rows are transferred.
+    program.forms.List_of_Data().addRow(
+        QString::fromStdString(PlainNumber(s.incidence * 180 / PI, 7)),
+        cell(s.refrAngle * 180 / PI, "0.00"), cell(s.measuredIndex, "0.0000"));
+    indexSum += s.measuredIndex;
+    // A ray that ended on the curved face right of the axis still leaves the glass there.
+    if (const auto exit = SweepExit(s, path)) w.canvas->LineTo(exit->x, exit->y, kBlue);
+}
+
+void finishSweep(hmiky& w, double indexSum, const QString& meanCaption) {
+    Program& program = w.program;
+    const ExperimentState& s = program.semi;
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.Label1->setText(QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
+    list.Label2->setText(QStringLiteral("ANGLE φ=") + fmt(s.tilt * 180 / PI, "0.00"));
+    list.Label3->setText(QStringLiteral("xc = ") + fmt(s.xc, "0.00"));
+    list.Label4->setText(QStringLiteral("yc = ") + fmt(s.yc, "0.00"));
+    const int rows = list.List3->count();
+    if (rows > 0 && std::isfinite(indexSum / rows))
+        list.canvas->Print(meanCaption + fmt(indexSum / rows, "0.00"));
+    program.forms.Grafindex().zografizo();
+    w.Show();
+}
+
+// The nine-ray sweep with the settings the scroll bars show.
+void RaysSweep(hmiky& w) {
+    ExperimentState& s = w.program.semi;
+    startSweep(w);
+    s.radiusR = w.HScroll1->value();
+    s.xc = w.xcoor->value() / 5.0;
+    s.yc = w.ycoor->value() / 5.0;
+    s.rayH = w.hvalue->value() / 10.0;
+    s.tilt = w.angle->value() / 10.0 * PI / 180;
+    w.drawSceneBase();
+    double sum = 0;
+    for (const double a : kSweepAngles)
+        sweepRay(w, a, sum);
+    finishSweep(w, sum, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης"));
+}
+
+// The sweep with a semicircle and rays misplaced at random, the settings hidden.
+void RandomRays(hmiky& w) {
+    ExperimentState& s = w.program.semi;
+    QScrollBar *hvalue = w.hvalue, *xcoor = w.xcoor, *ycoor = w.ycoor, *angle = w.angle;
+    startSweep(w);
+    if (w.allrandom->isChecked()) {
+        // The settings are drawn on the scroll bars' own grid (h x 10, centre x 5, tilt in
+        // degrees x 10), so the hidden bars, the drawing and the list labels all agree.
+        const int h =
+            std::clamp(int(std::lround(RandomUnit() * 10)), hvalue->minimum(), hvalue->maximum());
+        const int x =
+            std::clamp(int(std::lround(RandomUnit() * 5)), xcoor->minimum(), xcoor->maximum());
+        const int y =
+            std::clamp(int(std::lround(RandomUnit() * 5)), ycoor->minimum(), ycoor->maximum());
+        const int t =
+            std::clamp(int(std::lround(RandomTilt() * 10)), angle->minimum(), angle->maximum());
+        hvalue->setValue(h);
+        xcoor->setValue(x);
+        ycoor->setValue(y);
+        angle->setValue(t);
+        s.rayH = h / 10.0;
+        s.xc = x / 5.0;
+        s.yc = y / 5.0;
+        s.tilt = t / 10.0 * PI / 180;
+    }
+    for (QWidget* bar : {static_cast<QWidget*>(angle), static_cast<QWidget*>(xcoor),
+                         static_cast<QWidget*>(ycoor), static_cast<QWidget*>(hvalue)})
+        bar->setVisible(false);
+    // The change handlers have drawn their own scenes; the sweep starts from a clean one.
+    w.canvas->Cls();
+    w.drawSceneBase();
+    double sum = 0;
+    for (const double nominal : kSweepAngles) {
+        const double u = RandomFraction();
+        const double sign = RandomFraction() > 0.5 ? 1 : -1;
+        sweepRay(w, nominal + sign * u, sum);
+    }
+    finishSweep(w, sum, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη= "));
+}
+
+// Parallel rays from one side, traced as free rays.
+void sendBeam(hmiky& w, bool fromLeft) {
+    ExperimentState& s = w.program.semi;
+    s.indexN = w.Indexn->value() / 10.0;
+    for (const auto& ray : ParallelBeamRays(s, fromLeft)) {
+        s.freeRay = ray;
+        w.drawFreeRay();
+    }
+}
+} // namespace
+
+void hmiky::Command4_Click() { RaysSweep(*this); }
+
+void hmiky::allrandom_Click() {
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(gon)})
+        w->setVisible(false);
+    canvas->FillColor = kWhite;
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    allrandom->setChecked(true);
+    RandomRays(*this);
+    exper->setEnabled(true);
+}
+
+// ---- Beams, fans and the mouse ----------------------------------------------------------
+
+void hmiky::Paral_Click() {
+    ExperimentState& s = program.semi;
+    s.radiusR = HScroll1->value();
+    canvas->Cls();
+    canvas->Circle(0, 0, 150, kBlack);
+    drawAxes();
+    drawsemicircle(s.xc, s.yc, s.radiusR);
+}
+
+void hmiky::leftpar_Click() { sendBeam(*this, true); }
+void hmiky::rightpar_Click() { sendBeam(*this, false); }
+
+void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    ExperimentState& s = program.semi;
+    if (button == 1) {
+        drawsemicircle(s.xc, s.yc, s.radiusR);
+        s.freeRay[0] = float(x);
+        s.freeRay[1] = float(y);
+        canvas->Circle(x, y, 5, canvas->ForeColor);
+        s.mouseDownX = float(x);
+        s.mouseDownY = float(y);
+    } else if (button == 2) {
+        s.indexN = Indexn->value() / 10.0;
+        for (const auto& line : RayFan(s, float(x), float(y))) {
+            std::vector<QPointF> points;
+            points.reserve(line.size());
+            for (const PointF& p : line)
+                points.emplace_back(p.x, p.y);
+            canvas->Polyline(points, kGreen);
+        }
+    }
+}
+
+void hmiky::Form_MouseUp(int button, int /*shift*/, double x, double y) {
+    ExperimentState& s = program.semi;
+    if (button != 1) return;
+    s.freeRay[2] = float(x);
+    s.freeRay[3] = float(y);
+    canvas->Circle(s.mouseDownX, s.mouseDownY, 5, canvas->ForeColor);
+    canvas->Circle(x, y, 5, kRed);
+}
+
+// ---- Critical angle ---------------------------------------------------------------------
+
+void hmiky::kritikal_Click() {
+    if (program.semi.semiDirection == 1) {
+        program.MsgBox(QStringLiteral("`Change Direction of Semicircle"));
+        return;
+    }
+    if (Indexn->value() / 10.0 < 1) {
+        program.MsgBox(QStringLiteral("Try with index>1"));
+        return;
+    }
+    krisimi();
+}
+
+void hmiky::krisimi() {
+    ExperimentState& s = program.semi;
+    s.indexN = Indexn->value() / 10.0;
+    const std::optional<double> found = ::krisimi(s);
+    if (!found) {
+        // Searching on past 90 degrees would never end: say so instead.
+        program.MsgBox(QStringLiteral("No critical angle was found below 90°  Δεν βρέθηκε "
+                                      "κρίσιμη γωνία κάτω από 90°"),
+                       QStringLiteral("Critical Angle"));
+        return;
+    }
+    const double a = *found;
+    program.MsgBox(QStringLiteral("critical=") + fmt(a, "0.00"), QStringLiteral("Critical Angle"));
+    const RayPath path = traceRay(a);
+    if (path.count >= 2) {
+        s.freeRay = {float(path.X(0)), float(path.Y(0)), float(path.X(1)), float(path.Y(1))};
+        drawFreeRay();
+    }
+    Canvas& c = *canvas;
+    c.CurrentX = path.X(0);
+    c.CurrentY = path.Y(0);
+    const QColor colours[3] = {RGB(0, 255, 255), RGB(50, 50, 50), RGB(50, 50, 50)};
+    for (int i = 1; i < path.count; ++i)
+        c.LineTo(path.X(i), path.Y(i), colours[i - 1]);
+}
+
+// ---- Other windows and the record file --------------------------------------------------
+
+void hmiky::Optimize_Click() {
+    ::errors& e = program.forms.errors();
+    // Drawn afresh, so the curve belongs to the settings the student sees now.
+    e.drawCurve();
+    e.Show();
+}
+
+void hmiky::fylaxe_Click() { fylakise(); }
+
+void hmiky::fylakise() {
+    ExperimentState& s = program.semi;
+    s.indexN = Indexn->value() / 10.0;
+    // The grid sweeps these settings; the window keeps drawing with the student's own.
+    const ExperimentState before = s;
+    std::error_code ec;
+    std::filesystem::path file = std::filesystem::current_path(ec);
+    file = ec ? std::filesystem::path(kRecordFileName) : file / kRecordFileName;
+    const RecordFileResult result =
+        WriteRecordFile(s, file, [](ExperimentState& st, double tiltRadians) {
+            return aktina2(st, st.rayH, st.xc, st.yc, tiltRadians);
+        });
+    s.rayH = before.rayH;
+    s.xc = before.xc;
+    s.yc = before.yc;
+    s.tilt = before.tilt;
+    program.MsgBox(QString::fromStdString(RecordFileMessage(result)));
+}
