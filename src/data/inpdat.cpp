@@ -1,13 +1,59 @@
 #include "data/inpdat.h"
 
+#include "alhaytham/xaithamos.h"
+#include "data/analysis.h"
+#include "data/axesgrid.h"
+#include "data/historical.h"
+#include "data/incref.h"
+#include "data/laws.h"
+#include "particles/somata.h"
+#include "ptolemy/ptolemaios.h"
+#include "ptolemy/ptolkam.h"
+#include "shell/numfmt.h"
 #include "shell/program.h"
+#include "shell/velmoratimeleti.h"
+#include "waves/rixo.h"
+#include "waves/rixotext.h"
+
+#include <QAbstractButton>
+#include <QPalette>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+const QColor kBlack = RGB(0, 0, 0);
+const QColor kPink = RGB(255, 205, 205);
+constexpr int kRows = 14;
+
+std::vector<std::string> texts(const std::array<QLineEdit*, 14>& boxes) {
+    std::vector<std::string> out;
+    for (const QLineEdit* box : boxes)
+        out.push_back(box->text().toStdString());
+    return out;
+}
+
+std::vector<std::string> items(const QListWidget* list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i)
+        out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+} // namespace
 
 inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < kRows; ++i) {
         Text1[i] = new QLineEdit(canvas);
-        placeTwips(Text1[i], 960, 360 + 480 * i, 1215, 495);
         Refr[i] = new QLineEdit(canvas);
-        placeTwips(Refr[i], 2400, 360 + 480 * i, 1215, 495);
+        connect(Text1[i], &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        onKeyDown(Text1[i], [this, i](int key, int shift) { Text1_KeyDown(i, key, shift); });
+        onKeyDown(Refr[i], [this, i](int key, int shift) { Refr_KeyDown(i, key, shift); });
     }
     Label1 = makeLabel(QStringLiteral("INCIDENCE Πρόσπτωσης"), canvas);
     Label2 = makeLabel(QStringLiteral("REFRACTION Διάθλασης"), canvas);
@@ -18,7 +64,482 @@ inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
     Command1 = new CommandButton(QStringLiteral("Data Analysis Ανάλυση δεδομένων"), canvas);
     Command2 = new CommandButton(QStringLiteral("INITIAL Αρχική"), canvas);
     Command3 = new CommandButton(QStringLiteral("END Τέλος"), canvas);
-    Command4 = new CommandButton(QStringLiteral("INTERPRETATION  OF lAW Ερμηνεία του νόμου"), canvas);
+    Command4 =
+        new CommandButton(QStringLiteral("INTERPRETATION  OF lAW Ερμηνεία του νόμου"), canvas);
+    Command1->Click = [this] { Command1_Click(); };
+    Command2->Click = [this] { Command2_Click(); };
+    Command3->Click = [this] { Command3_Click(); };
+    Command4->Click = [this] { Command4_Click(); };
+
+    auto on = [this](QAction* item, void (inpdat::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    Models = addMenu(QStringLiteral("MODELS"));
+    Kepler = addItem(Models, QStringLiteral("Kepler'S"));
+    Snell = addSubMenu(Models, QStringLiteral("Snell law"));
+    Snell_2 = addItem(Snell, QStringLiteral("Snell: GIVE n"));
+    Snell_1 = addItem(Snell, QStringLiteral("Snell: n according to data"));
+    empirikos = addSubMenu(Models, QStringLiteral("EMPIRICAL"));
+    pyknoareo = addItem(empirikos, QStringLiteral("REFRACTION ANGLE=3/2 INCIDENCE ANGLE"));
+    toentrito1 = addItem(empirikos, QStringLiteral("REFRACTION ANGLE=2/3 INCIDENCE ANGLE"));
+    theoretikes = addTopItem(QStringLiteral("EXPECTED"));
+    Histoire = addMenu(QStringLiteral("HISTORICAL DATA"));
+    newt2 = addItem(Histoire, QStringLiteral("Newton: WATER"), true);
+    Newt = addItem(Histoire, QStringLiteral("Newton: GLASS"), true);
+    Alhazen2 = addItem(Histoire, QStringLiteral("Al Haytham:  WATER"), true);
+    Alhazen = addItem(Histoire, QStringLiteral("Al Haytham: GLASS"), true);
+    ptolemy2 = addItem(Histoire, QStringLiteral("PTOLEMY WATER"), true);
+    ptolemeosprosarmogidedo = addItem(Histoire, QStringLiteral("PTOLEMY DATA MANIPULATION"));
+    Ptolemy = addItem(Histoire, QStringLiteral("PTOLEMY: GLASS"), true);
+    Vitello_water = addItem(Histoire, QStringLiteral("Witelo:FROM WATER TO AIR"), true);
+    Vitello_Glass = addItem(Histoire, QStringLiteral("Witelo: GLASS TO AIR"), true);
+    klinoistoria = addItem(Histoire, QStringLiteral("BACK FROM HISTORICAL"));
+    History_notes = addMenu(QStringLiteral("HISTORY NOTES"));
+    alhaytham = addItem(History_notes, QStringLiteral("Al Haytham"));
+    Descarteslaw = addItem(History_notes, QStringLiteral("Descartes"));
+    Fermatlaw = addItem(History_notes, QStringLiteral("Fermat"));
+    fresnellaw = addItem(History_notes, QStringLiteral("Fresnel"));
+    Herolaw = addItem(History_notes, QStringLiteral("HERO OF ALEXANDRIA"));
+    Keplerlaw = addItem(History_notes, QStringLiteral("Kepler"));
+    Newtonlaw = addItem(History_notes, QStringLiteral("Newton"));
+    Ptolemylaw = addItem(History_notes, QStringLiteral("PTOLEMY'S APPARATUS"));
+    Snellaw = addItem(History_notes, QStringLiteral("Snell"));
+    Witellolaw = addItem(History_notes, QStringLiteral("Witelo"));
+
+    on(Kepler, &inpdat::Kepler_Click);
+    on(Snell_2, &inpdat::Snell_2_Click);
+    on(Snell_1, &inpdat::Snell_1_Click);
+    // The EMPIRICAL entry acts as its submenu opens.
+    connect(empirikos, &QMenu::aboutToShow, this, [this] { empirikos_Click(); });
+    on(pyknoareo, &inpdat::pyknoareo_Click);
+    on(toentrito1, &inpdat::toentrito1_Click);
+    on(theoretikes, &inpdat::theoretikes_Click);
+    on(newt2, &inpdat::newt2_Click);
+    on(Newt, &inpdat::Newt_Click);
+    on(Alhazen2, &inpdat::Alhazen2_Click);
+    on(Alhazen, &inpdat::Alhazen_Click);
+    on(ptolemy2, &inpdat::ptolemy2_Click);
+    on(ptolemeosprosarmogidedo, &inpdat::ptolemeosprosarmogidedo_Click);
+    on(Ptolemy, &inpdat::Ptolemy_Click);
+    on(Vitello_water, &inpdat::Vitello_water_Click);
+    on(Vitello_Glass, &inpdat::Vitello_Glass_Click);
+    on(klinoistoria, &inpdat::klinoistoria_Click);
+    on(alhaytham, &inpdat::alhaytham_Click);
+    on(Descarteslaw, &inpdat::Descarteslaw_Click);
+    on(Fermatlaw, &inpdat::Fermatlaw_Click);
+    on(fresnellaw, &inpdat::fresnellaw_Click);
+    on(Herolaw, &inpdat::Herolaw_Click);
+    on(Keplerlaw, &inpdat::Keplerlaw_Click);
+    on(Newtonlaw, &inpdat::Newtonlaw_Click);
+    on(Ptolemylaw, &inpdat::Ptolemylaw_Click);
+    on(Snellaw, &inpdat::Snellaw_Click);
+    on(Witellolaw, &inpdat::Witellolaw_Click);
 }
 
-void inpdat::Form_Load() {}
+void inpdat::Form_Load() {
+    setFontName("Arial Greek");
+    setLeft(0);
+    setHeight(program.screen.Height());
+    setWidth(program.screen.Width() / 2);
+    setBackColor(RGB(224, 224, 224));
+
+    for (int i = 0; i < kRows; ++i) {
+        placeTwips(Text1[i], 960, 360 + 480 * i, 1215, 495);
+        placeTwips(Refr[i], 2400, 360 + 480 * i, 1215, 495);
+    }
+    placeTwips(Label1, 960, 0, 1215, 360);
+    placeTwips(Label2, 2400, 0, 1215, 360);
+    // The lists, the data set's name and INITIAL / END stand in a column right of the rows.
+    placeTwips(List1, 3840, 360, 2400, 5400);
+    placeTwips(List2, 6480, 360, 2400, 5400);
+    placeTwips(Label3, 3840, 5760, 5040, 735);
+    placeTwips(Command2, 3840, 6495, 2400, 735);
+    placeTwips(Command3, 3840, 7230, 2400, 735);
+    // Below the rows: the analysis button, its ERASE box and the way to the interpretation.
+    placeTwips(Command1, 960, 7440, 2655, 735);
+    placeTwips(svinograf, 960, 8250, 2655, 375);
+    placeTwips(Command4, 960, 8700, 2655, 735);
+    for (QLabel* label : {Label1, Label2}) {
+        setControlFont(label, "Arial", 8);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+}
+
+// The columns may have been widened since the window was laid out: the headings and the
+// buttons below the rows follow them.
+void inpdat::alignColumns() {
+    const double left = Left(Text1[0]);
+    const double right = Left(Refr[0]) + Width(Refr[0]);
+    setLeft(Label1, left);
+    setWidth(Label1, Left(Refr[0]) - left);
+    setLeft(Label2, Left(Refr[0]));
+    setWidth(Label2, Width(Refr[0]));
+    for (QWidget* w : std::initializer_list<QWidget*>{Command1, svinograf, Command4}) {
+        setLeft(w, left);
+        setWidth(w, right - left);
+    }
+    setWidth(Label3, Left(List2) + Width(List2) - Left(List1));
+}
+
+void inpdat::showEvent(QShowEvent* event) {
+    alignColumns();
+    Form::showEvent(event);
+}
+
+DataPoints inpdat::currentData(bool bothFilled) const {
+    if (fromLists) return ReadListItems(items(List1), items(List2));
+    const auto t = texts(Text1), r = texts(Refr);
+    return bothFilled ? ReadRowsBothFilled(t, r) : ReadRowsForAnalysisData(t, r);
+}
+
+bool inpdat::witeloChecked() const {
+    return Vitello_water->isChecked() || Vitello_Glass->isChecked();
+}
+
+void inpdat::hideLists() {
+    Label3->hide();
+    List1->hide();
+    List2->hide();
+}
+
+void inpdat::uncheckTypedOver() {
+    for (QAction* item : {Newt, newt2, Alhazen, Alhazen2, Ptolemy, ptolemy2})
+        item->setChecked(false);
+}
+
+// Typing --------------------------------------------------------------------------------
+
+void inpdat::Text1_Change(int i) {
+    hideLists();
+    QPalette palette = Text1[i]->palette();
+    palette.setColor(QPalette::Base, kPink);
+    Text1[i]->setPalette(palette);
+}
+
+void inpdat::Text1_KeyDown(int i, int keyCode, int) {
+    switch (keyCode) {
+    case 13:
+    case 40:
+        Text1[(i + 1) % kRows]->setFocus();
+        break;
+    case 38:
+        Text1[i == 0 ? kRows - 1 : i - 1]->setFocus();
+        break;
+    case 39:
+        Refr[i == kRows - 1 ? 0 : i]->setFocus();
+        break;
+    case 36:
+        Text1[0]->setFocus();
+        break;
+    default:
+        break;
+    }
+    uncheckTypedOver();
+    program.forms.incref().canvas->ForeColor = kBlack;
+}
+
+void inpdat::Refr_KeyDown(int i, int keyCode, int) {
+    uncheckTypedOver();
+    hideLists();
+    switch (keyCode) {
+    case 13:
+    case 40:
+        Refr[(i + 1) % kRows]->setFocus();
+        break;
+    case 38:
+        Refr[i == 0 ? kRows - 1 : i - 1]->setFocus();
+        break;
+    case 37:
+        // Left in the last row goes to the first refraction box, as it always did.
+        if (i == kRows - 1)
+            Refr[0]->setFocus();
+        else
+            Text1[i]->setFocus();
+        break;
+    case 36:
+        Refr[0]->setFocus();
+        break;
+    default:
+        break;
+    }
+    uncheckTypedOver();
+}
+
+// Buttons ---------------------------------------------------------------------------------
+
+void inpdat::Command2_Click() {
+    Hide();
+    program.forms.incref().Hide();
+    program.forms.analysis().Hide();
+    program.forms.velmoratimeleti().Show();
+}
+
+void inpdat::Command3_Click() { program.End(); }
+
+void inpdat::Command4_Click() {
+    Hide();
+    program.forms.rixo().Show();
+    program.forms.rixotext().Show();
+    program.forms.somata().Show();
+}
+
+// Historical data sets ----------------------------------------------------------------------
+
+void inpdat::loadDataSet(QAction* item, const char* name) {
+    const HistoricalDataSet* set = FindDataSet(name);
+    if (!set) return;
+    ::analysis& a = program.forms.analysis();
+    a.setCaption(text(kAnalysisCaption));
+    program.forms.incref().setCaption(text(set->increfCaption));
+    a.Text1->hide();
+
+    for (QAction* other :
+         {newt2, Newt, Alhazen2, Alhazen, ptolemy2, Ptolemy, Vitello_water, Vitello_Glass})
+        other->setChecked(other == item);
+    a.canvas->Cls();
+
+    List1->show();
+    List2->show();
+    List1->clear();
+    List2->clear();
+    for (const std::string& s : List1Items(*set))
+        List1->addItem(QString::fromStdString(s));
+    for (const std::string& s : List2Items(*set))
+        List2->addItem(QString::fromStdString(s));
+    Label3->show();
+    Label3->setText(text(set->label3Caption));
+
+    fromLists = true;
+    analysisdata();
+    Show();
+}
+
+void inpdat::newt2_Click() { loadDataSet(newt2, "newt2"); }
+void inpdat::Newt_Click() { loadDataSet(Newt, "Newt"); }
+void inpdat::Alhazen2_Click() { loadDataSet(Alhazen2, "Alhazen2"); }
+void inpdat::Alhazen_Click() { loadDataSet(Alhazen, "Alhazen"); }
+void inpdat::ptolemy2_Click() { loadDataSet(ptolemy2, "ptolemy2"); }
+void inpdat::Ptolemy_Click() { loadDataSet(Ptolemy, "Ptolemy"); }
+void inpdat::Vitello_water_Click() { loadDataSet(Vitello_water, "Vitello_water"); }
+void inpdat::Vitello_Glass_Click() { loadDataSet(Vitello_Glass, "Vitello_Glass"); }
+
+void inpdat::klinoistoria_Click() {
+    List1->hide();
+    List2->hide();
+    fromLists = false;
+}
+
+void inpdat::ptolemeosprosarmogidedo_Click() {
+    ::ptolkam& w = program.forms.ptolkam();
+    for (QWidget* control : w.canvas->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
+            setControlFont(control, "Tahoma", control->font().pointSizeF());
+    }
+    w.Show();
+}
+
+// History notes ------------------------------------------------------------------------------
+
+void inpdat::showNote(const QString& caption) {
+    program.forms.incref().canvas->Cls();
+    ::analysis& a = program.forms.analysis();
+    a.canvas->Cls();
+    a.setCaption(caption);
+    a.Show();
+}
+
+void inpdat::alhaytham_Click() {
+    showNote(QStringLiteral("AL HAYTHAM"));
+    program.forms.xaithamos().Show();
+}
+void inpdat::Descarteslaw_Click() { showNote(QStringLiteral("DESCARTES")); }
+void inpdat::Fermatlaw_Click() { showNote(QStringLiteral("FERMAT")); }
+void inpdat::fresnellaw_Click() { showNote(QStringLiteral("FRESNEL")); }
+void inpdat::Herolaw_Click() { showNote(QStringLiteral("HERO OF ALEXANDRIA")); }
+void inpdat::Keplerlaw_Click() { showNote(QStringLiteral("KEPLER")); }
+void inpdat::Newtonlaw_Click() { showNote(QStringLiteral("NEWTON")); }
+void inpdat::Ptolemylaw_Click() {
+    showNote(QStringLiteral("ABOUT PTOLEMY"));
+    program.forms.ptolemaios().Show();
+}
+void inpdat::Snellaw_Click() { showNote(QStringLiteral("SNELL")); }
+void inpdat::Witellolaw_Click() { showNote(QStringLiteral("WITELO")); }
+
+// Analysis ----------------------------------------------------------------------------------
+
+void inpdat::drawAngleFrame() {
+    ::incref& r = program.forms.incref();
+    r.Show();
+    // Witelo's extrapolated angles reach 118 degrees: his graph is taller.
+    const double top = witeloChecked() ? 110 : 80;
+    Canvas& c = *r.canvas;
+    c.Scale(-5, top, 110, -30);
+    c.Line(-5, 0, 100, 0);
+    c.Line(0, -5, 0, 100);
+    DrawAxesGrid(r, 110, -5, top, -30, 0, 0, 10, 10);
+}
+
+void inpdat::drawAngleTitles(const QString& refraction, const QString& incidence) {
+    Canvas& c = *program.forms.incref().canvas;
+    c.DrawWidth = 1;
+    c.ForeColor = kBlack;
+    c.CurrentX = 10;
+    c.CurrentY = 60;
+    c.Print(refraction);
+    c.CurrentX = 55;
+    c.CurrentY = -4;
+    c.Print(incidence);
+}
+
+void inpdat::analysisdata() {
+    ::analysis& a = program.forms.analysis();
+    ::incref& r = program.forms.incref();
+    a.Text1->hide();
+    r.canvas->Cls();
+    a.canvas->Cls();
+
+    DataPoints points = currentData(false);
+    // This analysis has always read the angles in single precision.
+    for (double& v : points.x)
+        v = static_cast<float>(v);
+    for (double& v : points.y)
+        v = static_cast<float>(v);
+
+    drawAngleFrame();
+    Canvas& c = *r.canvas;
+    const std::size_t n = points.x.size();
+    c.DrawWidth = 1;
+    if (Newt->isChecked() || newt2->isChecked()) {
+        c.ForeColor = RGB(255, 0, 0);
+        for (std::size_t i = 0; i < n; ++i)
+            c.Circle(points.x[i], points.y[i], 1);
+        if (n > 0) {
+            c.Circle(8, 43, 1);
+            c.CurrentX = 15;
+            c.CurrentY = 45;
+            c.Print(QStringLiteral("Newton"));
+        }
+    } else if (Alhazen->isChecked() || Alhazen2->isChecked()) {
+        c.ForeColor = RGB(100, 150, 0);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double x = points.x[i], y = points.y[i];
+            c.Line(x - 2, y, x + 2, y);
+            c.Line(x, y - 2, x, y + 2);
+        }
+        if (n > 0) {
+            c.Line(8, 40, 12, 40);
+            c.Line(10, 38, 10, 42);
+            c.CurrentX = 15;
+            c.CurrentY = 40;
+            c.Print(QStringLiteral("Al Haytham"));
+        }
+    } else if (Ptolemy->isChecked() || ptolemy2->isChecked()) {
+        c.ForeColor = RGB(100, 0, 255);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double x = points.x[i], y = points.y[i];
+            c.Line(x - 2, y - 2, x + 2, y + 2);
+            c.Line(x + 2, y - 2, x - 2, y + 2);
+        }
+        if (n > 0) {
+            c.Line(8, 33, 12, 37);
+            c.Line(12, 33, 8, 37);
+            c.CurrentX = 15;
+            c.CurrentY = 35;
+            c.Print(QStringLiteral("PTOLEMY Πτολεμαίος"));
+        }
+    } else {
+        c.ForeColor = kBlack;
+        c.DrawWidth = 5;
+        for (std::size_t i = 0; i < n; ++i)
+            c.PSet(points.x[i], points.y[i]);
+    }
+    drawAngleTitles(QStringLiteral("REFRACTION ANGLE Γωνία Διάθλασης"),
+                    QStringLiteral("INCIDENCE ANGLE Γωνία Πρόσπτωσης"));
+    drawSineGraph(points, witeloChecked(), false);
+}
+
+void inpdat::Command1_Click() {
+    ::analysis& a = program.forms.analysis();
+    ::incref& r = program.forms.incref();
+    if (svinograf->isChecked()) r.canvas->Cls();
+    a.setCaption(text(kAnalysisCaption));
+    r.setCaption(QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE"));
+    a.Text1->hide();
+    a.Show();
+    a.canvas->Cls();
+
+    const DataPoints points = currentData(true);
+    drawAngleFrame();
+    Canvas& c = *r.canvas;
+    c.ForeColor = kBlack;
+    c.DrawWidth = 5;
+    for (std::size_t i = 0; i < points.x.size(); ++i)
+        c.PSet(points.x[i], points.y[i]);
+    drawAngleTitles(QStringLiteral("REFRACTION ANGLE Διάθλασης"),
+                    QStringLiteral("INCIDENCE ANGLE Πρόσπτωσης"));
+    drawSineGraph(points, false, true);
+}
+
+void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton) {
+    ::analysis& a = program.forms.analysis();
+    a.Show();
+    Canvas& c = *a.canvas;
+    c.Scale(-0.2, 1.5, 1.2, -0.3);
+    c.Line(-0.2, 0, 1.1, 0);
+    c.Line(0, -0.2, 0, 1.4);
+    a.tickmarks();
+
+    c.DrawWidth = 5;
+    const std::vector<double> sinX = SinesOfDegrees(points.x);
+    const std::vector<double> sinY = SinesOfDegrees(points.y);
+    for (std::size_t i = 0; i < sinX.size() && i < sinY.size(); ++i)
+        c.PSet(sinX[i], sinY[i]);
+
+    const SineAnalysisResult result = AnalyseSines(points, witelo);
+    program.forms.incref().canvas->ForeColor = kBlack;
+    c.DrawWidth = 1;
+    if (result.analysis) {
+        const SineAnalysis& fit = *result.analysis;
+        fitA = fit.fit.a;
+        fitB = fit.fit.b;
+        const double a0 = fit.fit.a;
+        const double slope = byButton ? std::fabs(fit.fit.b) : fit.fit.b;
+        dataIndex = byButton ? std::fabs(fit.printedIndex) : fit.fittedIndex;
+        program.data.fittedIndex = byButton ? fit.printedIndex : fit.fittedIndex;
+        program.data.fittedIntercept = fit.fit.a;
+
+        c.Line(0, a0, 1, a0 + slope);
+        c.CurrentX = 0.2;
+        c.CurrentY = 0.8;
+        if (byButton)
+            c.Print(QStringLiteral("INDEX OF REFRACTION Δείκτης Διάθλασης= ") +
+                    fmt(std::fabs(fit.printedIndex), "0.0000"));
+        else
+            c.Print(QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= ") +
+                    fmt(fit.printedIndex, "0.000"));
+        c.Line(0, 0, 1, a0 + slope, RGB(0, 255, 0));
+    } else {
+        // No line through these points: no index either, and Snell's law must not take an
+        // old one for theirs.
+        dataIndex = 0;
+        program.data.fittedIndex = 0;
+        program.data.fittedIntercept = 0;
+    }
+
+    c.CurrentX = 0.4;
+    c.CurrentY = -0.2;
+    c.Print(QStringLiteral("Sin(INCIDENCE Πρόσπτωσης)"));
+    c.CurrentX = 0.05;
+    c.CurrentY = 1.3;
+    c.Print(byButton ? QStringLiteral("Sin(REFRACTION Διάθλασης)")
+                     : QStringLiteral("Sin(REFRACTIONΔιάθλασης)"));
+    c.DrawStyle = 2;
+    for (int k = 0; k <= 5; ++k) {
+        const double t = 0.2 * k;
+        c.Line(0, t, 1.1, t, RGB(0, 0, 255));
+        c.Line(t, 0, t, 1.1, RGB(0, 0, 255));
+    }
+    c.DrawStyle = 0;
+
+    if (!result.analysis) program.MsgBox(text(FitProblemText(result.problem)));
+}

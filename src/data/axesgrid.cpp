@@ -1,0 +1,128 @@
+#include "data/axesgrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/form.h"
+#include "shell/numfmt.h"
+
+namespace {
+
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+
+// A shared routine must not hang on whatever range it is given; no graph needs more ticks.
+constexpr int kMaxTicks = 2000;
+
+// The automatic step of an axis: a tenth of its larger end, scaled up to at least 1 first.
+double automaticXStep(double xMax, double xMin) {
+    double m = std::max(std::fabs(xMax), std::fabs(xMin));
+    if (m == 0) return 0; // no range, no step
+    while (m < 1)
+        m = 10 * m;
+    return std::trunc(m / 10);
+}
+
+// The y step comes with a scale factor s that the labels show when the range is small.
+void automaticYStep(double yMax, double yMin, double& step, double& s) {
+    s = 1;
+    step = 0;
+    double ny = std::max(std::fabs(yMax), std::fabs(yMin));
+    if (ny == 0) return;
+    while (ny < 1)
+        ny = 10 * ny;
+    double t = ny / 10;
+    while (std::trunc(t) == 0) {
+        t = 10 * t;
+        s = s / 10;
+    }
+    step = std::trunc(t);
+}
+
+} // namespace
+
+void DrawAxesGrid(Form& target, double xMax, double xMin, double yMax, double yMin, double xFloor,
+                  double yFloor, double xStep, double yStep) {
+    for (double v : {xMax, xMin, yMax, yMin, xFloor, yFloor, xStep, yStep}) {
+        if (!std::isfinite(v)) return;
+    }
+    Canvas& c = *target.canvas;
+    const QColor blue = RGB(0, 0, 255);
+
+    if (yMax * yMin <= 0)
+        c.Line(xMin, 0, xMax, 0);
+    else
+        c.Line(xMin, yMin, xMax, yMin);
+    if (xMax * xMin <= 0)
+        c.Line(0, yMin, 0, yMax);
+    else
+        c.Line(xMin, yMin, xMin, yMax);
+
+    double xstep = automaticXStep(xMax, xMin);
+    double ystep = 0, s = 1;
+    automaticYStep(yMax, yMin, ystep, s);
+    if (xStep > 0) xstep = static_cast<float>(xStep);
+    if (yStep > 0) ystep = static_cast<float>(yStep);
+    // A range below 10 with no step of its own has an automatic step of 0: nothing to number.
+    if (!(xstep > 0) || !(ystep > 0)) return;
+
+    const auto yLabel = [s](double y, const char* pattern) {
+        if (s >= 1) return fmt(y, pattern);
+        return fmt(y, "0.00") + fmt(s, "0.00e+00");
+    };
+
+    // Each label stands at the next tick's position, so the last may lie a step beyond xMax.
+    double x = 0;
+    for (int n = 0; x < xMax && n < kMaxTicks; ++n) {
+        c.Line(x, -ystep / 5, x, ystep / 5);
+        x = x + xstep;
+        c.CurrentX = x;
+        c.CurrentY = ystep / 5;
+        c.Print(QString::fromStdString(PlainNumber(x)));
+    }
+
+    x = 0;
+    for (int count = 1; x > c.ScaleLeft() && count < 2 * kMaxTicks; ++count) {
+        if (count % 2 == 0) {
+            x = x - xstep;
+            if (x >= xFloor) {
+                c.Line(x, -ystep / 5, x, ystep / 5);
+                c.CurrentX = x;
+                c.CurrentY = -ystep / 5;
+                c.Print(QString::fromStdString(PlainNumber(x)));
+            }
+        }
+    }
+
+    double y = 0;
+    for (int n = 0; y < yMax && n < kMaxTicks; ++n) {
+        y = y + ystep;
+        c.Line(0, y, xMax, y, blue);
+        c.Line(-xstep / 5, y, xstep / 5, y);
+        c.CurrentX = xstep / 3;
+        c.CurrentY = y;
+        c.Print(yLabel(y, "0.0"));
+    }
+
+    y = 0;
+    if (yStep > 0) {
+        c.CurrentX = xstep / 3;
+        c.CurrentY = 0;
+        c.Print(fmt(0, "0"));
+        c.Line(0, 0, xMax, 0, blue);
+    }
+    c.CurrentX = xstep / 3;
+    c.CurrentY = 0;
+    c.Print(yLabel(0, "0.00"));
+
+    // Only every second step below zero gets a line and a label.
+    for (int count = 1; y > -std::fabs(c.ScaleHeight()) && count < 2 * kMaxTicks; ++count) {
+        y = y - ystep;
+        if (y >= yFloor && count % 2 == 0) {
+            c.Line(0, y, xMax, y, blue);
+            c.Line(-xstep / 5, y, xstep / 5, y);
+            c.CurrentX = xstep / 3;
+            c.CurrentY = y;
+            c.Print(yLabel(y, "0.00"));
+        }
+    }
+}

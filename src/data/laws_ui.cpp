@@ -1,0 +1,163 @@
+// The laws of refraction laid over the data window's refraction-against-incidence graph.
+#include "data/analysis.h"
+#include "data/incref.h"
+#include "data/inpdat.h"
+#include "data/laws.h"
+#include "shell/mathconst.h"
+#include "shell/numfmt.h"
+#include "shell/program.h"
+
+namespace {
+
+QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+const QColor kBlack = RGB(0, 0, 0);
+const QColor kRuleLine = RGB(165, 100, 80);
+const QColor kRuleText = RGB(165, 155, 80);
+const QString kIncrefCaption = QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE");
+
+// An index typed by the student, or nothing after a message; a cancelled box says nothing.
+std::optional<double> askIndex(Program& program, const QString& prompt, const QString& proposed) {
+    const QString answer = program.InputBox(prompt, QString(), proposed);
+    if (answer.trimmed().isEmpty()) return std::nullopt;
+    const double n = Val(answer.toStdString());
+    const IndexProblem problem = CheckIndex(n);
+    if (problem != IndexProblem::None) {
+        program.MsgBox(text(IndexProblemText(problem)));
+        return std::nullopt;
+    }
+    return n;
+}
+
+// Snell's curve from the origin; incidences past the critical angle are left out.
+void drawSnellCurve(Canvas& c, double n, const QColor& color) {
+    const std::vector<GraphPoint> curve = SnellCurve(n);
+    for (std::size_t i = 1; i < curve.size(); ++i)
+        c.Line(curve[i].x, curve[i].y, curve[i - 1].x, curve[i - 1].y, color);
+    c.CurrentX = curve.back().x;
+    c.CurrentY = curve.back().y;
+}
+
+} // namespace
+
+void inpdat::Kepler_Click() {
+    ::incref& r = program.forms.incref();
+    r.setCaption(QStringLiteral("REFRACTION ANGLE VS INCIDENCE  ANGLE "));
+    if (svinograf->isChecked()) {
+        r.canvas->Cls();
+        analysisdata();
+    }
+    program.forms.analysis().Text1->hide();
+
+    const KeplerResult kepler = KeplerFit(currentData(true));
+    if (!kepler.fit) {
+        program.MsgBox(text(FitProblemText(kepler.problem)));
+        return;
+    }
+    const double b = kepler.fit->b;
+    Canvas& c = *r.canvas;
+    c.Line(0, 0, 100, 100 * b, RGB(255, 0, 0));
+    c.Line(23, 13, 100, 6, RGB(255, 255, 0), Canvas::BoxFilled);
+    c.CurrentX = 23;
+    c.CurrentY = 12;
+    c.setFontItalic(true);
+    c.ForeColor = RGB(255, 0, 0);
+    c.Print(QStringLiteral("Kepler's Model for Refraction Μοντέλο Kepler για διάθλαση= ") +
+            fmt(b, "0.00") + QStringLiteral("Πρόσπτωση"));
+    c.setFontItalic(false);
+    c.ForeColor = kBlack;
+}
+
+void inpdat::Snell_1_Click() {
+    if (currentData(true).x.empty()) return;
+    program.forms.analysis().Text1->hide();
+    const double n = dataIndex;
+    const IndexProblem problem = CheckIndex(n);
+    if (problem == IndexProblem::Zero) {
+        program.MsgBox(QStringLiteral("There is no index from the data yet: analyse them first "
+                                      "Δεν υπάρχει ακόμη δείκτης από τα δεδομένα: ανάλυσέ τα "
+                                      "πρώτα"));
+        return;
+    }
+    if (problem != IndexProblem::None) {
+        program.MsgBox(text(IndexProblemText(problem)));
+        return;
+    }
+    Canvas& c = *program.forms.incref().canvas;
+    drawSnellCurve(c, n, RGB(155, 39, 110));
+    c.Line(77, 65, 97, 70, RGB(0, 255, 255), Canvas::BoxFilled);
+    c.CurrentX = 80;
+    c.CurrentY = 70;
+    c.Print(QStringLiteral("n=") + fmt(n, "0.00"));
+    Show();
+}
+
+void inpdat::Snell_2_Click() {
+    ::incref& r = program.forms.incref();
+    r.setCaption(kIncrefCaption);
+    if (currentData(true).x.empty()) return;
+    const auto n = askIndex(program, QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"),
+                            QStringLiteral("1.5"));
+    if (!n) return;
+    Canvas& c = *r.canvas;
+    drawSnellCurve(c, *n, c.ForeColor);
+    c.Print(QStringLiteral("n=") + fmt(*n, "0.00"));
+}
+
+void inpdat::theoretikes_Click() {
+    program.forms.incref().setCaption(kIncrefCaption);
+    program.forms.analysis().Text1->hide();
+    // Asked first, so that a wrong answer leaves the student's rows as they were.
+    const auto n =
+        askIndex(program, QStringLiteral("index of refraction Δώσε δείκτη διάθλασης"), QString());
+    if (!n) return;
+    fromLists = false;
+    for (int k = 0; k <= 12; ++k) {
+        Text1[k]->clear();
+        Refr[k]->clear();
+    }
+    const std::vector<ExpectedRow> rows = ExpectedRows(*n);
+    for (std::size_t k = 0; k < rows.size() && k < Text1.size(); ++k) {
+        Text1[k]->setText(QString::fromStdString(rows[k].incidence));
+        Refr[k]->setText(QString::fromStdString(rows[k].refraction));
+    }
+}
+
+void inpdat::empirikos_Click() { program.forms.analysis().Text1->hide(); }
+
+void inpdat::toentrito1_Click() {
+    program.forms.incref().setCaption(kIncrefCaption);
+    toentrito();
+}
+
+void inpdat::pyknoareo_Click() {
+    program.forms.incref().setCaption(QStringLiteral("REFRACTION  ANGLE VS INCIDENCE ANGLE"));
+    toendeytero();
+}
+
+void inpdat::toentrito() {
+    program.forms.analysis().Text1->hide();
+    Canvas& c = *program.forms.incref().canvas;
+    c.Line(0, 0, 100, 200.0 / 3, kRuleLine);
+    c.CurrentX = 40;
+    c.CurrentY = 50;
+    c.setFontItalic(true);
+    c.ForeColor = kRuleText;
+    c.Print(QStringLiteral("REFRACTION = 2/3 INCIDENCE Διάθλασης=2/3Πρόσπτωσης"));
+    c.setFontItalic(false);
+    c.ForeColor = kBlack;
+}
+
+void inpdat::toendeytero() {
+    program.forms.analysis().Text1->hide();
+    Canvas& c = *program.forms.incref().canvas;
+    c.Line(0, 0, 100, 150, kRuleLine);
+    c.CurrentY = 60;
+    c.CurrentX = c.CurrentY * 2 / 3;
+    c.setFontItalic(true);
+    c.ForeColor = kRuleText;
+    c.Print(QStringLiteral("REFRACTION = 3/2 INCIDENCE διάθλασης=3/2πρόσπτωσης"));
+    c.setFontItalic(false);
+    c.ForeColor = kBlack;
+}

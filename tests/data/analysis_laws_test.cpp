@@ -1,0 +1,274 @@
+#include "data_window_support.h"
+
+namespace {
+const QColor kPurple = RGB(100, 0, 255);
+const QColor kBlack = RGB(0, 0, 0);
+const QColor kGreen = RGB(0, 255, 0);
+const QColor kSnellColour = RGB(155, 39, 110);
+} // namespace
+
+TEST_F(DataWindowTest, PtolemysGlassGivesPurpleCrossesAndAnIndexOfOnePointFiveOneThree) {
+    d().Ptolemy->trigger();
+    Canvas& g = graphCanvas();
+    EXPECT_EQ(g.ScaleTop(), 80);
+    // Two lines a cross at each of the nine points, (0, 0) first, and the legend's cross.
+    EXPECT_EQ(drawnOf(g, Drawn::Line, kPurple).size(), 2u * 9 + 2);
+    EXPECT_EQ(linesBetween(g, kPurple, 8, 5, 12, 9), 1);    // (10, 7)
+    EXPECT_EQ(linesBetween(g, kPurple, 82, 40, 78, 44), 1); // (80, 42)
+    EXPECT_EQ(linesBetween(g, kPurple, -2, -2, 2, 2), 1);   // the heading's (0, 0)
+    EXPECT_TRUE(printedText(g, QStringLiteral("PTOLEMY Πτολεμαίος")));
+    EXPECT_TRUE(printedText(g, QStringLiteral("REFRACTION ANGLE Γωνία Διάθλασης")));
+
+    // Least squares on the sines by hand: slope 0.660913, so n = 1.51306.
+    Canvas& s = sineCanvas();
+    EXPECT_TRUE(printedText(s, QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.513")));
+    EXPECT_NEAR(program->data.fittedIndex, 1.513059, 1e-5);
+    EXPECT_NEAR(program->data.fittedIntercept, 0.002568, 1e-6);
+    EXPECT_NEAR(d().dataIndex, 1.513059, 1e-5);
+    const auto green = drawnOf(s, Drawn::Line, kGreen);
+    ASSERT_EQ(green.size(), 1u);
+    EXPECT_NEAR(green[0].points[1].y(), 0.663481, 1e-5);
+    EXPECT_EQ(drawnOf(s, Drawn::Point).size(), 9u);
+    EXPECT_TRUE(printedText(s, QStringLiteral("Sin(REFRACTIONΔιάθλασης)")));
+    // The sine graph is numbered by its own tick marks.
+    EXPECT_TRUE(printedText(s, "0.30"));
+    EXPECT_TRUE(printedText(s, "0.5"));
+}
+
+TEST_F(DataWindowTest, WiteloFitsHisFirstRowsButPlotsEveryPointOnATallerGraph) {
+    d().Vitello_Glass->trigger();
+    Canvas& g = graphCanvas();
+    EXPECT_EQ(g.ScaleTop(), 110);
+    const auto points = drawnOf(g, Drawn::Point, kBlack);
+    ASSERT_EQ(points.size(), 9u);
+    EXPECT_TRUE(near(points[7].points[0], 70, 101.5));
+    EXPECT_TRUE(near(points[8].points[0], 80, 118));
+    EXPECT_TRUE(printedText(g, "110.0")); // the grid reaches the taller top
+    // Printed: the fit over (0, 0) and 10 ... 50 degrees; kept: the fit two points shorter.
+    EXPECT_TRUE(
+        printedText(sineCanvas(), QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 0.804")));
+    EXPECT_NEAR(program->data.fittedIndex, 0.771889, 1e-5);
+    EXPECT_EQ(drawnOf(sineCanvas(), Drawn::Point).size(), 9u);
+}
+
+TEST_F(DataWindowTest, TypedRowsStopAtTheFirstEmptyRefraction) {
+    type({"10", "20", "30", "40", "50", "60"}, {"7", "13.5", "19.5", "", "30", "34.5"});
+    d().analysisdata();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 3u);
+    // By hand over 10, 20, 30 degrees: n = 1.53951.
+    EXPECT_TRUE(
+        printedText(sineCanvas(), QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.540")));
+
+    d().Command1->click();
+    EXPECT_TRUE(
+        printedText(sineCanvas(), QStringLiteral("INDEX OF REFRACTION Δείκτης Διάθλασης= 1.5395")));
+    EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
+    EXPECT_TRUE(printedText(graphCanvas(), QStringLiteral("INCIDENCE ANGLE Πρόσπτωσης")));
+}
+
+TEST_F(DataWindowTest, TheButtonDrawsOverItsLastPlotUnlessEraseIsTicked) {
+    type({"10", "20"}, {"7", "13.5"});
+    d().Command1->click();
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 4u);
+    d().svinograf->setChecked(true);
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 2u);
+    // Fourteen filled rows are all used, and nothing looks for a fifteenth.
+    for (int i = 0; i < 14; ++i) {
+        d().Text1[i]->setText(QString::number(5 * (i + 1)));
+        d().Refr[i]->setText(QString::number(3 * (i + 1)));
+    }
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 14u);
+    d().analysisdata();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 14u);
+}
+
+TEST_F(DataWindowTest, DataThatGiveNoLineGiveAMessageAndNoIndex) {
+    struct Case {
+        std::initializer_list<const char*> incidence, refraction;
+    };
+    const Case cases[] = {
+        {{}, {}},                                 // nothing typed
+        {{"30"}, {"20"}},                         // one point
+        {{"30", "30", "30"}, {"19", "20", "21"}}, // every incidence the same
+        {{"ten", "x"}, {"7", "8"}},               // words read as 0, twice
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 14; ++i) {
+            d().Text1[i]->clear();
+            d().Refr[i]->clear();
+        }
+        type(c.incidence, c.refraction);
+        for (bool byButton : {true, false}) {
+            dialogs->messages.clear();
+            if (byButton)
+                d().Command1->click();
+            else
+                d().analysisdata();
+            ASSERT_EQ(messages().size(), 1u);
+            EXPECT_TRUE(messages()[0].contains(QStringLiteral("Χρειάζονται")) ||
+                        messages()[0].contains(QStringLiteral("διαφορετικές")))
+                << messages()[0].toStdString();
+            EXPECT_TRUE(drawnOf(sineCanvas(), Drawn::Line, kGreen).empty());
+            EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "INDEX OF"));
+            EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "REFRACTION INDEX"));
+            EXPECT_EQ(d().dataIndex, 0);
+        }
+    }
+    // With no index, Snell's law from the data says so instead of drawing.
+    type({"30"}, {"20"});
+    const std::size_t before = graphCanvas().displayList().size();
+    dialogs->messages.clear();
+    d().Snell_1->trigger();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(graphCanvas().displayList().size(), before);
+}
+
+TEST_F(DataWindowTest, KeplerFitsPtolemysFirstSixPoints) {
+    d().Ptolemy->trigger();
+    d().Kepler->trigger();
+    EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE  ANGLE ");
+    // (0, 0), (10, 7) ... (50, 30) by hand: slope 0.6.
+    const auto red = drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0));
+    ASSERT_EQ(red.size(), 1u);
+    EXPECT_NEAR(red[0].points[1].y(), 60, 1e-4);
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::FilledBox, RGB(255, 255, 0)).size(), 1u);
+    const Drawn& label = graphCanvas().displayList().back();
+    EXPECT_EQ(label.text,
+              QStringLiteral("Kepler's Model for Refraction Μοντέλο Kepler για διάθλαση= "
+                             "0.60Πρόσπτωση"));
+    EXPECT_TRUE(label.italic);
+    EXPECT_EQ(label.color, RGB(255, 0, 0));
+    EXPECT_FALSE(graphCanvas().FontItalic());
+    EXPECT_EQ(graphCanvas().ForeColor, kBlack);
+}
+
+TEST_F(DataWindowTest, KeplerWithTooFewDistinctPointsSaysSo) {
+    d().Command1->click(); // a frame to draw on
+    // One row at 50 degrees: his choice stops at once. Three rows at 10: all the same.
+    type({"50"}, {"30"});
+    dialogs->messages.clear();
+    d().Kepler->trigger();
+    EXPECT_EQ(messages().size(), 1u);
+    type({"10", "10", "10"}, {"7", "7.5", "8"});
+    d().Kepler->trigger();
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0)).empty());
+    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::FilledBox).empty());
+}
+
+TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
+    d().Ptolemy->trigger();
+    d().Snell_1->trigger();
+    // n = 1.513 has no critical angle: a segment for every degree.
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kSnellColour).size(), 90u);
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::FilledBox, RGB(0, 255, 255)).size(), 1u);
+    EXPECT_TRUE(printedText(graphCanvas(), "n=1.51"));
+
+    dialogs->answer("1.5");
+    d().Snell_2->trigger();
+    ASSERT_EQ(dialogs->questions.size(), 1u);
+    EXPECT_EQ(dialogs->questions[0].prompt,
+              QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"));
+    EXPECT_EQ(dialogs->questions[0].proposed, "1.5");
+    EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
+    const Drawn& label = graphCanvas().displayList().back();
+    EXPECT_EQ(label.text, "n=1.50");
+    // asin(sin 90° / 1.5) = 41.8103 degrees, by hand.
+    EXPECT_TRUE(near(label.points[0], 90, 41.810315, 1e-5));
+    EXPECT_EQ(linesBetween(graphCanvas(), kBlack, 90, 41.810315, 89, 41.80, 0.02), 1);
+
+    // Witelo's index is below 1: the curve stops at the critical angle, 50.5 degrees.
+    d().Vitello_Glass->trigger();
+    d().Snell_1->trigger();
+    const auto curve = drawnOf(graphCanvas(), Drawn::Line, kSnellColour);
+    EXPECT_EQ(curve.size(), 50u);
+}
+
+TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
+    d().Ptolemy->trigger();
+    type({"10"}, {"7"});
+    for (const char* answer : {"0", "-1.5", "abc"}) {
+        SCOPED_TRACE(answer);
+        const std::size_t before = graphCanvas().displayList().size();
+        dialogs->messages.clear();
+        dialogs->answer(answer);
+        d().Snell_2->trigger();
+        EXPECT_EQ(messages().size(), 1u);
+        EXPECT_EQ(graphCanvas().displayList().size(), before);
+
+        dialogs->answer(answer);
+        d().theoretikes->trigger();
+        EXPECT_EQ(messages().size(), 2u);
+        EXPECT_EQ(d().Text1[0]->text(), "10");
+        EXPECT_EQ(d().Refr[0]->text(), "7");
+        EXPECT_EQ(graphCanvas().displayList().size(), before);
+    }
+    // A cancelled box changes nothing and says nothing.
+    dialogs->messages.clear();
+    d().theoretikes->trigger();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(d().Text1[0]->text(), "10");
+}
+
+TEST_F(DataWindowTest, ExpectedFillsSnellsValuesForTheGivenIndex) {
+    d().Ptolemy->trigger();
+    d().Text1[13]->setText("99");
+    dialogs->answer("1.5");
+    d().theoretikes->trigger();
+    EXPECT_EQ(dialogs->questions[0].prompt,
+              QStringLiteral("index of refraction Δώσε δείκτη διάθλασης"));
+    EXPECT_FALSE(d().fromLists);
+    EXPECT_EQ(d().Text1[0]->text(), "0");
+    EXPECT_EQ(d().Refr[0]->text(), "0.000000");
+    EXPECT_EQ(d().Text1[1]->text(), "10");
+    EXPECT_EQ(d().Refr[1]->text(), "6.647777");
+    EXPECT_EQ(d().Text1[9]->text(), "90");
+    EXPECT_EQ(d().Refr[9]->text(), "41.810315");
+    EXPECT_EQ(d().Text1[10]->text(), "");
+    EXPECT_EQ(d().Text1[13]->text(), "99"); // the last row is not emptied
+    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::Line, kBlack).size() > 0); // Ptolemy's plot stays
+
+    dialogs->answer("0,5");
+    d().theoretikes->trigger();
+    EXPECT_EQ(d().Text1[9]->text(), "22.5");
+    EXPECT_EQ(d().Refr[9]->text(), "49.93964");
+
+    dialogs->answer("0.3");
+    d().theoretikes->trigger();
+    EXPECT_EQ(d().Text1[6]->text(), "15");
+    EXPECT_EQ(d().Refr[6]->text(), "59.62452");
+    EXPECT_EQ(d().Text1[7]->text(), "17.5");
+    EXPECT_EQ(d().Refr[7]->text(), "");
+    EXPECT_EQ(d().Text1[8]->text(), "");
+
+    // The button then plots the rows whose two boxes are filled.
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 7u);
+}
+
+TEST_F(DataWindowTest, EmpiricalRulesLayTheirLinesWithoutClearing) {
+    d().Ptolemy->trigger();
+    const int clears = graphCanvas().clsCount();
+    sines().Text1->show();
+    d().toentrito1->trigger();
+    EXPECT_FALSE(sines().Text1->isVisibleTo(&sines()));
+    EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
+    EXPECT_EQ(linesBetween(graphCanvas(), RGB(165, 100, 80), 0, 0, 100, 200.0 / 3), 1);
+    const Drawn twoThirds = graphCanvas().displayList().back();
+    EXPECT_EQ(twoThirds.text, QStringLiteral("REFRACTION = 2/3 INCIDENCE Διάθλασης=2/3Πρόσπτωσης"));
+    EXPECT_TRUE(near(twoThirds.points[0], 40, 50));
+    EXPECT_TRUE(twoThirds.italic);
+    EXPECT_EQ(twoThirds.color, RGB(165, 155, 80));
+
+    d().pyknoareo->trigger();
+    EXPECT_EQ(graph().Caption(), "REFRACTION  ANGLE VS INCIDENCE ANGLE");
+    EXPECT_EQ(linesBetween(graphCanvas(), RGB(165, 100, 80), 0, 0, 100, 150), 1);
+    const Drawn threeHalves = graphCanvas().displayList().back();
+    EXPECT_TRUE(near(threeHalves.points[0], 40, 60));
+    EXPECT_EQ(graphCanvas().ForeColor, kBlack);
+    EXPECT_EQ(graphCanvas().clsCount(), clears);
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kPurple).size(), 20u);
+}
