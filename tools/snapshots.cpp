@@ -1,5 +1,11 @@
 // Saves every finished window as a PNG, in a typical state, into the folder named on the
 // command line. Runs on the offscreen platform: no display is needed.
+#include "data/analysis.h"
+#include "data/incref.h"
+#include "data/inpdat.h"
+#include "records/Grafindex.h"
+#include "records/List_of_Data.h"
+#include "records/errors.h"
 #include "semicircle/hmiky.h"
 #include "shell/program.h"
 #include "shell/velmoratimeleti.h"
@@ -43,6 +49,42 @@ int main(int argc, char** argv) {
     dialogs->next = "30";
     program.forms.hmiky().Command1_Click();
     ok &= save(program.forms.hmiky(), folder, "hmiky-one-ray");
+
+    hmiky& h = program.forms.hmiky();
+    h.Command4_Click();
+    ok &= save(h, folder, "hmiky-sweep");
+    ok &= save(program.forms.List_of_Data(), folder, "List_of_Data-sweep");
+    ok &= save(program.forms.Grafindex(), folder, "Grafindex-sweep");
+
+    // A misplaced ray and semicircle, so the mean error has a curve to show.
+    h.hvalue->setValue(10);
+    h.xcoor->setValue(2);
+    h.Optimize_Click();
+    ok &= save(program.forms.errors(), folder, "errors");
+    h.Command2_Click();
+
+    h.Paral_Click();
+    // From below the semicircle: the fan opens upwards, into the glass.
+    h.Form_MouseDown(2, 0, -60, -130);
+    ok &= save(h, folder, "hmiky-fan");
+
+    h.Paral_Click();
+    h.leftpar_Click();
+    ok &= save(h, folder, "hmiky-parallel-left");
+
+    // The data window with Ptolemy's glass data, then two laws over it, then EXPECTED.
+    program.forms.velmoratimeleti().Command2_Click();
+    ::inpdat& data = program.forms.inpdat();
+    data.Ptolemy->trigger();
+    ok &= save(data, folder, "inpdat-ptolemy-glass");
+    ok &= save(program.forms.incref(), folder, "incref-ptolemy-glass");
+    ok &= save(program.forms.analysis(), folder, "analysis-ptolemy-glass");
+    data.Kepler->trigger();
+    data.Snell_1->trigger();
+    ok &= save(program.forms.incref(), folder, "incref-ptolemy-kepler-snell");
+    dialogs->next = "1.5";
+    data.theoretikes->trigger();
+    ok &= save(data, folder, "inpdat-expected-1.5");
 
     return ok ? 0 : 1;
 }
