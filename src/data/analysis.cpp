@@ -1,4 +1,5 @@
 #include "data/analysis.h"
+#include "shell/qformat.h"
 
 #include "data/inpdat.h"
 #include "shell/numfmt.h"
@@ -6,9 +7,6 @@
 
 #include <cmath>
 
-namespace {
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
-} // namespace
 
 analysis::analysis(Program& p) : Form(p, "analysis", QStringLiteral("ANALYSIS OF DATA")) {
     Text1 = new QTextEdit(canvas);

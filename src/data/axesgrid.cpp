@@ -1,4 +1,5 @@
 #include "data/axesgrid.h"
+#include "shell/qformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,6 @@
 
 namespace {
 
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 
 // A shared routine must not hang on whatever range it is given; no graph needs more ticks.
 constexpr int kMaxTicks = 2000;

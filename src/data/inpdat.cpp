@@ -1,4 +1,5 @@
 #include "data/inpdat.h"
+#include "shell/qformat.h"
 
 #include "alhaytham/xaithamos.h"
 #include "data/analysis.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 const QColor kBlack = RGB(0, 0, 0);

@@ -1,5 +1,6 @@
 // The laws of refraction laid over the data window's refraction-against-incidence graph.
 #include "data/analysis.h"
+#include "shell/qformat.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "data/laws.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 const QColor kBlack = RGB(0, 0, 0);

@@ -1,4 +1,5 @@
 #include "records/Grafindex.h"
+#include "shell/qformat.h"
 
 #include "records/List_of_Data.h"
 #include "records/errors.h"
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace {
-QString fmt(double v, const std::string& pattern) {
-    return QString::fromStdString(Format(v, pattern));
-}
 
 void label(Canvas& c, double x, double y, const QString& text) {
     c.CurrentX = x;

@@ -1,4 +1,5 @@
 #include "records/errors.h"
+#include "shell/qformat.h"
 
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
@@ -12,7 +13,6 @@
 #include <cmath>
 
 namespace {
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 
 void label(Canvas& c, double x, double y, const QString& text) {
     c.CurrentX = x;

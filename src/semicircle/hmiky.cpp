@@ -1,4 +1,5 @@
 #include "semicircle/hmiky.h"
+#include "shell/qformat.h"
 
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
@@ -12,7 +13,6 @@
 #include <cmath>
 
 namespace {
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 const QColor kBlack = RGB(0, 0, 0);
 const QColor kBlue = RGB(0, 0, 255);
 const QColor kGreen = RGB(0, 255, 0);

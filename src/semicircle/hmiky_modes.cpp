@@ -1,6 +1,7 @@
 // Ray modes of the semicircle window: sweeps, random settings, beams, fans, the critical
 // angle, and the entries that hand over to the mean-error window and the record file.
 #include "semicircle/hmiky.h"
+#include "shell/qformat.h"
 
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
@@ -17,7 +18,6 @@
 #include <system_error>
 
 namespace {
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
 const QColor kBlack = RGB(0, 0, 0);
 const QColor kBlue = RGB(0, 0, 255);
 const QColor kGreen = RGB(0, 255, 0);

@@ -223,49 +223,57 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color) {
     CircleAspect(x, y, radius, color, 1.0);
 }
 
-void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
-    QPainter& p = painter();
-    const QPointF c = toPixel(x, y);
-    double rx = std::fabs(radius * pixelsPerUnitX());
-    double ry = rx * aspect;
-    if (aspect > 1) {
-        ry = rx;
-        rx = ry / aspect;
-    }
-    p.setPen(pen(color));
-    p.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
-    p.drawEllipse(c, rx, ry);
+// Pixel radii of a circle of `radius` user x-units squashed by `aspect`; above 1 the
+// radius is the vertical one.
+QPointF Canvas::radiiOf(double radius, double aspect) const {
+    const double r = std::fabs(radius * pixelsPerUnitX());
+    return aspect > 1 ? QPointF(r / aspect, r) : QPointF(r, r * aspect);
+}
+
+void Canvas::recordCircle(double x, double y, double radius, const QColor& color, double aspect,
+                          bool filled, const double* arc) {
     Drawn d;
     d.kind = Drawn::Circle;
     d.points = {QPointF(x, y)};
     d.color = color;
     d.radius = radius;
     d.aspect = aspect;
-    d.filled = FillStyle == 0;
+    d.filled = filled;
     d.fill = FillColor;
     d.width = DrawWidth;
     d.style = DrawStyle;
+    if (arc) {
+        d.hasArc = true;
+        d.start = arc[0];
+        d.end = arc[1];
+    }
     CurrentX = x;
     CurrentY = y;
     record(std::move(d));
+}
+
+void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
+    QPainter& p = painter();
+    const QPointF r = radiiOf(radius, aspect);
+    p.setPen(pen(color));
+    p.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
+    p.drawEllipse(toPixel(x, y), r.x(), r.y());
+    recordCircle(x, y, radius, color, aspect, FillStyle == 0, nullptr);
 }
 
 void Canvas::Circle(double x, double y, double radius, const QColor& color, double start,
                     double end, double aspect) {
     QPainter& p = painter();
     const QPointF c = toPixel(x, y);
-    double rx = std::fabs(radius * pixelsPerUnitX());
-    double ry = rx * aspect;
-    if (aspect > 1) {
-        ry = rx;
-        rx = ry / aspect;
-    }
+    const QPointF r = radiiOf(radius, aspect);
     const double a = std::fabs(start), b = std::fabs(end);
     double sweep = b - a;
     if (sweep < 0) sweep += kTwoPi;
     // Counter-clockwise as the eye sees it, whatever the direction of the user y axis.
-    auto onArc = [&](double t) { return QPointF(c.x() + rx * std::cos(t), c.y() - ry * std::sin(t)); };
-    const QRectF box(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry);
+    auto onArc = [&](double t) {
+        return QPointF(c.x() + r.x() * std::cos(t), c.y() - r.y() * std::sin(t));
+    };
+    const QRectF box(c.x() - r.x(), c.y() - r.y(), 2 * r.x(), 2 * r.y());
     QPainterPath path;
     if (start < 0) {
         path.moveTo(c);
@@ -281,22 +289,8 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color, doub
     p.setPen(pen(color));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
-    Drawn d;
-    d.kind = Drawn::Circle;
-    d.points = {QPointF(x, y)};
-    d.color = color;
-    d.radius = radius;
-    d.start = start;
-    d.end = end;
-    d.aspect = aspect;
-    d.hasArc = true;
-    d.filled = FillStyle == 0 && closed;
-    d.fill = FillColor;
-    d.width = DrawWidth;
-    d.style = DrawStyle;
-    CurrentX = x;
-    CurrentY = y;
-    record(std::move(d));
+    const double arc[2] = {start, end};
+    recordCircle(x, y, radius, color, aspect, FillStyle == 0 && closed, arc);
 }
 
 void Canvas::PSet(double x, double y) { PSet(x, y, ForeColor); }

@@ -125,6 +125,9 @@ private:
     void endPainting() const;
     QPen pen(const QColor& color) const;
     void record(Drawn d);
+    QPointF radiiOf(double radius, double aspect) const;
+    void recordCircle(double x, double y, double radius, const QColor& color, double aspect,
+                      bool filled, const double* arc);
     double userW() const;
     double userH() const;
 

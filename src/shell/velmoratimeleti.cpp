@@ -1,4 +1,5 @@
 #include "shell/velmoratimeleti.h"
+#include "shell/qformat.h"
 
 #include "data/analysis.h"
 #include "data/incref.h"
@@ -16,9 +17,6 @@
 #include <QSignalBlocker>
 #include <utility>
 
-namespace {
-QString fmt(double v, const char* pattern) { return QString::fromStdString(Format(v, pattern)); }
-} // namespace
 
 velmoratimeleti::velmoratimeleti(Program& p)
     : Form(p, "velmoratimeleti", QStringLiteral("STUDY OF REFRACTION   MEΛΕΤΗ ΤΗΣ ΔΙΑΘΛΑΣΗΣ")) {
