@@ -40,6 +40,8 @@ hmiky::hmiky(Program& p)
         auto* e = new QLineEdit(t, canvas);
         e->setReadOnly(true);
         e->setFrame(false);
+        // Show a long text from its start, not scrolled to its end.
+        connect(e, &QLineEdit::textChanged, e, [e] { e->setCursorPosition(0); });
         setControlFont(e, "Arial", 8);
         return e;
     };
