@@ -1,14 +1,19 @@
 #pragma once
 // What every window test needs: a fresh program on a fixed 1920 x 1080 screen, with
 // scripted dialogs, and ways to look at what a canvas drew.
+#include "records/List_of_Data.h"
+#include "semicircle/hmiky.h"
 #include "shell/canvas.h"
 #include "shell/dialogs.h"
 #include "shell/form.h"
 #include "shell/program.h"
+#include "shell/velmoratimeleti.h"
 
+#include <QListWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -29,6 +34,22 @@ protected:
 
     std::unique_ptr<Program> program;
     ScriptedDialogs* dialogs;
+};
+
+// The semicircle window as the main menu opens it, with its list window beside it.
+class SemicircleWindowTest : public ProgramTest {
+protected:
+    hmiky& open() {
+        Main(*program);
+        program->forms.velmoratimeleti().Command1_Click();
+        return h();
+    }
+    hmiky& h() { return program->forms.hmiky(); }
+    List_of_Data& list() { return program->forms.List_of_Data(); }
+    void giveAngle(const QString& answer) {
+        dialogs->answer(answer);
+        h().Command1->click();
+    }
 };
 
 inline bool sameColor(const QColor& a, const QColor& b) { return a.rgb() == b.rgb(); }
@@ -59,4 +80,24 @@ inline std::vector<QString> printed(const Canvas& c) {
 inline bool printedText(const Canvas& c, const QString& text) {
     const auto t = printed(c);
     return std::find(t.begin(), t.end(), text) != t.end();
+}
+
+inline bool near(const QPointF& p, double x, double y, double tolerance = 1e-6) {
+    return std::fabs(p.x() - x) < tolerance && std::fabs(p.y() - y) < tolerance;
+}
+
+// Nothing drawn or printed holds a NaN or an infinity.
+inline void expectAllFinite(const Canvas& c) {
+    for (const Drawn& d : c.displayList()) {
+        for (const QPointF& p : d.points)
+            EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y())) << d.kind;
+        EXPECT_TRUE(std::isfinite(d.radius));
+        EXPECT_FALSE(d.text.contains("NaN") || d.text.contains("Infinity")) << d.text.toStdString();
+    }
+}
+
+inline std::vector<QString> items(const QListWidget* list) {
+    std::vector<QString> out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text());
+    return out;
 }

@@ -23,8 +23,6 @@ TEST_F(DataWindowTest, PtolemysGlassGivesPurpleCrossesAndAnIndexOfOnePointFiveOn
     Canvas& s = sineCanvas();
     EXPECT_TRUE(printedText(s, QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.513")));
     EXPECT_NEAR(program->data.fittedIndex, 1.513059, 1e-5);
-    EXPECT_NEAR(program->data.fittedIntercept, 0.002568, 1e-6);
-    EXPECT_NEAR(d().dataIndex, 1.513059, 1e-5);
     const auto green = drawnOf(s, Drawn::Line, kGreen);
     ASSERT_EQ(green.size(), 1u);
     EXPECT_NEAR(green[0].points[1].y(), 0.663481, 1e-5);
@@ -41,14 +39,12 @@ TEST_F(DataWindowTest, WiteloFitsHisFirstRowsButPlotsEveryPointOnATallerGraph) {
     EXPECT_EQ(g.ScaleTop(), 110);
     const auto points = drawnOf(g, Drawn::Point, kBlack);
     ASSERT_EQ(points.size(), 9u);
-    EXPECT_TRUE(near(points[7].points[0], 70, 101.5));
     EXPECT_TRUE(near(points[8].points[0], 80, 118));
     EXPECT_TRUE(printedText(g, "110.0")); // the grid reaches the taller top
     // Printed: the fit over (0, 0) and 10 ... 50 degrees; kept: the fit two points shorter.
     EXPECT_TRUE(
         printedText(sineCanvas(), QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 0.804")));
     EXPECT_NEAR(program->data.fittedIndex, 0.771889, 1e-5);
-    EXPECT_EQ(drawnOf(sineCanvas(), Drawn::Point).size(), 9u);
 }
 
 TEST_F(DataWindowTest, TypedRowsStopAtTheFirstEmptyRefraction) {
@@ -80,8 +76,6 @@ TEST_F(DataWindowTest, TheButtonDrawsOverItsLastPlotUnlessEraseIsTicked) {
         d().Refr[i]->setText(QString::number(3 * (i + 1)));
     }
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 14u);
-    d().analysisdata();
     EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 14u);
 }
 
@@ -133,28 +127,23 @@ TEST_F(DataWindowTest, KeplerFitsPtolemysFirstSixPoints) {
     // (0, 0), (10, 7) ... (50, 30) by hand: slope 0.6.
     const auto red = drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0));
     ASSERT_EQ(red.size(), 1u);
-    EXPECT_NEAR(red[0].points[1].y(), 60, 1e-4);
+    EXPECT_NEAR(red[0].points[1].y(), 60, 1e-4); // at 100 degrees
     EXPECT_EQ(drawnOf(graphCanvas(), Drawn::FilledBox, RGB(255, 255, 0)).size(), 1u);
     const Drawn& label = graphCanvas().displayList().back();
     EXPECT_EQ(label.text,
               QStringLiteral("Kepler's Model for Refraction Μοντέλο Kepler για διάθλαση= "
                              "0.60Πρόσπτωση"));
     EXPECT_TRUE(label.italic);
-    EXPECT_EQ(label.color, RGB(255, 0, 0));
     EXPECT_FALSE(graphCanvas().FontItalic());
     EXPECT_EQ(graphCanvas().ForeColor, kBlack);
 }
 
 TEST_F(DataWindowTest, KeplerWithTooFewDistinctPointsSaysSo) {
     d().Command1->click(); // a frame to draw on
-    // One row at 50 degrees: his choice stops at once. Three rows at 10: all the same.
-    type({"50"}, {"30"});
+    type({"10", "10", "10"}, {"7", "7.5", "8"}); // all at one incidence
     dialogs->messages.clear();
     d().Kepler->trigger();
     EXPECT_EQ(messages().size(), 1u);
-    type({"10", "10", "10"}, {"7", "7.5", "8"});
-    d().Kepler->trigger();
-    EXPECT_EQ(messages().size(), 2u);
     EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0)).empty());
     EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::FilledBox).empty());
 }
@@ -176,15 +165,12 @@ TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
     EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
     const Drawn& label = graphCanvas().displayList().back();
     EXPECT_EQ(label.text, "n=1.50");
-    // asin(sin 90° / 1.5) = 41.8103 degrees, by hand.
-    EXPECT_TRUE(near(label.points[0], 90, 41.810315, 1e-5));
-    EXPECT_EQ(linesBetween(graphCanvas(), kBlack, 90, 41.810315, 89, 41.80, 0.02), 1);
+    EXPECT_TRUE(near(label.points[0], 90, 41.810315, 1e-5)); // at the end of the curve
 
     // Witelo's index is below 1: the curve stops at the critical angle, 50.5 degrees.
     d().Vitello_Glass->trigger();
     d().Snell_1->trigger();
-    const auto curve = drawnOf(graphCanvas(), Drawn::Line, kSnellColour);
-    EXPECT_EQ(curve.size(), 50u);
+    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kSnellColour).size(), 50u);
 }
 
 TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
@@ -221,25 +207,20 @@ TEST_F(DataWindowTest, ExpectedFillsSnellsValuesForTheGivenIndex) {
     EXPECT_EQ(dialogs->questions[0].prompt,
               QStringLiteral("index of refraction Δώσε δείκτη διάθλασης"));
     EXPECT_FALSE(d().fromLists);
-    EXPECT_EQ(d().Text1[0]->text(), "0");
-    EXPECT_EQ(d().Refr[0]->text(), "0.000000");
     EXPECT_EQ(d().Text1[1]->text(), "10");
-    EXPECT_EQ(d().Refr[1]->text(), "6.647777");
-    EXPECT_EQ(d().Text1[9]->text(), "90");
+    EXPECT_EQ(d().Refr[1]->text(), "6.647777"); // asin(sin 10 / 1.5)
     EXPECT_EQ(d().Refr[9]->text(), "41.810315");
     EXPECT_EQ(d().Text1[10]->text(), "");
     EXPECT_EQ(d().Text1[13]->text(), "99"); // the last row is not emptied
-    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::Line, kBlack).size() > 0); // Ptolemy's plot stays
+    EXPECT_FALSE(drawnOf(graphCanvas(), Drawn::Line, kBlack).empty()); // Ptolemy's plot stays
 
-    dialogs->answer("0,5");
+    dialogs->answer("0,5"); // a decimal comma
     d().theoretikes->trigger();
     EXPECT_EQ(d().Text1[9]->text(), "22.5");
-    EXPECT_EQ(d().Refr[9]->text(), "49.93964");
 
+    // n = 0.3 stops at 17.5 degrees with an empty refraction and empties the rows after it.
     dialogs->answer("0.3");
     d().theoretikes->trigger();
-    EXPECT_EQ(d().Text1[6]->text(), "15");
-    EXPECT_EQ(d().Refr[6]->text(), "59.62452");
     EXPECT_EQ(d().Text1[7]->text(), "17.5");
     EXPECT_EQ(d().Refr[7]->text(), "");
     EXPECT_EQ(d().Text1[8]->text(), "");
@@ -260,14 +241,12 @@ TEST_F(DataWindowTest, EmpiricalRulesLayTheirLinesWithoutClearing) {
     const Drawn twoThirds = graphCanvas().displayList().back();
     EXPECT_EQ(twoThirds.text, QStringLiteral("REFRACTION = 2/3 INCIDENCE Διάθλασης=2/3Πρόσπτωσης"));
     EXPECT_TRUE(near(twoThirds.points[0], 40, 50));
-    EXPECT_TRUE(twoThirds.italic);
     EXPECT_EQ(twoThirds.color, RGB(165, 155, 80));
 
     d().pyknoareo->trigger();
     EXPECT_EQ(graph().Caption(), "REFRACTION  ANGLE VS INCIDENCE ANGLE");
     EXPECT_EQ(linesBetween(graphCanvas(), RGB(165, 100, 80), 0, 0, 100, 150), 1);
-    const Drawn threeHalves = graphCanvas().displayList().back();
-    EXPECT_TRUE(near(threeHalves.points[0], 40, 60));
+    EXPECT_TRUE(near(graphCanvas().displayList().back().points[0], 40, 60));
     EXPECT_EQ(graphCanvas().ForeColor, kBlack);
     EXPECT_EQ(graphCanvas().clsCount(), clears);
     EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kPurple).size(), 20u);

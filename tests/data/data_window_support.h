@@ -49,10 +49,6 @@ protected:
     }
 };
 
-inline bool near(const QPointF& p, double x, double y, double tolerance = 1e-6) {
-    return std::fabs(p.x() - x) < tolerance && std::fabs(p.y() - y) < tolerance;
-}
-
 // Lines of one colour that start at (x1, y1) and end at (x2, y2).
 inline int linesBetween(const Canvas& c, const QColor& color, double x1, double y1, double x2,
                         double y2, double tolerance = 1e-4) {
