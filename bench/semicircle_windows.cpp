@@ -29,9 +29,6 @@ QApplication& application() {
     return *app;
 }
 
-double traceWithAktina2(ExperimentState& state, double tiltRadians) {
-    return aktina2(state, state.rayH, state.xc, state.yc, tiltRadians);
-}
 
 ExperimentState freshState() {
     ExperimentState state;
@@ -47,7 +44,7 @@ void RecordFileWithAktina2(benchmark::State& bench) {
     const auto file = dir / kRecordFileName;
     for (auto _ : bench) {
         ExperimentState state = freshState();
-        const RecordFileResult result = WriteRecordFile(state, file, traceWithAktina2);
+        const RecordFileResult result = WriteRecordFile(state, file, TraceForRecord);
         if (!result.ok || result.recordsWritten != kRecordCount)
             bench.SkipWithError(result.reason.c_str());
         benchmark::DoNotOptimize(result.recordsWritten);
@@ -60,7 +57,7 @@ void RecordsComputedWithAktina2(benchmark::State& bench) {
     for (auto _ : bench) {
         ExperimentState state = freshState();
         double sum = 0;
-        ComputeRecords(state, traceWithAktina2,
+        ComputeRecords(state, TraceForRecord,
                        [&](const MeasurementRecord& r) { sum += r.interceptFit; });
         benchmark::DoNotOptimize(sum);
     }

@@ -61,7 +61,7 @@ void DrawAxesGrid(Form& target, double xMax, double xMin, double yMax, double yM
     double ystep = 0, s = 1;
     automaticYStep(yMax, yMin, ystep, s);
     if (xStep > 0) xstep = static_cast<float>(xStep);
-    if (yStep > 0) ystep = static_cast<float>(yStep);
+    if (yStep > 0) ystep = yStep;
     // A range below 10 with no step of its own has an automatic step of 0: nothing to number.
     if (!(xstep > 0) || !(ystep > 0)) return;
 

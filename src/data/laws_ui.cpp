@@ -17,10 +17,11 @@ const QColor kRuleLine = RGB(165, 100, 80);
 const QColor kRuleText = RGB(165, 155, 80);
 const QString kIncrefCaption = QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE");
 
-// An index typed by the student, or nothing after a message; a cancelled box says nothing.
+// An index typed by the student, or nothing after a message; a cancelled box says nothing,
+// an empty one reads as 0 and is refused with the message.
 std::optional<double> askIndex(Program& program, const QString& prompt, const QString& proposed) {
     const QString answer = program.InputBox(prompt, QString(), proposed);
-    if (answer.trimmed().isEmpty()) return std::nullopt;
+    if (answer.isNull()) return std::nullopt;
     const double n = Val(answer.toStdString());
     const IndexProblem problem = CheckIndex(n);
     if (problem != IndexProblem::None) {

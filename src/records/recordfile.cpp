@@ -1,5 +1,6 @@
 #include "records/recordfile.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -62,10 +63,14 @@ void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
                     }
                     const LineFit fit = FitLine(sinIncidence, sinRefraction);
                     // A flat line has no index: +infinity, whatever the sign of zero, and also
-                    // when equal refractions leave a slope of rounding size.
-                    const bool flat = fit.b == 0 || (sinRefraction[1] == sinRefraction[0] &&
-                                                     sinRefraction[2] == sinRefraction[0] &&
-                                                     sinRefraction[3] == sinRefraction[0]);
+                    // when equal refractions leave a slope of rounding size. So has a series in
+                    // which a ray never reached the protractor (the tracer gives no angle).
+                    const bool missing = !std::all_of(sinRefraction.begin(), sinRefraction.end(),
+                                                      [](double v) { return std::isfinite(v); });
+                    const bool flat = missing || fit.b == 0 ||
+                                      (sinRefraction[1] == sinRefraction[0] &&
+                                       sinRefraction[2] == sinRefraction[0] &&
+                                       sinRefraction[3] == sinRefraction[0]);
                     const double index = flat ? std::numeric_limits<double>::infinity()
                                               : 1 / static_cast<double>(fit.b);
                     sink({state.rayH, state.xc, state.yc, state.tilt, index,

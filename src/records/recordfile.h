@@ -29,7 +29,8 @@ inline constexpr std::size_t kRecordFileMinBytes =
     (kRecordCount - 1) * kRecordSlotBytes + kRecordBytes;
 
 // Traces one ray for the set-up in the state, with state.incidence set in degrees and the
-// tilt given in radians, and returns the refraction angle in radians.
+// tilt given in radians, and returns the refraction angle in radians, or NaN when the ray
+// never reaches the protractor; such a series has no index (stored as +infinity).
 using RefractionTracer = std::function<double(ExperimentState& state, double tiltRadians)>;
 
 // Runs the grid of ray heights, centres and tilts, traces the incidences 50, 60, 70 and 80

@@ -98,7 +98,7 @@ hmiky::hmiky(Program& p)
 void hmiky::Form_Load() {
     ExperimentState& s = program.semi;
     setWidth(program.screen.Height() * 9 / 10);
-    setHeight(Width());
+    setHeight(Width() + MenuHeight()); // the drawing surface below the menu is square
     canvas->Scale(-200, 200, 200, -200);
 
     // Settings in the upper corners, outside the protractor; buttons along the bottom.

@@ -102,8 +102,10 @@ void RandomRays(hmiky& w) {
             std::clamp(int(std::lround(RandomUnit() * 5)), xcoor->minimum(), xcoor->maximum());
         const int y =
             std::clamp(int(std::lround(RandomUnit() * 5)), ycoor->minimum(), ycoor->maximum());
-        const int t =
-            std::clamp(int(std::lround(RandomTilt() * 10)), angle->minimum(), angle->maximum());
+        // The tilt runs to 6 degrees, past the bar's end; a draw beyond it is drawn again, so
+        // that 5 degrees is no likelier than any other tilt.
+        int t = int(std::lround(RandomTilt() * 10));
+        while (t < angle->minimum() || t > angle->maximum()) t = int(std::lround(RandomTilt() * 10));
         hvalue->setValue(h);
         xcoor->setValue(x);
         ycoor->setValue(y);
@@ -257,12 +259,13 @@ void hmiky::fylakise() {
     std::filesystem::path file = std::filesystem::current_path(ec);
     file = ec ? std::filesystem::path(kRecordFileName) : file / kRecordFileName;
     const RecordFileResult result =
-        WriteRecordFile(s, file, [](ExperimentState& st, double tiltRadians) {
-            return aktina2(st, st.rayH, st.xc, st.yc, tiltRadians);
-        });
+        WriteRecordFile(s, file, TraceForRecord);
     s.rayH = before.rayH;
     s.xc = before.xc;
     s.yc = before.yc;
     s.tilt = before.tilt;
+    s.incidence = before.incidence;
+    s.refrAngle = before.refrAngle;
+    s.measuredIndex = before.measuredIndex;
     program.MsgBox(QString::fromStdString(RecordFileMessage(result)));
 }

@@ -23,16 +23,18 @@ std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& pat
     double c = ((fx - xx) * (fx - s.xc) + (fy - xy) * (fy - s.yc)) / (R * len);
     if (c > 1 && c <= 1 + 1e-12) c = 1; // a chord along the radius, off by rounding only
     if (!(c <= 1) || c < -1) return std::nullopt;
+    if (c < 0) return std::nullopt; // not on its way out
     const double psi = c == 0 ? PI / 2 : std::atan(std::sqrt(1 - c * c) / c);
-    const double t = s.indexN * std::sin(psi);
+    const double n = s.indexN;
+    const double t = n * std::sin(psi);
     if (t >= 1 || t <= -1) // reflected once more: nothing leaves at F
         return std::nullopt;
-    const double rhoOut = std::atan(t / std::sqrt(1 - t * t));
-    const double radius =
-        fx != s.xc ? std::atan((fy - s.yc) / (fx - s.xc)) : (fy >= s.yc ? PI / 2 : -PI / 2);
-    const double delta = xy > s.yc ? radius - rhoOut : radius + rhoOut;
-    const double m = std::tan(delta);
-    const Intersection q = IntersectLineCircle(m, fy - fx * m, 150, 0, 0, s.semiDirection);
+    // Snell's law at F: the emerging ray turns away from the radius, on the side of it that
+    // the ray inside came from (n u + (cos r - n cos psi) times the outward normal).
+    const double ux = (fx - xx) / len, uy = (fy - xy) / len;
+    const double nx = (fx - s.xc) / R, ny = (fy - s.yc) / R;
+    const double k = std::sqrt(1 - t * t) - n * c;
+    const Intersection q = ProtractorAhead(fx, fy, n * ux + k * nx, n * uy + k * ny);
     if (!q.Hit()) return std::nullopt;
     return ScenePoint{q.x, q.y};
 }

@@ -1,6 +1,7 @@
 #include "semicircle/raytrace.h"
 
 #include <cmath>
+#include <limits>
 
 #include "shell/mathconst.h"
 
@@ -31,12 +32,32 @@ double ProtractorAngle(const Intersection& f) {
     return std::atan(std::fabs(f.y / f.x));
 }
 
+// Mirror of the direction (dx, dy) in a flat face tilted by theta (normal cos, sin theta).
+void MirrorInFlatFace(double theta, double& dx, double& dy) {
+    const double nx = std::cos(theta), ny = std::sin(theta);
+    const double dot = dx * nx + dy * ny;
+    dx -= 2 * dot * nx;
+    dy -= 2 * dot * ny;
+}
+
 Intersection IntersectThrough(double m, double px, double py, double R, double cx, double cy,
                               int semiDirection) {
     return IntersectLineCircle(m, py - m * px, R, cx, cy, semiDirection);
 }
 
 } // namespace
+
+Intersection ProtractorAhead(double px, double py, double dx, double dy) {
+    const double len = std::hypot(dx, dy);
+    if (!(len > 0)) return {};
+    dx /= len;
+    dy /= len;
+    const double b = px * dx + py * dy;
+    const double disc = b * b - (px * px + py * py - 150.0 * 150.0);
+    if (!(disc >= 0)) return {};
+    const double tau = -b + std::sqrt(disc);
+    return {px + tau * dx, py + tau * dy, 0};
+}
 
 Intersection IntersectLines(double x1, double y1, double x2, double y2, double x3, double y3,
                             double x4, double y4) {
@@ -112,13 +133,14 @@ RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y
         add(e.x, e.y);
         const double sn = std::sin(e.angle) / n;
         if (sn >= 1 || sn < -1) {
-            // n < 1: no refracted ray; the reflected one is found on the left of the protractor
-            // and mirrored through the origin, the third point stays at the origin.
-            const Intersection q =
-                IntersectThrough(-std::tan(e.angle - theta), e.x, e.y, 150, 0, 0, 1);
+            // n < 1: no refracted ray. The reflected ray runs from E, mirrored in the face,
+            // to the protractor; nothing runs inside (the third point stays at E).
+            double dx = e.x - sx, dy = e.y - sy;
+            MirrorInFlatFace(theta, dx, dy);
+            const Intersection q = ProtractorAhead(e.x, e.y, dx, dy);
             if (q.Hit()) {
-                add(0, 0);
-                add(-q.x, -q.y);
+                add(e.x, e.y);
+                add(q.x, q.y);
             }
             return path;
         }
@@ -204,6 +226,7 @@ RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double t
     const double R = s.radiusR;
     const double alpha = s.incidence;
     const int dir = s.semiDirection;
+    s.refrAngleMeasured = false;
     RayScene sc;
     sc.s = {150 * std::cos(alpha), 150 * std::sin(alpha)};
     sc.p1 = {x0 + R * std::sin(theta), y0 - R * std::cos(theta)};
@@ -221,10 +244,11 @@ RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double t
     const double sn = std::sin(e.angle) / n;
     if (sn >= 1 || sn < -1) {
         // n < 1 and a large incidence: reflected at the flat face, as TraceRay does.
-        const Intersection q =
-            IntersectThrough(-std::tan(e.angle - theta), e.x, e.y, 150, 0, 0, dir);
+        double dx = e.x - sc.s.x, dy = e.y - sc.s.y;
+        MirrorInFlatFace(theta, dx, dy);
+        const Intersection q = ProtractorAhead(e.x, e.y, dx, dy);
         if (q.Hit()) {
-            sc.reflectedEnd = {-q.x, -q.y};
+            sc.reflectedEnd = {q.x, q.y};
             sc.reflectedAtFlat = true;
         }
         return sc;
@@ -240,6 +264,7 @@ RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double t
     if (!f.Hit()) return sc;
     sc.f = {f.x, f.y};
     sc.hasF = true;
+    s.refrAngleMeasured = true;
     s.refrAngle = ProtractorAngle(f);
     if (s.refrAngle != 0) {
         const double index = std::sin(alpha) / std::sin(s.refrAngle);
@@ -258,4 +283,9 @@ double aktina2(ExperimentState& s, double h, double x0, double y0, double theta)
     s.incidence = s.incidence * PI / 180;
     SceneOfRay(s, h, x0, y0, theta, true);
     return s.refrAngle;
+}
+
+double TraceForRecord(ExperimentState& s, double tiltRadians) {
+    const double r = aktina2(s, s.rayH, s.xc, s.yc, tiltRadians);
+    return s.refrAngleMeasured ? r : std::numeric_limits<double>::quiet_NaN();
 }

@@ -25,6 +25,10 @@ double LineAngle(double x1, double y1, double x2, double y2, double x3, double y
 Intersection IntersectLineCircle(double m, double b, double R, double cx, double cy,
                                  int semiDirection);
 
+// Where the ray from (px, py) in the direction (dx, dy) meets the protractor (radius 150
+// about the origin) ahead of it; the angle is 0 there, or -200 when it never does.
+Intersection ProtractorAhead(double px, double py, double dx, double dy);
+
 // Source, first point on the glass, second point on a face, last point. Only the first
 // `count` points are real; a drawing stops at the last real one.
 struct RayPath {
@@ -61,5 +65,10 @@ struct RayScene {
 RayScene ComputeRayScene(ExperimentState& s, double h, double x0, double y0, double theta);
 
 // DrawRayScene without a picture, for the record file: s.incidence is in degrees on entry and
-// is left in radians. Returns s.refrAngle.
+// is left in radians. Returns s.refrAngle; s.refrAngleMeasured says whether this ray reached
+// the protractor (otherwise refrAngle is still that of an earlier ray).
 double aktina2(ExperimentState& s, double h, double x0, double y0, double theta);
+
+// The tracer of the record file: aktina2 for the set-up held in the state (s.incidence in
+// degrees), or NaN when that ray never reaches the protractor.
+double TraceForRecord(ExperimentState& s, double tiltRadians);

@@ -55,7 +55,12 @@ int keyCodeOf(int k) {
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
     case Qt::Key_Escape: return 27;
-    default: return (k >= 0x20 && k <= 0x7e) ? k : 0;
+    default:
+        // Letters and digits keep their codes; punctuation such as "(" must not read as an
+        // arrow key, whose codes it shares.
+        if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z)) return k;
+        if (k == Qt::Key_Space) return 32;
+        return 0;
     }
 }
 

@@ -16,7 +16,8 @@ QString ModalDialogs::InputBox(const QString& prompt, const QString& title,
     QString text = QInputDialog::getText(QApplication::activeWindow(),
                                          title.isEmpty() ? QApplication::applicationName() : title,
                                          prompt, QLineEdit::Normal, proposed, &ok);
-    return ok ? text : QString();
+    if (!ok) return QString();
+    return text.isNull() ? QStringLiteral("") : text; // OK on an empty box is not a cancel
 }
 
 void ScriptedDialogs::MsgBox(const QString& text, const QString& title) {

@@ -11,7 +11,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void MsgBox(const QString& text, const QString& title) = 0;
-    // The typed text; an empty text when the student cancels.
+    // The typed text: a null text when the student cancels, an empty (not null) text when
+    // the box was left empty and confirmed.
     virtual QString InputBox(const QString& prompt, const QString& title,
                              const QString& proposed) = 0;
 };
@@ -34,7 +35,7 @@ public:
     void MsgBox(const QString& text, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& proposed) override;
 
-    std::deque<QString> answers; // handed out in order; none left reads as a cancel
+    std::deque<QString> answers; // handed out in order; none left is a cancel (a null text)
     std::vector<Message> messages;
     std::vector<Question> questions;
 };

@@ -38,6 +38,10 @@ void Form::setHeight(double t) {
     layoutChildren();
 }
 
+double Form::MenuHeight() const {
+    return menuBar_ ? menuBar_->sizeHint().height() * kTwips : 0;
+}
+
 void Form::Show() {
     show();
     raise();

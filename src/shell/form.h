@@ -34,6 +34,9 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // Height of the menu bar in twips (0 without menus): a window that must draw on a square
+    // surface adds it to its height.
+    double MenuHeight() const;
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& text) { setWindowTitle(text); }

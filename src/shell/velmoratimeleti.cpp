@@ -115,7 +115,9 @@ void velmoratimeleti::Command1_Click() {
     const Screen& screen = program.screen;
     h.setTop(0);
     h.setWidth(screen.Height() * 9 / 10);
-    h.setHeight(h.Width());
+    // A square window, with the menu bar above the square drawing surface, so that circles
+    // drawn round meet the rays traced in the scale.
+    h.setHeight(h.Width() + h.MenuHeight());
     h.canvas->Scale(-200, 200, 200, -200);
 
     h.setTop(h.cmdend, -150);

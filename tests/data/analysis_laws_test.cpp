@@ -176,7 +176,7 @@ TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
 TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
     d().Ptolemy->trigger();
     type({"10"}, {"7"});
-    for (const char* answer : {"0", "-1.5", "abc"}) {
+    for (const char* answer : {"0", "-1.5", "abc", ""}) {
         SCOPED_TRACE(answer);
         const std::size_t before = graphCanvas().displayList().size();
         dialogs->messages.clear();

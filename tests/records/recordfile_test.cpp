@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "semicircle/experiment_state.h"
+#include "semicircle/raytrace.h"
 #include "shell/mathconst.h"
 
 namespace {
@@ -168,4 +169,24 @@ TEST(RecordBytes, LayoutIsSixLittleEndianDoubles) {
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].tilt, 5);
     EXPECT_TRUE(ParseRecords({}).empty());
+}
+
+TEST_F(RecordFileTest, RaysThatNeverLeaveTheGlassGiveNoIndexWithTheRealTracer) {
+    // Glass less dense than air (n = 0.9): at 70 and 80 degrees sin i / n > 1, so those rays
+    // are reflected at the flat face and no refraction is measured for any set-up.
+    ExperimentState state;
+    state.indexN = 0.9;
+    std::vector<MeasurementRecord> records;
+    ComputeRecords(state, TraceForRecord, [&](const MeasurementRecord& r) { records.push_back(r); });
+    ASSERT_EQ(records.size(), 14641u);
+    const MeasurementRecord& centred = records[7320];
+    EXPECT_EQ(centred.rayH, 0);
+    EXPECT_TRUE(std::isinf(centred.indexFit));
+    // Denser glass: every ray comes out, and the centred set-up measures n itself.
+    state.indexN = 1.5;
+    records.clear();
+    ComputeRecords(state, TraceForRecord, [&](const MeasurementRecord& r) { records.push_back(r); });
+    EXPECT_NEAR(records[7320].indexFit, 1.5, 1e-6);
+    EXPECT_NEAR(records[7320].interceptFit, 0, 1e-6);
+    for (const MeasurementRecord& r : records) ASSERT_TRUE(std::isfinite(r.indexFit));
 }

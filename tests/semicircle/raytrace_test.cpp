@@ -342,3 +342,46 @@ TEST(Random, FreshDrawsInTheirRanges) {
     }
     EXPECT_GT(seen.size(), 190u);
 }
+
+TEST(TraceRay, ReflectionAtTheFlatFaceMirrorsTheRayAboutItsNormal) {
+    // n = 0.5, the ray crossing x = 0 at h = 1.5: the face is the vertical x = 0, so the
+    // reflected ray keeps the vertical part of its direction and turns the horizontal one.
+    ExperimentState s = Centred(0.5, 1);
+    const RayPath p = TraceRay(s, 1.5, 0, 0, 0, 60);
+    ASSERT_EQ(p.count, 4);
+    EXPECT_NEAR(p.X(1), 0, 1e-12);
+    EXPECT_NEAR(p.Y(1), 1.5, 1e-12);
+    EXPECT_EQ(p.X(2), p.X(1)); // nothing runs inside the glass
+    EXPECT_EQ(p.Y(2), p.Y(1));
+    const double inX = p.X(1) - p.X(0), inY = p.Y(1) - p.Y(0);
+    const double outX = p.X(3) - p.X(2), outY = p.Y(3) - p.Y(2);
+    EXPECT_NEAR(std::hypot(p.X(3), p.Y(3)), 150, 1e-9);
+    EXPECT_NEAR(outX / std::hypot(outX, outY), -inX / std::hypot(inX, inY), 1e-12);
+    EXPECT_NEAR(outY / std::hypot(outX, outY), inY / std::hypot(inX, inY), 1e-12);
+    // The opening picture shows the same reflected ray.
+    s.incidence = 60 * PI / 180;
+    const RayScene sc = ComputeRayScene(s, 1.5, 0, 0, 0);
+    ASSERT_TRUE(sc.reflectedAtFlat);
+    EXPECT_NEAR(sc.reflectedEnd.x, p.X(3), 1e-9);
+    EXPECT_NEAR(sc.reflectedEnd.y, p.Y(3), 1e-9);
+}
+
+TEST(SweepExit, TheEmergingRayObeysSnellsLawOnTheIncomingSide) {
+    // A misplaced, tilted, small semicircle whose 80 degree ray is reflected at the flat face
+    // and leaves through the top of the arc.
+    ExperimentState s = Centred(1.5, 2, 60);
+    s.xc = 0.5;
+    s.yc = -1;
+    const double tilt = -5 * PI / 180;
+    const RayPath p = TraceRay(s, 2, tilt, s.xc, s.yc, 80);
+    const auto q = SweepExit(s, p);
+    ASSERT_TRUE(q);
+    const double fx = p.X(3), fy = p.Y(3);
+    const double nx = (fx - s.xc) / 60, ny = (fy - s.yc) / 60;
+    const double ux = fx - p.X(2), uy = fy - p.Y(2), vx = q->x - fx, vy = q->y - fy;
+    // Sines of the angles with the radius, signed by the side of it: same side, n times.
+    const double sinIn = (ux * ny - uy * nx) / std::hypot(ux, uy);
+    const double sinOut = (vx * ny - vy * nx) / std::hypot(vx, vy);
+    EXPECT_NEAR(sinOut, 1.5 * sinIn, 1e-9);
+    EXPECT_NEAR(std::hypot(q->x, q->y), 150, 1e-9);
+}

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "shell/controls.h"
+
 #include "waves/rixo.h"
 
 #include <QApplication>
@@ -180,4 +182,16 @@ TEST_F(CanvasTest, MouseEventsArriveInUserUnitsAndADragIsNoClick) {
     EXPECT_DOUBLE_EQ(std::get<2>(ups.back()), -100);
     send(QEvent::MouseButtonPress, QPointF(10, 10), Qt::RightButton);
     EXPECT_EQ(std::get<0>(downs.back()), 2);
+}
+
+TEST(KeyCodes, OnlyKeysNotCharactersNavigate) {
+    EXPECT_EQ(keyCodeOf(Qt::Key_Return), 13);
+    EXPECT_EQ(keyCodeOf(Qt::Key_Down), 40);
+    EXPECT_EQ(keyCodeOf(Qt::Key_Home), 36);
+    EXPECT_EQ(keyCodeOf(Qt::Key_A), 'A');
+    EXPECT_EQ(keyCodeOf(Qt::Key_7), '7');
+    // "(", "'", "$", "%" and "&" have the codes of the arrows and Home as characters.
+    for (int k : {Qt::Key_ParenLeft, Qt::Key_Apostrophe, Qt::Key_Dollar, Qt::Key_Percent,
+                  Qt::Key_Ampersand, Qt::Key_Period})
+        EXPECT_EQ(keyCodeOf(k), 0) << k;
 }
