@@ -11,14 +11,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-void label(Canvas& c, double x, double y, const QString& text) {
-    c.CurrentX = x;
-    c.CurrentY = y;
-    c.Print(text);
-}
-} // namespace
 
 void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
     if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
@@ -28,7 +20,7 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
         if (k % st.xModulus == 0) {
             c.Line(x, -st.t, x, st.t);
             x += st.xStep;
-            label(c, x, -st.t, fmt(x, st.xFormat));
+            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
         }
     }
     x = 0;
@@ -36,7 +28,7 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
         if (k % st.xModulus == 0) {
             c.Line(x, -st.t, x, st.t);
             x -= st.xStep;
-            label(c, x, -st.t, fmt(x, st.xFormat));
+            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
         }
     }
     double y = 0;
@@ -44,16 +36,16 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
         y += st.yStep;
         if (k % st.yModulus == 0) {
             c.Line(-st.u, y, st.u, y);
-            label(c, -st.v, y, fmt(y, st.yFormat));
+            c.PrintAt(-st.v, y, fmt(y, st.yFormat));
         }
     }
-    label(c, -st.v, 0, fmt(0, st.yFormat));
+    c.PrintAt(-st.v, 0, fmt(0, st.yFormat));
     y = 0;
     for (int k = 1; y > -std::fabs(c.ScaleHeight()); ++k) {
         y -= st.yStep;
         if (k % st.yModulus == 0) {
             c.Line(-st.u, y, st.u, y);
-            label(c, -st.v, y, fmt(y, st.yNegativeFormat));
+            c.PrintAt(-st.v, y, fmt(y, st.yNegativeFormat));
         }
     }
 }
@@ -111,11 +103,11 @@ void Grafindex::zografizo() {
         c.PSet(x, y);
     }
     c.DrawWidth = 1;
-    label(c, 40, -0.5, QStringLiteral("INCIDENCE ANGLE Πρόπστωσης"));
+    c.PrintAt(40, -0.5, QStringLiteral("INCIDENCE ANGLE Πρόπστωσης"));
     // With no rows there is no mean error to show, only the empty axes.
     const std::optional<double> error = MeanIndexError(measured, n);
     if (error && std::isfinite(*error))
-        label(c, 20, 2.5,
+        c.PrintAt(20, 2.5,
               QStringLiteral("MEAN ERROR Μέσο σφάλμα=") + fmt(*error, "0.000") +
                   QStringLiteral(" %"));
 }

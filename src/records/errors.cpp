@@ -12,14 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-void label(Canvas& c, double x, double y, const QString& text) {
-    c.CurrentX = x;
-    c.CurrentY = y;
-    c.Print(text);
-}
-} // namespace
 
 errors::errors(Program& p) : Form(p, "errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")) {
     canvas->setBackColor(RGB(255, 255, 255));
@@ -88,12 +80,12 @@ void errors::drawCurve() {
     }
 
     c.setFontSize(12);
-    label(c, 45, -2, QStringLiteral("Radius of Semicircle"));
-    label(c, 15, 80, QStringLiteral("Mean Error%"));
+    c.PrintAt(45, -2, QStringLiteral("Radius of Semicircle"));
+    c.PrintAt(15, 80, QStringLiteral("Mean Error%"));
     c.setFontSize(8);
-    label(c, 25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));
-    label(c, 25, 60, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
-    label(c, 25, 55, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
-    label(c, 25, 50, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
-    label(c, 25, 45, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
+    c.PrintAt(25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));
+    c.PrintAt(25, 60, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
+    c.PrintAt(25, 55, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
+    c.PrintAt(25, 50, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
+    c.PrintAt(25, 45, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
 }

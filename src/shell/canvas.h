@@ -80,6 +80,12 @@ public:
     void Polyline(const std::vector<QPointF>& points, const QColor& color);
     // Writes at CurrentX/CurrentY (top-left of the text), then moves down one line.
     void Print(const QString& text);
+    // Print at (x, y).
+    void PrintAt(double x, double y, const QString& text) {
+        CurrentX = x;
+        CurrentY = y;
+        Print(text);
+    }
     double TextHeight(const QString& text) const;
     double TextWidth(const QString& text) const;
 
