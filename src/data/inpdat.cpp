@@ -216,24 +216,30 @@ void inpdat::Text1_Change(int i) {
     Text1[i]->setPalette(palette);
 }
 
-void inpdat::Text1_KeyDown(int i, int keyCode, int) {
+namespace {
+// Enter and Down go to the next row, Up to the one before, Home to the first; the column
+// wraps round. Returns whether the key was one of these.
+bool moveInColumn(const std::array<QLineEdit*, 14>& column, int i, int keyCode) {
+    const int rows = int(column.size());
     switch (keyCode) {
     case 13:
     case 40:
-        Text1[(i + 1) % kRows]->setFocus();
-        break;
+        column[(i + 1) % rows]->setFocus();
+        return true;
     case 38:
-        Text1[i == 0 ? kRows - 1 : i - 1]->setFocus();
-        break;
-    case 39:
-        Refr[i == kRows - 1 ? 0 : i]->setFocus();
-        break;
+        column[i == 0 ? rows - 1 : i - 1]->setFocus();
+        return true;
     case 36:
-        Text1[0]->setFocus();
-        break;
+        column[0]->setFocus();
+        return true;
     default:
-        break;
+        return false;
     }
+}
+} // namespace
+
+void inpdat::Text1_KeyDown(int i, int keyCode, int) {
+    if (!moveInColumn(Text1, i, keyCode) && keyCode == 39) Refr[i == kRows - 1 ? 0 : i]->setFocus();
     uncheckTypedOver();
     program.forms.incref().canvas->ForeColor = kBlack;
 }
@@ -241,27 +247,9 @@ void inpdat::Text1_KeyDown(int i, int keyCode, int) {
 void inpdat::Refr_KeyDown(int i, int keyCode, int) {
     uncheckTypedOver();
     hideLists();
-    switch (keyCode) {
-    case 13:
-    case 40:
-        Refr[(i + 1) % kRows]->setFocus();
-        break;
-    case 38:
-        Refr[i == 0 ? kRows - 1 : i - 1]->setFocus();
-        break;
-    case 37:
-        // Left in the last row goes to the first refraction box, as it always did.
-        if (i == kRows - 1)
-            Refr[0]->setFocus();
-        else
-            Text1[i]->setFocus();
-        break;
-    case 36:
-        Refr[0]->setFocus();
-        break;
-    default:
-        break;
-    }
+    // Left in the last row goes to the first refraction box, as it always did.
+    if (!moveInColumn(Refr, i, keyCode) && keyCode == 37)
+        (i == kRows - 1 ? Refr[0] : Text1[i])->setFocus();
     uncheckTypedOver();
 }
 

@@ -1,4 +1,6 @@
 #include "records/List_of_Data.h"
+#include "shell/qformat.h"
+#include "shell/mathconst.h"
 
 #include "data/inpdat.h"
 #include "records/Grafindex.h"
@@ -107,6 +109,15 @@ void List_of_Data::tickmarks() {
     st.u = st.xStep / 5;
     st.v = st.xStep / 3;
     DrawTickmarks(c, st);
+}
+
+void List_of_Data::showSettings(const QString& hCaption, const QString& angleCaption,
+                                const QString& xcCaption, const QString& ycCaption, double rayH,
+                                double tilt, double xc, double yc) {
+    Label1->setText(hCaption + fmt(rayH, "0.00"));
+    Label2->setText(angleCaption + fmt(tilt * 180 / PI, "0.00"));
+    Label3->setText(xcCaption + fmt(xc, "0.00"));
+    Label4->setText(ycCaption + fmt(yc, "0.00"));
 }
 
 void List_of_Data::clearRows() {

@@ -30,6 +30,11 @@ public:
 
     // Empties the three lists.
     void clearRows();
+    // The four settings labels: each caption followed by its value formatted "0.00"; the tilt
+    // is given in radians and shown in degrees.
+    void showSettings(const QString& hCaption, const QString& angleCaption,
+                      const QString& xcCaption, const QString& ycCaption, double rayH,
+                      double tilt, double xc, double yc);
     // Adds one row to the three lists.
     void addRow(const QString& incidence, const QString& refraction, const QString& index);
 

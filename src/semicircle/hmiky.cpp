@@ -399,11 +399,9 @@ void hmiky::Command1_Click() {
 
 void hmiky::provoli2Labels() {
     const ExperimentState& s = program.semi;
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.Label1->setText(QStringLiteral("h=") + fmt(s.rayH, "0.00"));
-    list.Label2->setText(QStringLiteral("angle φ=") + fmt(s.tilt * 180 / PI, "0.00"));
-    list.Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
-    list.Label4->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
+    program.forms.List_of_Data().showSettings(QStringLiteral("h="), QStringLiteral("angle φ="),
+                                              QStringLiteral("xc="), QStringLiteral("yc="),
+                                              s.rayH, s.tilt, s.xc, s.yc);
 }
 
 void hmiky::provoli2() {

@@ -61,10 +61,8 @@ void finishSweep(hmiky& w, double indexSum, const QString& meanCaption) {
     Program& program = w.program;
     const ExperimentState& s = program.semi;
     ::List_of_Data& list = program.forms.List_of_Data();
-    list.Label1->setText(QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
-    list.Label2->setText(QStringLiteral("ANGLE φ=") + fmt(s.tilt * 180 / PI, "0.00"));
-    list.Label3->setText(QStringLiteral("xc = ") + fmt(s.xc, "0.00"));
-    list.Label4->setText(QStringLiteral("yc = ") + fmt(s.yc, "0.00"));
+    list.showSettings(QStringLiteral("h= "), QStringLiteral("ANGLE φ="), QStringLiteral("xc = "),
+                      QStringLiteral("yc = "), s.rayH, s.tilt, s.xc, s.yc);
     const int rows = list.List3->count();
     if (rows > 0 && std::isfinite(indexSum / rows))
         list.canvas->Print(meanCaption + fmt(indexSum / rows, "0.00"));
