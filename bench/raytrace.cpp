@@ -1,9 +1,9 @@
 // Speed of the semicircle optics: one ray, a sweep of nine, a fan of 46 free rays.
 #include <benchmark/benchmark.h>
 
-#include "semicircle/raymodes.h"
-#include "semicircle/raytrace.h"
-#include "shell/mathconst.h"
+#include "semicircle/model/raymodes.h"
+#include "semicircle/model/raytrace.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

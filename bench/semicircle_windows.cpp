@@ -2,10 +2,10 @@
 // same computation without the file, and a fan of 46 free rays drawn on a 960 x 540 window.
 #include <benchmark/benchmark.h>
 
-#include "records/recordfile.h"
+#include "records/model/recordfile.h"
 #include "semicircle/hmiky.h"
-#include "semicircle/raytrace.h"
-#include "shell/program.h"
+#include "semicircle/model/raytrace.h"
+#include "app/program.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "semicircle/hmiky.h"
-#include "shell/program.h"
-#include "shell/velmoratimeleti.h"
+#include "app/program.h"
+#include "app/velmoratimeleti.h"
 
 #include <QApplication>
 

@@ -6,8 +6,8 @@
 #include "shell/canvas.h"
 #include "shell/dialogs.h"
 #include "shell/form.h"
-#include "shell/program.h"
-#include "shell/velmoratimeleti.h"
+#include "app/program.h"
+#include "app/velmoratimeleti.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>

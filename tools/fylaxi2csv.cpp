@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "records/recordfile.h"
+#include "records/model/recordfile.h"
 
 namespace {
 

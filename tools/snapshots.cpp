@@ -7,8 +7,8 @@
 #include "records/List_of_Data.h"
 #include "records/errors.h"
 #include "semicircle/hmiky.h"
-#include "shell/program.h"
-#include "shell/velmoratimeleti.h"
+#include "app/program.h"
+#include "app/velmoratimeleti.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 #include "shell/qformat.h"
 
 #include "data/inpdat.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 #include <cmath>
 

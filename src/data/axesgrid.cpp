@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "shell/form.h"
-#include "shell/numfmt.h"
+#include "shell/model/numfmt.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "data/analysis.h"
 #include "data/inpdat.h"
-#include "shell/program.h"
+#include "app/program.h"
 
 incref::incref(Program& p)
     : Form(p, "incref", QStringLiteral("REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ")) {

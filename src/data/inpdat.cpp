@@ -4,15 +4,15 @@
 #include "alhaytham/xaithamos.h"
 #include "data/analysis.h"
 #include "data/axesgrid.h"
-#include "data/historical.h"
+#include "data/model/historical.h"
 #include "data/incref.h"
-#include "data/laws.h"
+#include "data/model/laws.h"
 #include "particles/somata.h"
 #include "ptolemy/ptolemaios.h"
 #include "ptolemy/ptolkam.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
-#include "shell/velmoratimeleti.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
+#include "app/velmoratimeleti.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
 
@@ -71,9 +71,6 @@ inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
     Command3->Click = [this] { Command3_Click(); };
     Command4->Click = [this] { Command4_Click(); };
 
-    auto on = [this](QAction* item, void (inpdat::*handler)()) {
-        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
     Models = addMenu(QStringLiteral("MODELS"));
     Kepler = addItem(Models, QStringLiteral("Kepler'S"));
     Snell = addSubMenu(Models, QStringLiteral("Snell law"));
@@ -106,34 +103,34 @@ inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
     Snellaw = addItem(History_notes, QStringLiteral("Snell"));
     Witellolaw = addItem(History_notes, QStringLiteral("Witelo"));
 
-    on(Kepler, &inpdat::Kepler_Click);
-    on(Snell_2, &inpdat::Snell_2_Click);
-    on(Snell_1, &inpdat::Snell_1_Click);
+    onClick(Kepler, [this] { Kepler_Click(); });
+    onClick(Snell_2, [this] { Snell_2_Click(); });
+    onClick(Snell_1, [this] { Snell_1_Click(); });
     // The EMPIRICAL entry acts as its submenu opens.
     connect(empirikos, &QMenu::aboutToShow, this, [this] { empirikos_Click(); });
-    on(pyknoareo, &inpdat::pyknoareo_Click);
-    on(toentrito1, &inpdat::toentrito1_Click);
-    on(theoretikes, &inpdat::theoretikes_Click);
-    on(newt2, &inpdat::newt2_Click);
-    on(Newt, &inpdat::Newt_Click);
-    on(Alhazen2, &inpdat::Alhazen2_Click);
-    on(Alhazen, &inpdat::Alhazen_Click);
-    on(ptolemy2, &inpdat::ptolemy2_Click);
-    on(ptolemeosprosarmogidedo, &inpdat::ptolemeosprosarmogidedo_Click);
-    on(Ptolemy, &inpdat::Ptolemy_Click);
-    on(Vitello_water, &inpdat::Vitello_water_Click);
-    on(Vitello_Glass, &inpdat::Vitello_Glass_Click);
-    on(klinoistoria, &inpdat::klinoistoria_Click);
-    on(alhaytham, &inpdat::alhaytham_Click);
-    on(Descarteslaw, &inpdat::Descarteslaw_Click);
-    on(Fermatlaw, &inpdat::Fermatlaw_Click);
-    on(fresnellaw, &inpdat::fresnellaw_Click);
-    on(Herolaw, &inpdat::Herolaw_Click);
-    on(Keplerlaw, &inpdat::Keplerlaw_Click);
-    on(Newtonlaw, &inpdat::Newtonlaw_Click);
-    on(Ptolemylaw, &inpdat::Ptolemylaw_Click);
-    on(Snellaw, &inpdat::Snellaw_Click);
-    on(Witellolaw, &inpdat::Witellolaw_Click);
+    onClick(pyknoareo, [this] { pyknoareo_Click(); });
+    onClick(toentrito1, [this] { toentrito1_Click(); });
+    onClick(theoretikes, [this] { theoretikes_Click(); });
+    onClick(newt2, [this] { newt2_Click(); });
+    onClick(Newt, [this] { Newt_Click(); });
+    onClick(Alhazen2, [this] { Alhazen2_Click(); });
+    onClick(Alhazen, [this] { Alhazen_Click(); });
+    onClick(ptolemy2, [this] { ptolemy2_Click(); });
+    onClick(ptolemeosprosarmogidedo, [this] { ptolemeosprosarmogidedo_Click(); });
+    onClick(Ptolemy, [this] { Ptolemy_Click(); });
+    onClick(Vitello_water, [this] { Vitello_water_Click(); });
+    onClick(Vitello_Glass, [this] { Vitello_Glass_Click(); });
+    onClick(klinoistoria, [this] { klinoistoria_Click(); });
+    onClick(alhaytham, [this] { alhaytham_Click(); });
+    onClick(Descarteslaw, [this] { Descarteslaw_Click(); });
+    onClick(Fermatlaw, [this] { Fermatlaw_Click(); });
+    onClick(fresnellaw, [this] { fresnellaw_Click(); });
+    onClick(Herolaw, [this] { Herolaw_Click(); });
+    onClick(Keplerlaw, [this] { Keplerlaw_Click(); });
+    onClick(Newtonlaw, [this] { Newtonlaw_Click(); });
+    onClick(Ptolemylaw, [this] { Ptolemylaw_Click(); });
+    onClick(Snellaw, [this] { Snellaw_Click(); });
+    onClick(Witellolaw, [this] { Witellolaw_Click(); });
 }
 
 void inpdat::Form_Load() {

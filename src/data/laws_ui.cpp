@@ -3,10 +3,10 @@
 #include "shell/qformat.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
-#include "data/laws.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "data/model/laws.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "records/List_of_Data.h"
 #include "records/errors.h"
 #include "semicircle/hmiky.h"
-#include "semicircle/raymodes.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "semicircle/model/raymodes.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 #include <cmath>
 #include <vector>

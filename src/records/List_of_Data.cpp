@@ -1,12 +1,12 @@
 #include "records/List_of_Data.h"
 #include "shell/qformat.h"
-#include "shell/mathconst.h"
+#include "shell/model/mathconst.h"
 
 #include "data/inpdat.h"
 #include "records/Grafindex.h"
 #include "semicircle/hmiky.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 #include <algorithm>
 

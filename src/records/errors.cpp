@@ -4,10 +4,10 @@
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "semicircle/hmiky.h"
-#include "semicircle/raymodes.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "semicircle/model/raymodes.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 #include <algorithm>
 #include <cmath>

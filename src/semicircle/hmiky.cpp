@@ -4,11 +4,11 @@
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
-#include "semicircle/raymodes.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
-#include "shell/velmoratimeleti.h"
+#include "semicircle/model/raymodes.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
+#include "app/velmoratimeleti.h"
 
 #include <cmath>
 
@@ -83,16 +83,16 @@ hmiky::hmiky(Program& p)
     Command3->Click = [this] { Command3_Click(); };
     Command4->Click = [this] { Command4_Click(); };
     cmdend->Click = [this] { cmdend_Click(); };
-    connect(allrandom, &QAction::triggered, this, [this] { allrandom_Click(); });
+    onClick(allrandom, [this] { allrandom_Click(); });
     // The PARALLEL entry redraws the semicircle as its submenu opens.
     connect(Paral, &QMenu::aboutToShow, this, [this] { Paral_Click(); });
-    connect(rightpar, &QAction::triggered, this, [this] { rightpar_Click(); });
-    connect(leftpar, &QAction::triggered, this, [this] { leftpar_Click(); });
-    connect(Raref, &QAction::triggered, this, [this] { Raref_Click(); });
-    connect(moredens, &QAction::triggered, this, [this] { moredens_Click(); });
-    connect(kritikal, &QAction::triggered, this, [this] { kritikal_Click(); });
-    connect(Optimize, &QAction::triggered, this, [this] { Optimize_Click(); });
-    connect(fylaxe, &QAction::triggered, this, [this] { fylaxe_Click(); });
+    onClick(rightpar, [this] { rightpar_Click(); });
+    onClick(leftpar, [this] { leftpar_Click(); });
+    onClick(Raref, [this] { Raref_Click(); });
+    onClick(moredens, [this] { moredens_Click(); });
+    onClick(kritikal, [this] { kritikal_Click(); });
+    onClick(Optimize, [this] { Optimize_Click(); });
+    onClick(fylaxe, [this] { fylaxe_Click(); });
 }
 
 void hmiky::Form_Load() {

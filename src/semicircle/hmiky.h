@@ -1,5 +1,5 @@
 #pragma once
-#include "semicircle/raytrace.h"
+#include "semicircle/model/raytrace.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 

@@ -6,11 +6,11 @@
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
-#include "records/recordfile.h"
-#include "semicircle/raymodes.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "records/model/recordfile.h"
+#include "semicircle/model/raymodes.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 
 #include <algorithm>
 #include <cmath>

@@ -362,22 +362,27 @@ void Canvas::resizeEvent(QResizeEvent*) {
     ensureImage();
 }
 
+int mouseButtonCode(Qt::MouseButton b) {
+    return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0;
+}
+
+int shiftStateCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
+}
+
 void Canvas::mousePressEvent(QMouseEvent* e) {
     pressed_ = true;
     pressedAt_ = e->position();
     const QPointF u = toUser(e->position());
-    const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
-    const int shift = (e->modifiers() & Qt::ShiftModifier ? 1 : 0) |
-                      (e->modifiers() & Qt::ControlModifier ? 2 : 0) |
-                      (e->modifiers() & Qt::AltModifier ? 4 : 0);
-    if (onMouseDown) onMouseDown(button, shift, u.x(), u.y());
+    if (onMouseDown)
+        onMouseDown(mouseButtonCode(e->button()), shiftStateCode(e->modifiers()), u.x(), u.y());
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* e) {
     const QPointF u = toUser(e->position());
-    const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
-    const int shift = e->modifiers() & Qt::ShiftModifier ? 1 : 0;
-    if (onMouseUp) onMouseUp(button, shift, u.x(), u.y());
+    if (onMouseUp)
+        onMouseUp(mouseButtonCode(e->button()), shiftStateCode(e->modifiers()), u.x(), u.y());
     // A click is a press and release at one spot: a drag marks two points and must not be
     // wiped out by the redraw that a click on the window makes.
     const bool still = (e->position() - pressedAt_).manhattanLength() < 4;

@@ -15,6 +15,11 @@
 // Colours as red-green-blue triples.
 inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
 
+// Mouse button as the handlers read it: 1 left, 2 right, 4 middle.
+int mouseButtonCode(Qt::MouseButton button);
+// Shift state as the handlers read it: 1 Shift, 2 Control (3 both), 4 Alt.
+int shiftStateCode(Qt::KeyboardModifiers modifiers);
+
 // One primitive as it was drawn, in user coordinates. Tests read these instead of pixels.
 struct Drawn {
     enum Kind { Line, Box, FilledBox, Circle, Point, Text };

@@ -1,5 +1,7 @@
 #include "shell/controls.h"
 
+#include "shell/canvas.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -71,7 +73,7 @@ public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
-            f_(keyCodeOf(k->key()), k->modifiers() & Qt::ShiftModifier ? 1 : 0);
+            f_(keyCodeOf(k->key()), shiftStateCode(k->modifiers()));
         }
         return false;
     }

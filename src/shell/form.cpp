@@ -1,6 +1,5 @@
 #include "shell/form.h"
 
-#include "shell/program.h"
 
 #include <QCloseEvent>
 #include <cmath>
@@ -88,6 +87,10 @@ QAction* Form::addItem(QMenu* menu, const QString& title, bool checkable) {
     QAction* a = menu->addAction(title);
     a->setCheckable(checkable);
     return a;
+}
+
+void Form::onClick(QAction* item, std::function<void()> handler) {
+    connect(item, &QAction::triggered, this, [h = std::move(handler)] { h(); });
 }
 
 double Form::Left(const QWidget* w) const { return canvas->toUser(QPointF(w->x(), 0)).x(); }

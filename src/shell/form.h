@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QWidget>
 
+#include <functional>
+
 class Program;
 
 // The base of every window: a menu bar over a drawing surface that holds the controls.
@@ -53,6 +55,8 @@ public:
     QMenu* addSubMenu(QMenu* parent, const QString& title);
     QAction* addTopItem(const QString& title);
     QAction* addItem(QMenu* menu, const QString& title, bool checkable = false);
+    // Runs `handler` whenever the student chooses the item (the item's Click).
+    void onClick(QAction* item, std::function<void()> handler);
     QMenuBar* menuBar() const { return menuBar_; }
 
     // Control place and size in the surface's user scale.

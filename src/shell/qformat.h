@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/numfmt.h"
+#include "shell/model/numfmt.h"
 
 #include <QString>
 

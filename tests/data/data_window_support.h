@@ -5,7 +5,7 @@
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
-#include "shell/velmoratimeleti.h"
+#include "app/velmoratimeleti.h"
 
 #include <QApplication>
 #include <QKeyEvent>

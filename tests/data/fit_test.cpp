@@ -1,4 +1,4 @@
-#include "data/fit.h"
+#include "data/model/fit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/historical.h"
+#include "data/model/historical.h"
 
 #include <gtest/gtest.h>
 

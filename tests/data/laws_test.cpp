@@ -1,4 +1,4 @@
-#include "data/laws.h"
+#include "data/model/laws.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/historical.h"
+#include "data/model/historical.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "records/recordfile.h"
+#include "records/model/recordfile.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "semicircle/experiment_state.h"
-#include "semicircle/raytrace.h"
-#include "shell/mathconst.h"
+#include "semicircle/model/experiment_state.h"
+#include "semicircle/model/raytrace.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

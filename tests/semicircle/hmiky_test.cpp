@@ -4,9 +4,9 @@
 
 #include "records/Grafindex.h"
 #include "records/errors.h"
-#include "records/recordfile.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
+#include "records/model/recordfile.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
 
 #include <QDir>
 #include <QTemporaryDir>

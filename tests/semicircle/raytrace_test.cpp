@@ -1,7 +1,7 @@
 // Ray tracing through the semicircle and the ray modes built on it: numbers from hand or
 // vector calculations made apart from the code.
-#include "semicircle/raymodes.h"
-#include "semicircle/raytrace.h"
+#include "semicircle/model/raymodes.h"
+#include "semicircle/model/raytrace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/mathconst.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "semicircle/raytrace.h"
+#include "semicircle/model/raytrace.h"
 
 #include <cmath>
 #include <limits>
 
-#include "shell/mathconst.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

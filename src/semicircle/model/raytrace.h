@@ -3,7 +3,7 @@
 // of glass and back out, with Snell's law at the flat and at the curved face. Draws nothing.
 #include <array>
 
-#include "semicircle/experiment_state.h"
+#include "semicircle/model/experiment_state.h"
 
 // Angle value that marks a missing intersection (parallel lines, a line that misses a circle).
 inline constexpr double kMissed = -200;

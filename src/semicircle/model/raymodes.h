@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "semicircle/experiment_state.h"
-#include "semicircle/raytrace.h"
+#include "semicircle/model/experiment_state.h"
+#include "semicircle/model/raytrace.h"
 
 // Incidence angles of a sweep, in degrees: the first ray is at 6, not 0.
 inline constexpr std::array<double, 9> kSweepAngles{6, 10, 20, 30, 40, 50, 60, 70, 80};

@@ -1,4 +1,4 @@
-#include "records/recordfile.h"
+#include "records/model/recordfile.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "data/fit.h"
-#include "semicircle/experiment_state.h"
-#include "shell/mathconst.h"
+#include "data/model/fit.h"
+#include "semicircle/model/experiment_state.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/fit.h"
+#include "data/model/fit.h"
 
 struct HistoricalDataSet;
 

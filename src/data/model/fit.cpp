@@ -1,8 +1,8 @@
-#include "data/fit.h"
+#include "data/model/fit.h"
 
 #include <cmath>
 
-#include "shell/mathconst.h"
+#include "shell/model/mathconst.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/numfmt.h"
+#include "shell/model/numfmt.h"
 
 #include <cctype>
 #include <cmath>

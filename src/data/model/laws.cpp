@@ -1,10 +1,10 @@
-#include "data/laws.h"
+#include "data/model/laws.h"
 
 #include <cmath>
 
-#include "data/historical.h"
-#include "shell/mathconst.h"
-#include "shell/numfmt.h"
+#include "data/model/historical.h"
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
 
 namespace {
 

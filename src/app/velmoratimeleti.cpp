@@ -1,4 +1,4 @@
-#include "shell/velmoratimeleti.h"
+#include "app/velmoratimeleti.h"
 #include "shell/qformat.h"
 
 #include "data/analysis.h"
@@ -9,8 +9,8 @@
 #include "records/List_of_Data.h"
 #include "records/errors.h"
 #include "semicircle/hmiky.h"
-#include "shell/numfmt.h"
-#include "shell/program.h"
+#include "shell/model/numfmt.h"
+#include "app/program.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
 

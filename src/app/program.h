@@ -1,9 +1,9 @@
 #pragma once
-#include "data/data_state.h"
-#include "semicircle/experiment_state.h"
+#include "data/model/data_state.h"
+#include "semicircle/model/experiment_state.h"
 #include "shell/dialogs.h"
-#include "shell/forms.h"
-#include "waves/interpretation_state.h"
+#include "app/forms.h"
+#include "waves/model/interpretation_state.h"
 
 #include <QString>
 

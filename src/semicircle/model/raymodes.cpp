@@ -1,4 +1,4 @@
-#include "semicircle/raymodes.h"
+#include "semicircle/model/raymodes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <random>
 
-#include "shell/mathconst.h"
+#include "shell/model/mathconst.h"
 
 std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& path) {
     if (path.count < 4) return std::nullopt;

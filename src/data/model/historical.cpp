@@ -1,6 +1,6 @@
-#include "data/historical.h"
+#include "data/model/historical.h"
 
-#include "shell/numfmt.h"
+#include "shell/model/numfmt.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/forms.h"
+#include "app/forms.h"
 
 #include "alhaytham/alhazencheck.h"
 #include "alhaytham/xaithamos.h"
@@ -14,10 +14,10 @@
 #include "records/List_of_Data.h"
 #include "records/errors.h"
 #include "semicircle/hmiky.h"
-#include "shell/velmoratimeleti.h"
+#include "app/velmoratimeleti.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
-#include "shell/program.h"
+#include "app/program.h"
 
 #include <cstring>
 
