@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -12,8 +14,6 @@
 #include <memory>
 #include <vector>
 
-// Colours as red-green-blue triples.
-inline QColor RGB(int r, int g, int b) { return QColor(r, g, b); }
 
 // Mouse button as the handlers read it: 1 left, 2 right, 4 middle.
 int mouseButtonCode(Qt::MouseButton button);
