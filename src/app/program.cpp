@@ -27,7 +27,10 @@ QString Program::InputBox(const QString& prompt, const QString& title, const QSt
 }
 
 void Program::End() {
-    for (Form* f : forms.loaded()) f->Hide();
+    for (Form* f : forms.loaded()) {
+        f->stopTimers();
+        f->Hide();
+    }
     ended = true;
     if (onEnd) onEnd();
 }

@@ -1,6 +1,7 @@
 #include "shell/canvas.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -50,6 +51,7 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
     height_ = y2 - y1;
     CurrentX = left_;
     CurrentY = top_;
+    update(); // the shapes follow the new scale
 }
 
 double Canvas::userW() const { return userScale_ ? width_ : width() * kTwipsPerPixel; }
@@ -103,7 +105,7 @@ void Canvas::ensureImage() {
     // 96 dots per inch, so point sizes come out as on a usual screen.
     grown.setDotsPerMeterX(3780);
     grown.setDotsPerMeterY(3780);
-    grown.fill(back_);
+    grown.fill(Qt::transparent);
     if (!image_.isNull()) {
         QPainter p(&grown);
         p.drawImage(QPointF(0, 0), image_);
@@ -125,9 +127,102 @@ QPainter& Canvas::painter() {
 
 void Canvas::endPainting() const { painter_.reset(); }
 
-const QImage& Canvas::image() const {
+QImage Canvas::image() const {
     endPainting();
-    return image_;
+    const qreal dpr = devicePixelRatioF();
+    QImage out(std::max(1, int(std::ceil(width() * dpr))), std::max(1, int(std::ceil(height() * dpr))),
+               QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(dpr);
+    QPainter p(&out);
+    paintLayers(p, rect());
+    return out;
+}
+
+void Canvas::paintLayers(QPainter& p, const QRect& area) const {
+    p.fillRect(area, back_);
+    if (pictureRenderer_) {
+        p.save();
+        p.setClipRect(area);
+        pictureRenderer_(p, QRectF(rect()));
+        p.restore();
+    } else if (!picture_.isNull()) {
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(rect()), picture_);
+        p.restore();
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const auto& s : shapes_)
+        if (s->layer() == Shape::UnderInk && s->Visible() && s->pixelRect().intersects(area))
+            s->paint(p);
+    if (!image_.isNull()) {
+        // The ink image is at the device-pixel ratio: copy the matching device rectangle.
+        const qreal dpr = image_.devicePixelRatio();
+        const QRectF source(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr);
+        p.drawImage(QRectF(area), image_, source);
+    }
+    for (const auto& s : shapes_)
+        if (s->layer() == Shape::OverInk && s->Visible() && s->pixelRect().intersects(area))
+            s->paint(p);
+}
+
+std::vector<Drawn> Canvas::drawnSince(Mark m) const {
+    const std::size_t from = m.cls == clsCount_ ? std::min(m.size, list_.size()) : 0;
+    return std::vector<Drawn>(list_.begin() + std::ptrdiff_t(from), list_.end());
+}
+
+Shape* Canvas::addShape(Shape::Layer layer, Shape::Kind kind) {
+    shapes_.push_back(std::make_unique<Shape>(*this, layer));
+    shapes_.back()->setKind(kind);
+    return shapes_.back().get();
+}
+
+bool Canvas::LoadPicture(const QString& path) {
+    QImage picture(path);
+    if (picture.isNull()) return false;
+    setPicture(picture);
+    return true;
+}
+
+void Canvas::setPicture(const QImage& picture) {
+    picture_ = picture;
+    pictureRenderer_ = nullptr;
+    update();
+}
+
+void Canvas::setPictureRenderer(std::function<void(QPainter&, const QRectF&)> render) {
+    picture_ = QImage();
+    pictureRenderer_ = std::move(render);
+    update();
+}
+
+void Canvas::clearPicture() {
+    picture_ = QImage();
+    pictureRenderer_ = nullptr;
+    update();
+}
+
+double Canvas::controlLeft(const QWidget* w) const { return toUser(QPointF(w->x(), 0)).x(); }
+double Canvas::controlTop(const QWidget* w) const { return toUser(QPointF(0, w->y())).y(); }
+double Canvas::controlWidth(const QWidget* w) const {
+    return w->width() / std::fabs(pixelsPerUnitX());
+}
+double Canvas::controlHeight(const QWidget* w) const {
+    return w->height() / std::fabs(pixelsPerUnitY());
+}
+void Canvas::setControlLeft(QWidget* w, double v) const {
+    if (std::isfinite(v)) w->move(int(std::lround(toPixel(v, 0).x())), w->y());
+}
+void Canvas::setControlTop(QWidget* w, double v) const {
+    if (std::isfinite(v)) w->move(w->x(), int(std::lround(toPixel(0, v).y())));
+}
+void Canvas::setControlWidth(QWidget* w, double v) const {
+    if (std::isfinite(v))
+        w->resize(std::max(1, int(std::lround(std::fabs(v * pixelsPerUnitX())))), w->height());
+}
+void Canvas::setControlHeight(QWidget* w, double v) const {
+    if (std::isfinite(v))
+        w->resize(w->width(), std::max(1, int(std::lround(std::fabs(v * pixelsPerUnitY())))));
 }
 
 Canvas::~Canvas() { endPainting(); }
@@ -148,7 +243,7 @@ void Canvas::record(Drawn d) {
 void Canvas::Cls() {
     endPainting();
     ensureImage();
-    image_.fill(back_);
+    image_.fill(Qt::transparent);
     list_.clear();
     ++clsCount_;
     CurrentX = ScaleLeft();
@@ -350,11 +445,11 @@ void Canvas::Print(const QString& text) {
     record(std::move(d));
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+void Canvas::paintEvent(QPaintEvent* e) {
     endPainting();
     ensureImage();
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), image_);
+    paintLayers(p, e->rect());
 }
 
 void Canvas::resizeEvent(QResizeEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/colours.h"
+#include "shell/shape.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,6 +40,9 @@ struct Drawn {
 
 // The drawing surface of a window or picture box. What is drawn stays drawn until Cls,
 // like ink on paper: it goes into a persistent image, and painting only copies that image.
+// Painting lays, from the bottom up: the back colour, the picture, the shapes that stand for
+// media, the ink, then the bodies and particles. So every line a handler draws shows over a
+// medium, and a moving body never smears the ink it passes over.
 class Canvas : public QWidget {
     Q_OBJECT
 public:
@@ -117,7 +121,42 @@ public:
     void recordDisplayList(bool on) { recording_ = on; }
     const std::vector<Drawn>& displayList() const { return list_; }
     int clsCount() const { return clsCount_; }
-    const QImage& image() const;
+    // A mark in the display list, and what was drawn since it (everything since the last Cls
+    // when a Cls came after the mark): one animation tick can be read on its own.
+    struct Mark {
+        int cls = 0;
+        std::size_t size = 0;
+    };
+    Mark mark() const { return {clsCount_, list_.size()}; }
+    std::vector<Drawn> drawnSince(Mark m) const;
+
+    // The surface as the student sees it (back colour, picture, shapes, ink), at the
+    // device-pixel ratio; one device pixel per pixel at ratio 1.
+    QImage image() const;
+
+    // Shapes, drawn by the canvas in their layer; the canvas owns them.
+    Shape* addShape(Shape::Layer layer, Shape::Kind kind = Shape::Rectangle);
+    const std::vector<std::unique_ptr<Shape>>& shapes() const { return shapes_; }
+
+    // A picture shown stretched to the whole surface, under everything drawn: an image (from
+    // the program's resources, ":/..."), or a routine that paints a vector page into a
+    // rectangle, so that it stays sharp at any size and pixel ratio.
+    bool LoadPicture(const QString& path);
+    void setPicture(const QImage& picture);
+    void setPictureRenderer(std::function<void(QPainter&, const QRectF&)> render);
+    void clearPicture();
+    bool hasPicture() const { return !picture_.isNull() || bool(pictureRenderer_); }
+
+    // Place and size of a child control in this surface's user scale. Width and height are
+    // magnitudes; Top is the user y of the control's upper edge.
+    double controlLeft(const QWidget* w) const;
+    double controlTop(const QWidget* w) const;
+    double controlWidth(const QWidget* w) const;
+    double controlHeight(const QWidget* w) const;
+    void setControlLeft(QWidget* w, double v) const;
+    void setControlTop(QWidget* w, double v) const;
+    void setControlWidth(QWidget* w, double v) const;
+    void setControlHeight(QWidget* w, double v) const;
 
     // Mouse events in user coordinates; button 1 left, 2 right.
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
@@ -132,6 +171,7 @@ protected:
 
 private:
     void ensureImage();
+    void paintLayers(QPainter& p, const QRect& area) const;
     QPainter& painter();
     void endPainting() const;
     QPen pen(const QColor& color) const;
@@ -150,6 +190,9 @@ private:
     std::vector<Drawn> list_;
     bool recording_ = false;
     int clsCount_ = 0;
+    std::vector<std::unique_ptr<Shape>> shapes_;
+    QImage picture_;
+    std::function<void(QPainter&, const QRectF&)> pictureRenderer_;
     bool pressed_ = false;
     QPointF pressedAt_;
 };

@@ -2,6 +2,7 @@
 
 #include "shell/canvas.h"
 
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -31,9 +32,10 @@ QLabel* makeLabel(const QString& caption, QWidget* parent) {
     return l;
 }
 
-QScrollBar* makeHScroll(QWidget* parent, int min, int max, int value, int smallChange,
-                        int largeChange, std::function<void()> change) {
-    auto* s = new QScrollBar(Qt::Horizontal, parent);
+namespace {
+QScrollBar* makeScroll(Qt::Orientation o, QWidget* parent, int min, int max, int value,
+                       int smallChange, int largeChange, std::function<void()> change) {
+    auto* s = new QScrollBar(o, parent);
     s->setRange(min, max);
     s->setSingleStep(smallChange);
     s->setPageStep(largeChange);
@@ -42,6 +44,51 @@ QScrollBar* makeHScroll(QWidget* parent, int min, int max, int value, int smallC
         if (change) change();
     });
     return s;
+}
+} // namespace
+
+QScrollBar* makeHScroll(QWidget* parent, int min, int max, int value, int smallChange,
+                        int largeChange, std::function<void()> change) {
+    return makeScroll(Qt::Horizontal, parent, min, max, value, smallChange, largeChange,
+                      std::move(change));
+}
+
+QScrollBar* makeVScroll(QWidget* parent, int min, int max, int value, int smallChange,
+                        int largeChange, std::function<void()> change) {
+    return makeScroll(Qt::Vertical, parent, min, max, value, smallChange, largeChange,
+                      std::move(change));
+}
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && Click) Click();
+    });
+}
+
+void optionGroup(std::initializer_list<OptionButton*> buttons) {
+    if (buttons.size() == 0) return;
+    auto* group = new QButtonGroup((*buttons.begin())->parentWidget());
+    group->setExclusive(true);
+    for (OptionButton* b : buttons) group->addButton(b);
+}
+
+CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    connect(this, &QCheckBox::toggled, this, [this](bool) {
+        if (Click) Click();
+    });
+}
+
+MultiLineText::MultiLineText(QWidget* parent, double fontSize) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFontSize(fontSize);
+}
+
+void MultiLineText::setFontSize(double points) {
+    if (!(points > 0 && points < 200)) return;
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
 }
 
 int keyCodeOf(int k) {
@@ -82,6 +129,25 @@ private:
     std::function<void(int, int)> f_;
 };
 } // namespace
+
+namespace {
+class FocusFilter : public QObject {
+public:
+    FocusFilter(QObject* parent, std::function<void()> f) : QObject(parent), f_(std::move(f)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) f_();
+        return false;
+    }
+
+private:
+    std::function<void()> f_;
+};
+} // namespace
+
+void onGotFocus(QWidget* w, std::function<void()> gotFocus) {
+    if (w->focusPolicy() == Qt::NoFocus) w->setFocusPolicy(Qt::StrongFocus);
+    w->installEventFilter(new FocusFilter(w, std::move(gotFocus)));
+}
 
 void onKeyDown(QWidget* w, std::function<void(int, int)> keyDown) {
     w->installEventFilter(new KeyFilter(w, std::move(keyDown)));

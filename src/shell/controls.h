@@ -1,6 +1,9 @@
 #pragma once
+#include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include <functional>
@@ -28,6 +31,48 @@ QLabel* makeLabel(const QString& caption, QWidget* parent);
 // changes, whether the student moved it or a handler set it.
 QScrollBar* makeHScroll(QWidget* parent, int min, int max, int value, int smallChange,
                         int largeChange, std::function<void()> change);
+
+// The same, standing: Min at the top, Max at the bottom.
+QScrollBar* makeVScroll(QWidget* parent, int min, int max, int value, int smallChange,
+                        int largeChange, std::function<void()> change);
+
+// An option button. Option buttons on one surface exclude each other (one on at a time);
+// `optionGroup` makes a separate group of some of them. Click runs when the button comes on,
+// whether the student clicked it or a handler set Value.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    OptionButton(const QString& caption, QWidget* parent);
+    bool Value() const { return isChecked(); }
+    void setValue(bool on) { setChecked(on); }
+    std::function<void()> Click;
+};
+// Makes the buttons one group of their own: turning one on turns the others of the group off.
+void optionGroup(std::initializer_list<OptionButton*> buttons);
+
+// A check box read as 0 (off) and 1 (on); Click runs on every change of Value.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(const QString& caption, QWidget* parent);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v) { setChecked(v != 0); }
+    std::function<void()> Click;
+};
+
+// A text box of several lines that wraps its words, with its font size in points.
+class MultiLineText : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    MultiLineText(QWidget* parent, double fontSize = 8);
+    QString Text() const { return toPlainText(); }
+    void setText(const QString& text) { setPlainText(text); }
+    void setFontSize(double points);
+};
+
+// Runs `gotFocus` whenever the control takes the focus (click, Tab or SetFocus). Scroll bars
+// and buttons take the focus from a click, as the handlers expect.
+void onGotFocus(QWidget* w, std::function<void()> gotFocus);
 
 // Key codes as the handlers compare them: 13 Enter, 36 Home, 37 left, 38 up, 39 right,
 // 40 down, 46 Delete, letters and digits as their capital ASCII codes.

@@ -20,7 +20,19 @@ Form::Form(Program& p, const char* name, const QString& caption) : program(p) {
     layoutChildren();
 }
 
-Form::~Form() = default;
+Form::~Form() { stopTimers(); }
+
+Timer* Form::addTimer(std::function<void()> tick, int interval, bool enabled) {
+    auto* t = new Timer(this, std::move(tick));
+    t->setEnabled(enabled);
+    t->setInterval(interval);
+    timers_.push_back(t);
+    return t;
+}
+
+void Form::stopTimers() {
+    for (Timer* t : timers_) t->setEnabled(false);
+}
 
 double Form::Left() const { return x() * kTwips; }
 double Form::Top() const { return y() * kTwips; }
@@ -93,23 +105,23 @@ void Form::onClick(QAction* item, std::function<void()> handler) {
     connect(item, &QAction::triggered, this, [h = std::move(handler)] { h(); });
 }
 
-double Form::Left(const QWidget* w) const { return canvas->toUser(QPointF(w->x(), 0)).x(); }
-double Form::Top(const QWidget* w) const { return canvas->toUser(QPointF(0, w->y())).y(); }
-double Form::Width(const QWidget* w) const { return w->width() / canvas->pixelsPerUnitX(); }
-double Form::Height(const QWidget* w) const { return w->height() / canvas->pixelsPerUnitY(); }
+// A control is placed in the scale of the surface it sits on: the window's, or a picture
+// box's.
+namespace {
+const Canvas& surfaceOf(const QWidget* w, const Canvas* fallback) {
+    const auto* c = qobject_cast<const Canvas*>(w->parentWidget());
+    return c ? *c : *fallback;
+}
+} // namespace
 
-void Form::setLeft(QWidget* w, double v) {
-    w->move(int(std::lround(canvas->toPixel(v, 0).x())), w->y());
-}
-void Form::setTop(QWidget* w, double v) {
-    w->move(w->x(), int(std::lround(canvas->toPixel(0, v).y())));
-}
-void Form::setWidth(QWidget* w, double v) {
-    w->resize(std::max(1, int(std::lround(std::fabs(v * canvas->pixelsPerUnitX())))), w->height());
-}
-void Form::setHeight(QWidget* w, double v) {
-    w->resize(w->width(), std::max(1, int(std::lround(std::fabs(v * canvas->pixelsPerUnitY())))));
-}
+double Form::Left(const QWidget* w) const { return surfaceOf(w, canvas).controlLeft(w); }
+double Form::Top(const QWidget* w) const { return surfaceOf(w, canvas).controlTop(w); }
+double Form::Width(const QWidget* w) const { return surfaceOf(w, canvas).controlWidth(w); }
+double Form::Height(const QWidget* w) const { return surfaceOf(w, canvas).controlHeight(w); }
+void Form::setLeft(QWidget* w, double v) { surfaceOf(w, canvas).setControlLeft(w, v); }
+void Form::setTop(QWidget* w, double v) { surfaceOf(w, canvas).setControlTop(w, v); }
+void Form::setWidth(QWidget* w, double v) { surfaceOf(w, canvas).setControlWidth(w, v); }
+void Form::setHeight(QWidget* w, double v) { surfaceOf(w, canvas).setControlHeight(w, v); }
 
 void Form::placeTwips(QWidget* w, double left, double top, double width, double height) {
     w->setGeometry(px(left), px(top), std::max(1, px(width)), std::max(1, px(height)));

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/canvas.h"
+#include "shell/timer.h"
 
 #include <QAction>
 #include <QMenu>
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class Program;
 
@@ -68,6 +70,12 @@ public:
     void setTop(QWidget* w, double v);
     void setWidth(QWidget* w, double v);
     void setHeight(QWidget* w, double v);
+    // A timer of this window, calling `tick` (the window's Timer1_Timer ...) on every tick.
+    Timer* addTimer(std::function<void()> tick, int interval = 0, bool enabled = true);
+    const std::vector<Timer*>& timers() const { return timers_; }
+    // Stops every timer of the window (End, and a window that goes away).
+    void stopTimers();
+
     // Place in twips, as the window was laid out before any user scale was set.
     void placeTwips(QWidget* w, double left, double top, double width, double height);
 
@@ -78,4 +86,5 @@ protected:
 private:
     void layoutChildren();
     QMenuBar* menuBar_ = nullptr;
+    std::vector<Timer*> timers_;
 };

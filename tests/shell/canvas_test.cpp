@@ -153,8 +153,10 @@ TEST_F(FormTest, ControlsArePlacedInTheUserScale) {
     EXPECT_NEAR(f.Left(&w), -100, 1.0);
     EXPECT_NEAR(f.Top(&w), -150, 1.0);
     EXPECT_NEAR(f.Width(&w), 50, 1.0);
-    // With y upwards a height reads negative, so Top - Height is above the control.
-    EXPECT_NEAR(f.Height(&w), -20, 1.0);
+    // Sizes are magnitudes whatever the direction of y: with y upwards the control's lower
+    // edge is at Top - Height.
+    EXPECT_NEAR(f.Height(&w), 20, 1.0);
+    EXPECT_EQ(w.geometry(), QRect(100, 350, 50, 20));
     EXPECT_EQ(f.Width(), 400 * 15);
 }
 
