@@ -240,6 +240,23 @@ void Canvas::record(Drawn d) {
     update();
 }
 
+// Beyond a million pixels from the surface nothing is a picture any more.
+bool Canvas::drawable(const char* what, std::initializer_list<double> values) const {
+    const double* v = values.begin();
+    bool ok = true;
+    for (std::size_t i = 0; i < values.size(); ++i) ok = ok && std::isfinite(v[i]);
+    for (std::size_t i = 0; ok && i + 1 < values.size(); i += 2) {
+        const QPointF p = toPixel(v[i], v[i + 1]);
+        ok = std::fabs(p.x()) < 1e6 && std::fabs(p.y()) < 1e6;
+    }
+    if (!ok && onUndrawable) {
+        QString text = QString::fromLatin1(what) + " at";
+        for (double x : values) text += ' ' + QString::number(x);
+        onUndrawable(text);
+    }
+    return ok;
+}
+
 void Canvas::Cls() {
     endPainting();
     ensureImage();
@@ -256,6 +273,7 @@ void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& color, LineMode mode) {
+    if (!drawable("Line", {x1, y1, x2, y2})) return;
     QPainter& p = painter();
     const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
     Drawn d;
@@ -293,6 +311,8 @@ void Canvas::LineTo(double x2, double y2, const QColor& color) {
 
 void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
     if (points.empty()) return;
+    for (const QPointF& q : points)
+        if (!drawable("Polyline", {q.x(), q.y()})) return;
     QPainter& p = painter();
     p.setPen(pen(color));
     for (std::size_t i = 1; i < points.size(); ++i) {
@@ -348,6 +368,7 @@ void Canvas::recordCircle(double x, double y, double radius, const QColor& color
 }
 
 void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
+    if (!drawable("Circle", {x, y, x + radius, y}) || !std::isfinite(aspect)) return;
     QPainter& p = painter();
     const QPointF r = radiiOf(radius, aspect);
     p.setPen(pen(color));
@@ -358,6 +379,9 @@ void Canvas::CircleAspect(double x, double y, double radius, const QColor& color
 
 void Canvas::Circle(double x, double y, double radius, const QColor& color, double start,
                     double end, double aspect) {
+    if (!drawable("Arc", {x, y, x + radius, y}) || !std::isfinite(start) || !std::isfinite(end) ||
+        !std::isfinite(aspect))
+        return;
     QPainter& p = painter();
     const QPointF c = toPixel(x, y);
     const QPointF r = radiiOf(radius, aspect);
@@ -391,6 +415,7 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color, doub
 void Canvas::PSet(double x, double y) { PSet(x, y, ForeColor); }
 
 void Canvas::PSet(double x, double y, const QColor& color) {
+    if (!drawable("PSet", {x, y})) return;
     QPainter& p = painter();
     const QPointF c = toPixel(x, y);
     const double r = std::max(1, DrawWidth) / 2.0;
@@ -427,6 +452,7 @@ double Canvas::TextWidth(const QString& text) const {
 }
 
 void Canvas::Print(const QString& text) {
+    if (!drawable("Print", {CurrentX, CurrentY})) return;
     QPainter& p = painter();
     p.setFont(font_);
     p.setPen(ForeColor);

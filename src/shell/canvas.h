@@ -117,6 +117,10 @@ public:
     double FontSize() const { return font_.pointSizeF(); }
     bool FontItalic() const { return font_.italic(); }
 
+    // A point that is not a number, or far beyond any picture, is never drawn. The program
+    // skips it silently; tests set this hook to fail on it, so a mistake cannot hide.
+    static inline std::function<void(const QString& what)> onUndrawable;
+
     // Display list: off in the program, on in tests.
     void recordDisplayList(bool on) { recording_ = on; }
     const std::vector<Drawn>& displayList() const { return list_; }
@@ -171,6 +175,7 @@ protected:
 
 private:
     void ensureImage();
+    bool drawable(const char* what, std::initializer_list<double> userValues) const;
     void paintLayers(QPainter& p, const QRect& area) const;
     QPainter& painter();
     void endPainting() const;
