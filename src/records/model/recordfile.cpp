@@ -85,12 +85,21 @@ RecordFileResult WriteRecordFile(ExperimentState& state, const std::filesystem::
                                  const RefractionTracer& trace) {
     RecordFileResult result;
     result.fileName = path.string();
-    // No O_TRUNC: a longer file keeps what lies beyond the last slot.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    // No O_TRUNC: a longer file keeps what lies beyond the last slot. O_NONBLOCK: a named
+    // pipe or a device by that name must not hold the program for ever; only a regular file
+    // (or a new one) is written.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) {
-        result.reason = errnoText(errno);
+        result.reason = errno == ENXIO ? "not a regular file" : errnoText(errno);
         return result;
     }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.reason = "not a regular file";
+        ::close(fd);
+        return result;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
     std::vector<std::byte> chunk(kSlotsPerChunk * kRecordSlotBytes);
     std::size_t used = 0;
