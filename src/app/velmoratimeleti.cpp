@@ -126,7 +126,7 @@ void velmoratimeleti::Command1_Click() {
     h.setTop(h.Command1, -150);
     h.setTop(h.Command3, -150);
     h.setTop(h.Command4, -150);
-    h.setTop(h.Command2, h.Top(h.Command3) - h.Height(h.Command3));
+    h.setTop(h.Command2, h.Top(h.Command3) + h.Height(h.Command3)); // just above Command3
     h.setLeft(h.Command4, -200 + h.Width(h.cmdend) + h.Width(h.Command1));
 
     Canvas& c = *h.canvas;

@@ -370,6 +370,18 @@ void hmiky::cmdend_Click() { program.End(); }
 
 void hmiky::Command1_Click() {
     ExperimentState& s = program.semi;
+    // Asked before anything is cleared, so that a refused answer changes nothing.
+    const QString answer = program.InputBox(
+        QStringLiteral("WHAT IS THE INCIDENCE ANGLE Πόση είναι η γωνία πρόσπτωσης ως προς το "
+                       "ημικύκλιο?"),
+        QStringLiteral("incidence angle"));
+    static constexpr Accepts kIncidence{-360, 360};
+    const std::optional<double> typed = ReadTyped(answer.toStdString(), kIncidence);
+    if (!typed) {
+        program.MsgBox(QString::fromStdString(
+            RefusalText("Incidence angle", "Γωνία πρόσπτωσης", kIncidence)));
+        return;
+    }
     ::List_of_Data& list = program.forms.List_of_Data();
     list.Show();
     list.clearRows();
@@ -384,11 +396,7 @@ void hmiky::Command1_Click() {
     drawSceneBase();
     drawAxes();
 
-    const QString answer = program.InputBox(
-        QStringLiteral("WHAT IS THE INCIDENCE ANGLE Πόση είναι η γωνία πρόσπτωσης ως προς το "
-                       "ημικύκλιο?"),
-        QStringLiteral("incidence angle"));
-    const double given = Val(answer.toStdString());
+    const double given = *typed;
     const RayPath path = traceRay(given);
     drawPath(path);
     provoli2();

@@ -50,7 +50,7 @@ TEST_F(MainMenuTest, SemicircleButtonOpensTheSquareWindowWithOneRay) {
     EXPECT_NEAR(h.Top(h.cmdend), -150, 1);
     EXPECT_NEAR(h.Left(h.Command1), -200 + h.Width(h.cmdend), 1);
     EXPECT_NEAR(h.Left(h.Command4), h.Left(h.Command1) + h.Width(h.Command1), 1);
-    EXPECT_NEAR(h.Top(h.Command2), h.Top(h.Command3) - h.Height(h.Command3), 1);
+    EXPECT_NEAR(h.Top(h.Command2), h.Top(h.Command3) + h.Height(h.Command3), 1); // y upwards
     EXPECT_GT(h.Top(h.Command2), h.Top(h.Command3));
 }
 

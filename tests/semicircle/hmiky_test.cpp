@@ -358,3 +358,29 @@ TEST_F(SemicircleTest, RecordFileFromTheMenuCountsItsRecordsOrNamesItsFailure) {
     EXPECT_FALSE(failure.contains("=14641")) << failure.toStdString();
     QDir::setCurrent(home);
 }
+
+// An incidence that is not an angle is refused with a message, and nothing changes: the
+// list, the state and the drawing stay as the last good ray left them.
+TEST_F(SemicircleWindowTest, ARefusedIncidenceChangesNothing) {
+    open();
+    giveAngle("30");
+    const auto rows = items(list().List1);
+    const double index = program->semi.measuredIndex;
+    Canvas& c = record(h());
+    c.recordDisplayList(true);
+    const auto drawnBefore = c.displayList().size();
+    for (const char* hostile : {"1e308", "-1e308", "361", "1e999"}) {
+        dialogs->messages.clear();
+        giveAngle(hostile);
+        ASSERT_EQ(dialogs->messages.size(), 1u) << hostile;
+        EXPECT_EQ(dialogs->messages[0].text,
+                  "Incidence angle: a number from -360 to 360   Γωνία πρόσπτωσης: αριθμός από "
+                  "-360 έως 360");
+        EXPECT_EQ(items(list().List1), rows);
+        EXPECT_EQ(program->semi.measuredIndex, index);
+        EXPECT_EQ(c.displayList().size(), drawnBefore);
+    }
+    giveAngle("1e-320"); // nought, a ray straight in
+    EXPECT_EQ(items(list().List1).back(), "0.00");
+    expectAllFinite(c);
+}

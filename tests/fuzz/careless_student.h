@@ -1,0 +1,44 @@
+#pragma once
+// The careless student: a fresh program per seed, random actions on every visible window
+// (buttons, menu items, scroll bars and their extremes, clicks and drags on the drawings,
+// hostile answers to every input box, hostile texts typed into every text box, ticks of the
+// running clocks, closes and resizes), and after each action a look at every loaded window.
+#include "app/program.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <random>
+#include <string>
+#include <vector>
+
+// Texts a careless student types or answers.
+const QStringList& hostileTexts();
+
+// What no student may see in a window: "nan" or "inf" in a text, an absurd number, a
+// drawing at a non-finite or far-away point. Returns one line per finding, empty when the
+// windows are sound. `typed` holds the texts the student typed into boxes (they may stay).
+QStringList inspectWindows(Program& program, const QStringList& typed);
+
+// An answer box that hands out hostile texts (or cancels), and keeps every message.
+class CarelessDialogs : public Dialogs {
+public:
+    explicit CarelessDialogs(std::mt19937& rng, QStringList& log) : rng_(rng), log_(log) {}
+    void MsgBox(const QString& text, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, const QString& proposed) override;
+    QStringList messages;
+
+private:
+    std::mt19937& rng_;
+    QStringList& log_;
+};
+
+struct FuzzResult {
+    unsigned seed = 0;
+    int actions = 0;
+    QStringList log;      // the actions taken, in order, to replay by hand
+    QStringList findings; // empty when nothing was wrong
+};
+
+// Runs `actions` random actions from a fresh program with the seed.
+FuzzResult runCarelessStudent(unsigned seed, int actions);

@@ -1,0 +1,73 @@
+#include "careless_student.h"
+
+#include "support.h"
+
+#include "shell/canvas.h"
+
+#include "data/incref.h"
+
+#include <QLabel>
+
+#include <cstdlib>
+#include <iostream>
+
+// The checker itself: a window that shows a NaN label, an absurd number or a NaN point is
+// flagged, and a sound one is not.
+TEST_F(ProgramTest, TheCarelessStudentsCheckerFlagsWhatNoStudentMaySee) {
+    Main(*program);
+    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    Form& f = program->forms.velmoratimeleti();
+    auto* label = new QLabel("n=1.50", f.canvas);
+    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    label->setText("n=nan");
+    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    label->setText("Infinity");
+    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    label->setText("index 86195878204214.00");
+    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    label->setText("n=1.00e+300");
+    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    label->setText("INFINITE REFLECTION Information"); // words are words
+    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    delete label;
+
+    Canvas& c = record(program->forms.incref());
+    c.Scale(0, 0, 100, 100);
+    Canvas::onUndrawable = nullptr; // the checker, not the canvas, must see this one
+    c.PSet(10, 10);
+    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    // A NaN point, as an old mistake put it into the list.
+    const_cast<std::vector<Drawn>&>(c.displayList()).push_back(
+        Drawn{Drawn::Point, {QPointF(NAN, 3)}, Qt::black});
+    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    c.Cls();
+    c.Line(0, 0, 4e15, 1);
+    EXPECT_TRUE(c.displayList().empty()); // the canvas refuses it in the first place
+}
+
+namespace {
+int envInt(const char* name, int fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::atoi(v) : fallback;
+}
+} // namespace
+
+// CI runs a fixed set of seeds; `./run fuzz` a long run (FUZZ_SEEDS, FUZZ_ACTIONS, FUZZ_FIRST).
+TEST(CarelessStudent, NothingAStudentDoesShowsWhatNoStudentMaySee) {
+    const int seeds = envInt("FUZZ_SEEDS", 40);
+    const int actions = envInt("FUZZ_ACTIONS", 250);
+    const unsigned first = unsigned(envInt("FUZZ_FIRST", 1));
+    long total = 0;
+    int failures = 0;
+    for (unsigned seed = first; seed < first + unsigned(seeds) && failures < 3; ++seed) {
+        const FuzzResult r = runCarelessStudent(seed, actions);
+        total += r.actions;
+        if (!r.findings.isEmpty()) {
+            ++failures;
+            ADD_FAILURE() << "seed " << seed << " after " << r.actions << " actions:\n  "
+                          << r.findings.join("\n  ").toStdString() << "\nactions:\n"
+                          << r.log.mid(std::max(0, int(r.log.size()) - 40)).join("\n").toStdString();
+        }
+    }
+    std::cout << "careless student: " << seeds << " seeds, " << total << " actions\n";
+}
