@@ -2,7 +2,7 @@
 #include "shell/form.h"
 
 // Window "REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ": refraction angle against
-// incidence angle, drawn by the data window. Its axes come from DrawAxesGrid.
+// incidence angle, drawn by the data window. Its axes come from the graph module.
 class incref : public Form {
     Q_OBJECT
 public:

@@ -3,7 +3,7 @@
 
 #include "alhaytham/xaithamos.h"
 #include "data/analysis.h"
-#include "data/axesgrid.h"
+#include "shell/graph.h"
 #include "data/model/historical.h"
 #include "data/incref.h"
 #include "data/model/laws.h"
@@ -361,7 +361,7 @@ void inpdat::drawAngleFrame() {
     c.Scale(-5, top, 110, -30);
     c.Line(-5, 0, 100, 0);
     c.Line(0, -5, 0, 100);
-    DrawAxesGrid(r, 110, -5, top, -30, 0, 0, 10, 10);
+    DrawAxesGrid(*r.canvas, 110, -5, top, -30, 0, 0, 10, 10);
 }
 
 void inpdat::drawAngleTitles(const QString& refraction, const QString& incidence) {

@@ -12,44 +12,6 @@
 #include <vector>
 
 
-void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
-    if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
-    // Positive x: the label goes up after the step, so it stands at the next tick.
-    double x = 0;
-    for (int k = 1; x < c.ScaleWidth(); ++k) {
-        if (k % st.xModulus == 0) {
-            c.Line(x, -st.t, x, st.t);
-            x += st.xStep;
-            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
-        }
-    }
-    x = 0;
-    for (int k = 1; x > c.ScaleLeft(); ++k) {
-        if (k % st.xModulus == 0) {
-            c.Line(x, -st.t, x, st.t);
-            x -= st.xStep;
-            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
-        }
-    }
-    double y = 0;
-    for (int k = 1; y < c.ScaleTop() - c.ScaleHeight(); ++k) {
-        y += st.yStep;
-        if (k % st.yModulus == 0) {
-            c.Line(-st.u, y, st.u, y);
-            c.PrintAt(-st.v, y, fmt(y, st.yFormat));
-        }
-    }
-    c.PrintAt(-st.v, 0, fmt(0, st.yFormat));
-    y = 0;
-    for (int k = 1; y > -std::fabs(c.ScaleHeight()); ++k) {
-        y -= st.yStep;
-        if (k % st.yModulus == 0) {
-            c.Line(-st.u, y, st.u, y);
-            c.PrintAt(-st.v, y, fmt(y, st.yNegativeFormat));
-        }
-    }
-}
-
 Grafindex::Grafindex(Program& p)
     : Form(p, "Grafindex", QStringLiteral("REFRACTION INDEX Δείκτης διάθλασης")) {
     canvas->setBackColor(RGB(255, 255, 255));

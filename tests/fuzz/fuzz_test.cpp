@@ -38,7 +38,12 @@ TEST_F(ProgramTest, TheCarelessStudentsCheckerFlagsWhatNoStudentMaySee) {
     EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
     // A NaN point, as an old mistake put it into the list.
     const_cast<std::vector<Drawn>&>(c.displayList()).push_back(
-        Drawn{Drawn::Point, {QPointF(NAN, 3)}, Qt::black});
+        [] {
+            Drawn d;
+            d.kind = Drawn::Point;
+            d.points = {QPointF(NAN, 3)};
+            return d;
+        }());
     EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
     c.Cls();
     c.Line(0, 0, 4e15, 1);

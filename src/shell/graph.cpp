@@ -1,10 +1,11 @@
-#include "data/axesgrid.h"
+#include "shell/graph.h"
 #include "shell/qformat.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "shell/form.h"
+#include "shell/canvas.h"
+#include "shell/colours.h"
 #include "shell/model/numfmt.h"
 
 namespace {
@@ -40,13 +41,53 @@ void automaticYStep(double yMax, double yMin, double& step, double& s) {
 
 } // namespace
 
-void DrawAxesGrid(Form& target, double xMax, double xMin, double yMax, double yMin, double xFloor,
+void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
+    if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
+    // A scale far wider than its step would take for ever to number; no graph needs more.
+    const int kMaxPasses = kMaxTicks * std::max(st.xModulus, st.yModulus);
+    // Positive x: the label goes up after the step, so it stands at the next tick.
+    double x = 0;
+    for (int k = 1; x < c.ScaleWidth() && k < kMaxPasses; ++k) {
+        if (k % st.xModulus == 0) {
+            c.Line(x, -st.t, x, st.t);
+            x += st.xStep;
+            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
+        }
+    }
+    x = 0;
+    for (int k = 1; x > c.ScaleLeft() && k < kMaxPasses; ++k) {
+        if (k % st.xModulus == 0) {
+            c.Line(x, -st.t, x, st.t);
+            x -= st.xStep;
+            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
+        }
+    }
+    double y = 0;
+    for (int k = 1; y < c.ScaleTop() - c.ScaleHeight() && k < kMaxPasses; ++k) {
+        y += st.yStep;
+        if (k % st.yModulus == 0) {
+            c.Line(-st.u, y, st.u, y);
+            c.PrintAt(-st.v, y, fmt(y, st.yFormat));
+        }
+    }
+    c.PrintAt(-st.v, 0, fmt(0, st.yFormat));
+    y = 0;
+    for (int k = 1; y > -std::fabs(c.ScaleHeight()) && k < kMaxPasses; ++k) {
+        y -= st.yStep;
+        if (k % st.yModulus == 0) {
+            c.Line(-st.u, y, st.u, y);
+            c.PrintAt(-st.v, y, fmt(y, st.yNegativeFormat));
+        }
+    }
+}
+
+
+void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin, double xFloor,
                   double yFloor, double xStep, double yStep) {
     for (double v : {xMax, xMin, yMax, yMin, xFloor, yFloor, xStep, yStep}) {
         if (!std::isfinite(v)) return;
     }
-    Canvas& c = *target.canvas;
-    const QColor blue = RGB(0, 0, 255);
+    const QColor& blue = colours::blue;
 
     if (yMax * yMin <= 0)
         c.Line(xMin, 0, xMax, 0);

@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+class Canvas;
+
+// Axes, tick marks, axis numbers and the blue grid of the graph windows, drawn on any canvas
+// in its current scale, its ForeColor and its font.
+
+// How one graph numbers its axes: steps, every how many steps a tick stands, the tick
+// half-lengths and label offset, and the label formats.
+struct TickmarkStyle {
+    double xStep = 10, yStep = 1;
+    int xModulus = 1, yModulus = 1;
+    double t = 0.1; // x ticks run from (x, -t) to (x, t); x labels hang from (x, -t)
+    double u = 1;   // y ticks run from (-u, y) to (u, y)
+    double v = 1;   // y labels stand at (-v, y)
+    std::string xFormat = "0";
+    std::string yFormat = "0.0"; // positive y and the label of 0
+    std::string yNegativeFormat = "0.00";
+};
+
+// Ticks and numbers along both axes out to the canvas's edges, in four passes. Each x label
+// is printed after the step, so it stands at the next tick.
+void DrawTickmarks(Canvas& canvas, const TickmarkStyle& style);
+
+// Axes with tick marks, numbered labels and a blue horizontal grid for a graph of the given
+// ranges. A step that is not positive is chosen from the range; a graph with no range on an
+// axis, or with no usable step, gets its axes only.
+void DrawAxesGrid(Canvas& canvas, double xMax, double xMin, double yMax, double yMin,
+                  double xFloor, double yFloor, double xStep, double yStep);

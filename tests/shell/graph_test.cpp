@@ -1,0 +1,145 @@
+#include "support.h"
+
+#include "shell/graph.h"
+
+#include "data/incref.h"
+
+#include <cmath>
+
+namespace {
+const QColor kBlue = RGB(0, 0, 255);
+
+std::vector<QString> textsAt(const Canvas& c, double x, double y) {
+    std::vector<QString> out;
+    for (const Drawn& d : c.displayList())
+        if (d.kind == Drawn::Text && std::abs(d.points[0].x() - x) < 1e-6 &&
+            std::abs(d.points[0].y() - y) < 1e-6)
+            out.push_back(d.text);
+    return out;
+}
+
+bool near(const Drawn& d, double x1, double y1, double x2, double y2) {
+    return d.kind == Drawn::Line && d.points[0] == QPointF(x1, y1) &&
+           d.points[1] == QPointF(x2, y2);
+}
+} // namespace
+
+class GraphTest : public ProgramTest {
+protected:
+    // Any window serves: the graph module draws on a canvas, whichever window holds it.
+    Form& target() { return program->forms.incref(); }
+    Canvas& canvas() { return *target().canvas; }
+    void SetUp() override {
+        record(target());
+        canvas().Cls();
+    }
+};
+
+TEST_F(GraphTest, TheWorkedCaseNumbersBothAxesAndDrawsTheGrid) {
+    canvas().Scale(-5, 100, 115, -35);
+    DrawAxesGrid(canvas(), 110, -5, 95, -30, 0, 0, 10, 10);
+    const Canvas& c = canvas();
+    const auto& list = c.displayList();
+    ASSERT_GE(list.size(), 2u);
+    EXPECT_TRUE(near(list[0], -5, 0, 110, 0));
+    EXPECT_TRUE(near(list[1], 0, -30, 0, 95));
+
+    // x: ticks at 0 ... 100, each label one step on, so 10 ... 110.
+    for (int x = 10; x <= 110; x += 10)
+        EXPECT_EQ(textsAt(c, x, 2), std::vector<QString>{QString::number(x)}) << x;
+    // y: grid lines and labels 10.0 ... 100.0, the last the first step not below 95.
+    for (int y = 10; y <= 100; y += 10) {
+        EXPECT_EQ(textsAt(c, 10.0 / 3, y), std::vector<QString>{QString::number(y) + ".0"});
+    }
+    EXPECT_EQ(textsAt(c, 10.0 / 3, 0), (std::vector<QString>{"0", "0.00"}));
+    const auto grid = drawnOf(c, Drawn::Line, kBlue);
+    EXPECT_EQ(grid.size(), 11u); // ten above zero and the one at zero
+    for (const Drawn& g : grid) {
+        EXPECT_EQ(g.points[0].x(), 0);
+        EXPECT_EQ(g.points[1].x(), 110);
+    }
+    // Below zero and left of it the floors keep everything out.
+    for (const QString& t : printed(c))
+        EXPECT_FALSE(t.startsWith('-')) << t.toStdString();
+
+    // A range that does not cross zero puts the axes at its low ends.
+    canvas().Cls();
+    canvas().Scale(0, 100, 100, 0);
+    DrawAxesGrid(canvas(), 90, 10, 90, 5, 0, 0, 10, 10);
+    ASSERT_GE(list.size(), 2u);
+    EXPECT_TRUE(near(list[0], 10, 5, 90, 5));
+    EXPECT_TRUE(near(list[1], 10, 5, 10, 90));
+}
+
+TEST_F(GraphTest, RangesWithoutAStepDrawTheAxesOnlyAndEnd) {
+    canvas().Scale(-1, 1, 1, -1);
+    DrawAxesGrid(canvas(), 0, 0, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(canvas().displayList().size(), 2u);
+    EXPECT_TRUE(printed(canvas()).empty());
+    canvas().Cls();
+    DrawAxesGrid(canvas(), 5, 0, 5, 0, 0, 0, 0, 0); // automatic step 0
+    EXPECT_EQ(canvas().displayList().size(), 2u);
+    canvas().Cls();
+    DrawAxesGrid(canvas(), std::nan(""), 0, 5, 0, 0, 0, 10, 10);
+    EXPECT_TRUE(canvas().displayList().empty());
+    // A small y range shows its scale factor after each label.
+    canvas().Scale(-0.1, 6, 1, -1);
+    DrawAxesGrid(canvas(), 1, 0, 0.5, 0, 0, 0, 0.1, 0);
+    EXPECT_EQ(textsAt(canvas(), 0.1 / 3, 5), std::vector<QString>{"5.001.00e-01"});
+}
+
+TEST_F(GraphTest, TickmarksNumberBothAxesOutToTheEdgesOfTheScale) {
+    // The index graph's scale: x from -5 to 95, y from -0.8 to 3.
+    canvas().Scale(-5, 3, 95, -0.8);
+    TickmarkStyle st;
+    st.xStep = 10;
+    st.yStep = 0.5;
+    st.xModulus = 1;
+    st.yModulus = 2; // every second step of y gets a tick: 1, 2, 3, ...
+    st.t = 0.1;
+    st.u = 2;
+    st.v = 3;
+    st.xFormat = "0";
+    st.yFormat = "0.0";
+    st.yNegativeFormat = "0.00";
+    DrawTickmarks(canvas(), st);
+    const Canvas& c = canvas();
+    // x: ticks at 0, 10, ... 90 (the last below the width 100), each label a step on.
+    for (int x = 10; x <= 100; x += 10)
+        EXPECT_EQ(textsAt(c, x, -0.1), std::vector<QString>{QString::number(x)}) << x;
+    EXPECT_TRUE(textsAt(c, 110, -0.1).empty());
+    // Left of 0: one tick at 0 and the label -10, then the scale's left end stops it.
+    EXPECT_EQ(textsAt(c, -10, -0.1), std::vector<QString>{"-10"});
+    // y: 0.5 steps up while below ScaleTop - ScaleHeight = 6.8, every second one labelled;
+    // each step is taken before the test, so the last tick stands at 7.
+    for (const char* y : {"1.0", "2.0", "3.0"})
+        EXPECT_EQ(textsAt(c, -3, QString(y).toDouble()), std::vector<QString>{y}) << y;
+    EXPECT_TRUE(textsAt(c, -3, 1.5).empty());
+    EXPECT_EQ(textsAt(c, -3, 0), std::vector<QString>{"0.0"});
+    EXPECT_EQ(textsAt(c, -3, -1), std::vector<QString>{"-1.00"});
+    // Each y tick is a short line across the axis.
+    int yTicks = 0;
+    for (const Drawn& d : drawnOf(c, Drawn::Line))
+        if (d.points[0].y() == d.points[1].y() && d.points[0].x() == -2 && d.points[1].x() == 2)
+            ++yTicks;
+    EXPECT_EQ(yTicks, 7 + 4); // 1 ... 7 above; -1 ... -4 below (the last step passes -3.8)
+}
+
+TEST_F(GraphTest, NoScaleOrStepMakesTheNumberingRunForEver) {
+    // A step that is not positive numbers nothing.
+    canvas().Scale(-5, 3, 95, -0.8);
+    TickmarkStyle st;
+    st.xStep = 0;
+    DrawTickmarks(canvas(), st);
+    st.xStep = std::nan("");
+    DrawTickmarks(canvas(), st);
+    EXPECT_TRUE(canvas().displayList().empty());
+    // A scale a billion steps wide ends after a bounded number of ticks.
+    canvas().Scale(-1e9, 1e9, 1e9, -1e9);
+    st.xStep = 1;
+    st.yStep = 1;
+    DrawTickmarks(canvas(), st);
+    DrawAxesGrid(canvas(), 1e9, -1e9, 1e9, -1e9, -1e9, -1e9, 1, 1);
+    EXPECT_LT(canvas().displayList().size(), 100000u);
+    EXPECT_GT(canvas().displayList().size(), 0u);
+}
