@@ -14,8 +14,6 @@
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
 
-#include <QSignalBlocker>
-#include <utility>
 
 
 velmoratimeleti::velmoratimeleti(Program& p)
@@ -97,58 +95,7 @@ void Main(Program& program) {
                    program.forms.analysis().Text1->font().pointSizeF());
 }
 
-void velmoratimeleti::Command1_Click() {
-    ::hmiky& h = program.forms.hmiky();
-    ExperimentState& s = program.semi;
-    s.radiusR = h.HScroll1->value();
-    s.indexN = 1.5;
-    s.tilt = 0;
-    s.xc = s.yc = s.rayH = 0;
-    // The scroll bars show the reset too, so the next handler that reads them keeps the
-    // index at 1.5 and the semicircle at the centre.
-    for (auto [bar, value] : {std::pair{h.Indexn, 15}, {h.angle, 0}, {h.xcoor, 0}, {h.ycoor, 0},
-                              {h.hvalue, 0}}) {
-        const QSignalBlocker quiet(bar);
-        bar->setValue(value);
-    }
-
-    const Screen& screen = program.screen;
-    h.setTop(0);
-    h.setWidth(screen.Height() * 9 / 10);
-    // A square window, with the menu bar above the square drawing surface, so that circles
-    // drawn round meet the rays traced in the scale.
-    h.setHeight(h.Width() + h.MenuHeight());
-    h.canvas->Scale(-200, 200, 200, -200);
-
-    h.setTop(h.cmdend, -150);
-    h.setLeft(h.cmdend, -200);
-    h.setLeft(h.Command1, -200 + h.Width(h.cmdend));
-    h.setTop(h.Command1, -150);
-    h.setTop(h.Command3, -150);
-    h.setTop(h.Command4, -150);
-    h.setTop(h.Command2, h.Top(h.Command3) + h.Height(h.Command3)); // just above Command3
-    h.setLeft(h.Command4, -200 + h.Width(h.cmdend) + h.Width(h.Command1));
-
-    Canvas& c = *h.canvas;
-    c.FillColor = RGB(255, 255, 255);
-    c.Circle(0, 0, 150, RGB(0, 0, 0));
-    c.Line(-200, 0, 200, 0, RGB(0, 0, 0));
-    c.Line(0, -200, 0, 200, RGB(0, 0, 0));
-    h.drawsemicircle(s.xc, s.yc, s.radiusR);
-    h.Show();
-    h.DrawRayScene(s.rayH, s.xc, s.yc, s.tilt);
-
-    h.Indexnt->setText(QStringLiteral("Δείκτης  n = ") + fmt(s.indexN, "0.00"));
-    h.gon->setText(QStringLiteral("Angle with Y Γωνία με άξοναY=") + fmt(s.tilt, "0.00"));
-    h.Label4->setText(QStringLiteral("h(Ray's y(0)=") + fmt(s.rayH, "0.00"));
-    h.Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
-    h.Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
-
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.setLeft(h.Width());
-    list.setTop(0);
-    list.setHeight(screen.Height() / 2);
-}
+void velmoratimeleti::Command1_Click() { program.forms.hmiky().openExperiment(); }
 
 void velmoratimeleti::Command2_Click() {
     program.forms.hmiky().Hide();

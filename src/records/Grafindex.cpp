@@ -53,7 +53,7 @@ void Grafindex::zografizo() {
     tickmarks();
     c.DrawWidth = 5;
     const ::List_of_Data& list = program.forms.List_of_Data();
-    const double n = program.forms.hmiky().Indexn->value() / 10.0;
+    const double n = program.forms.hmiky().settings().n;
     std::vector<double> measured;
     for (int i = 0; i < list.List1->count() && i < list.List3->count(); ++i) {
         const QString xText = list.List1->item(i)->text(), yText = list.List3->item(i)->text();

@@ -61,11 +61,12 @@ void errors::drawCurve() {
 
     ::hmiky& h = program.forms.hmiky();
     ExperimentState& s = program.semi;
-    s.rayH = h.hvalue->value() / 10.0;
-    s.xc = h.xcoor->value() / 5.0;
-    s.yc = h.ycoor->value() / 5.0;
-    s.tilt = h.angle->value() / 10.0 * PI / 180;
-    const double n = h.Indexn->value() / 10.0;
+    const SemicircleSettings set = h.settings();
+    s.rayH = set.h;
+    s.xc = set.xc;
+    s.yc = set.yc;
+    s.tilt = set.tiltRad();
+    const double n = set.n;
 
     // The curve runs the radius through 14 ... 146 on a copy, so the semicircle window goes
     // on tracing the radius it draws.

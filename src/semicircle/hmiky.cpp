@@ -1,5 +1,6 @@
 #include "semicircle/hmiky.h"
 #include "shell/qformat.h"
+#include "shell/colours.h"
 
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
@@ -10,19 +11,44 @@
 #include "app/program.h"
 #include "app/velmoratimeleti.h"
 
-#include <cmath>
+#include <QSignalBlocker>
 
-namespace {
-const QColor kBlack = RGB(0, 0, 0);
-const QColor kBlue = RGB(0, 0, 255);
-const QColor kGreen = RGB(0, 255, 0);
-const QColor kWhite = RGB(255, 255, 255);
-} // namespace
+#include <cmath>
+#include <utility>
+
+using colours::black;
+using colours::blue;
+using colours::green;
+using colours::white;
+
+double SemicircleSettings::tiltRad() const { return tiltDeg * PI / 180; }
+
+SemicircleSettings hmiky::settings() const {
+    SemicircleSettings set;
+    set.n = Indexn->value() / SemicircleSettings::kIndexSteps;
+    set.R = HScroll1->value();
+    set.xc = xcoor->value() / SemicircleSettings::kCentreSteps;
+    set.yc = ycoor->value() / SemicircleSettings::kCentreSteps;
+    set.h = hvalue->value() / SemicircleSettings::kHSteps;
+    set.tiltDeg = angle->value() / SemicircleSettings::kTiltSteps;
+    return set;
+}
+
+void hmiky::takeGeometry() {
+    ExperimentState& s = program.semi;
+    const SemicircleSettings set = settings();
+    s.radiusR = set.R;
+    s.xc = set.xc;
+    s.yc = set.yc;
+    s.tilt = set.tiltRad();
+}
+
+double hmiky::takeIndex() { return program.semi.indexN = settings().n; }
 
 hmiky::hmiky(Program& p)
     : Form(p, "hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")) {
     canvas->setFontName("Courier New");
-    canvas->setBackColor(kWhite);
+    canvas->setBackColor(white);
 
     auto button = [this](const QString& caption) {
         auto* b = new CommandButton(caption, canvas);
@@ -156,29 +182,29 @@ void hmiky::drawsemicircle(double x, double y, double /*r: the radius drawn is r
         s.arcEnd = float(b + 2 * PI);
     else if (b > -2 * PI)
         s.arcEnd = float(b);
-    c.FillColor = RGB(205, 0, 0);
+    c.FillColor = colours::darkRed;
     c.FillStyle = 0;
     if (s.semiDirection == 1)
-        c.Circle(x, y, s.radiusR, kBlack, s.arcStart, s.arcEnd);
+        c.Circle(x, y, s.radiusR, black, s.arcStart, s.arcEnd);
     else
-        c.Circle(x, y, s.radiusR, kBlack, s.arcEnd, s.arcStart);
+        c.Circle(x, y, s.radiusR, black, s.arcEnd, s.arcStart);
     const double dx = s.radiusR * std::cos(s.tilt), dy = s.radiusR * std::sin(s.tilt);
     if (s.semiDirection == 1)
-        c.Line(x, y, x - dx, y - dy, RGB(255, 255, 0));
+        c.Line(x, y, x - dx, y - dy, colours::yellow);
     else
-        c.Line(x, y, x + dx, y + dy, RGB(255, 255, 0));
-    c.FillColor = kWhite;
+        c.Line(x, y, x + dx, y + dy, colours::yellow);
+    c.FillColor = white;
 }
 
 void hmiky::drawAxes() {
-    canvas->Line(-200, 0, 200, 0, kBlack);
-    canvas->Line(0, -200, 0, 200, kBlack);
+    canvas->Line(-200, 0, 200, 0, black);
+    canvas->Line(0, -200, 0, 200, black);
 }
 
 void hmiky::drawSceneBase() {
     ExperimentState& s = program.semi;
-    canvas->FillColor = kWhite;
-    canvas->Circle(0, 0, 150, kBlack);
+    canvas->FillColor = white;
+    canvas->Circle(0, 0, 150, black);
     drawAxes();
     canvas->FillStyle = 0;
     drawsemicircle(s.xc, s.yc, s.radiusR);
@@ -186,7 +212,7 @@ void hmiky::drawSceneBase() {
 
 RayPath hmiky::traceRay(double alphaDeg) {
     ExperimentState& s = program.semi;
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     return TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, alphaDeg);
 }
 
@@ -194,43 +220,87 @@ void hmiky::drawPath(const RayPath& path) {
     Canvas& c = *canvas;
     c.CurrentX = path.X(0);
     c.CurrentY = path.Y(0);
-    const QColor colours[3] = {kBlue, kGreen, kBlue};
-    for (int i = 1; i < path.count; ++i) c.LineTo(path.X(i), path.Y(i), colours[i - 1]);
+    const QColor tones[3] = {blue, green, blue};
+    for (int i = 1; i < path.count; ++i) c.LineTo(path.X(i), path.Y(i), tones[i - 1]);
 }
 
 void hmiky::drawFreeRay() {
     std::vector<QPointF> points;
     for (const PointF& p : TraceFreeRay(program.semi)) points.emplace_back(p.x, p.y);
-    canvas->Polyline(points, kGreen);
+    canvas->Polyline(points, green);
 }
 
 void hmiky::DrawRayScene(double h, double x0, double y0, double theta) {
     ExperimentState& s = program.semi;
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     const RayScene r = ComputeRayScene(s, h, x0, y0, theta);
     Canvas& c = *canvas;
     if (r.hasE && r.hasNormal) {
-        c.Line(r.e.x, r.e.y, r.normalRight.x, r.normalRight.y, RGB(255, 0, 0));
-        c.Line(r.e.x, r.e.y, r.normalLeft.x, r.normalLeft.y, RGB(255, 0, 0));
+        c.Line(r.e.x, r.e.y, r.normalRight.x, r.normalRight.y, colours::red);
+        c.Line(r.e.x, r.e.y, r.normalLeft.x, r.normalLeft.y, colours::red);
     }
-    if (r.hasE) c.Line(r.e.x, r.e.y, r.s.x, r.s.y, kBlue);
-    c.Line(r.p1.x, r.p1.y, r.p2.x, r.p2.y, kGreen);
-    if (r.hasE && r.reflectedAtFlat) c.Line(r.e.x, r.e.y, r.reflectedEnd.x, r.reflectedEnd.y, kBlue);
-    if (r.hasE && r.hasX) c.Line(r.e.x, r.e.y, r.x.x, r.x.y, kGreen);
-    if (r.hasX && r.hasF) c.Line(r.x.x, r.x.y, r.f.x, r.f.y, kBlue);
+    if (r.hasE) c.Line(r.e.x, r.e.y, r.s.x, r.s.y, blue);
+    c.Line(r.p1.x, r.p1.y, r.p2.x, r.p2.y, green);
+    if (r.hasE && r.reflectedAtFlat) c.Line(r.e.x, r.e.y, r.reflectedEnd.x, r.reflectedEnd.y, blue);
+    if (r.hasE && r.hasX) c.Line(r.e.x, r.e.y, r.x.x, r.x.y, green);
+    if (r.hasX && r.hasF) c.Line(r.x.x, r.x.y, r.f.x, r.f.y, blue);
+}
+
+void hmiky::openExperiment() {
+    ExperimentState& s = program.semi;
+    s.radiusR = settings().R;
+    s.indexN = 1.5;
+    s.tilt = 0;
+    s.xc = s.yc = s.rayH = 0;
+    // The scroll bars show the reset too, so the next handler that reads them keeps the
+    // index at 1.5 and the semicircle at the centre.
+    const int startIndex = int(std::lround(s.indexN * SemicircleSettings::kIndexSteps));
+    for (auto [bar, value] : {std::pair{Indexn, startIndex}, {angle, 0}, {xcoor, 0}, {ycoor, 0},
+                              {hvalue, 0}}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(value);
+    }
+
+    const Screen& screen = program.screen;
+    setTop(0);
+    setWidth(screen.Height() * 9 / 10);
+    // A square window, with the menu bar above the square drawing surface, so that circles
+    // drawn round meet the rays traced in the scale.
+    setHeight(Width() + MenuHeight());
+    canvas->Scale(-200, 200, 200, -200);
+
+    setTop(cmdend, -150);
+    setLeft(cmdend, -200);
+    setLeft(Command1, -200 + Width(cmdend));
+    setTop(Command1, -150);
+    setTop(Command3, -150);
+    setTop(Command4, -150);
+    setTop(Command2, Top(Command3) + Height(Command3)); // just above Command3
+    setLeft(Command4, -200 + Width(cmdend) + Width(Command1));
+
+    drawSceneBase();
+    Show();
+    DrawRayScene(s.rayH, s.xc, s.yc, s.tilt);
+
+    Indexnt->setText(QStringLiteral("Δείκτης  n = ") + fmt(s.indexN, "0.00"));
+    gon->setText(QStringLiteral("Angle with Y Γωνία με άξοναY=") + fmt(s.tilt, "0.00"));
+    Label4->setText(QStringLiteral("h(Ray's y(0)=") + fmt(s.rayH, "0.00"));
+    Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
+    Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
+
+    ::List_of_Data& list = program.forms.List_of_Data();
+    list.setLeft(Width());
+    list.setTop(0);
+    list.setHeight(screen.Height() / 2);
 }
 
 void hmiky::angle_Change() {
     ExperimentState& s = program.semi;
     canvas->Cls();
     program.forms.Grafindex().canvas->Cls();
-    s.tilt = angle->value() / 10.0;
-    s.xc = xcoor->value() / 5.0;
-    s.yc = ycoor->value() / 5.0;
-    s.radiusR = HScroll1->value();
+    takeGeometry();
     program.forms.List_of_Data().Label2->setText(QStringLiteral("ANGLE  Γωνία= ") +
-                                                 fmt(s.tilt, "0.00"));
-    s.tilt = s.tilt * PI / 180;
+                                                 fmt(settings().tiltDeg, "0.00"));
     drawSceneBase();
     gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") + fmt(s.tilt * 180 / PI, "0.0"));
     traceRay(s.incidenceDeg);
@@ -238,12 +308,9 @@ void hmiky::angle_Change() {
 
 void hmiky::xcoor_Change() {
     ExperimentState& s = program.semi;
-    s.xc = xcoor->value() / 5.0;
     canvas->Cls();
     program.forms.Grafindex().canvas->Cls();
-    s.tilt = angle->value() / 10.0 * PI / 180;
-    s.yc = ycoor->value() / 5.0;
-    s.radiusR = HScroll1->value();
+    takeGeometry();
     program.forms.List_of_Data().Label3->setText(QStringLiteral("xc = ") + fmt(s.xc, "0.00"));
     Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
     drawSceneBase();
@@ -252,12 +319,9 @@ void hmiky::xcoor_Change() {
 
 void hmiky::ycoor_Change() {
     ExperimentState& s = program.semi;
-    s.yc = ycoor->value() / 5.0;
     canvas->Cls();
     program.forms.Grafindex().canvas->Cls();
-    s.tilt = angle->value() / 10.0 * PI / 180;
-    s.xc = xcoor->value() / 5.0;
-    s.radiusR = HScroll1->value();
+    takeGeometry();
     program.forms.List_of_Data().Label4->setText(QStringLiteral("yc = ") + fmt(s.yc, "0.00"));
     Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
     drawSceneBase();
@@ -267,40 +331,30 @@ void hmiky::ycoor_Change() {
 void hmiky::hvalue_Change() {
     ExperimentState& s = program.semi;
     s.hvalueRaw = hvalue->value();
-    s.rayH = s.hvalueRaw / 10;
+    s.rayH = settings().h;
     program.forms.List_of_Data().Label1->setText(QStringLiteral("h=") + fmt(s.rayH, "0.00"));
     canvas->Cls();
     program.forms.Grafindex().canvas->Cls();
-    s.radiusR = HScroll1->value();
+    s.radiusR = settings().R;
     Label4->setText(QStringLiteral("h(y(0) ray'2 =  ") + fmt(s.rayH, "0.00"));
-    canvas->FillColor = kWhite;
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
-    canvas->FillColor = RGB(205, 0, 0);
-    canvas->FillStyle = 0;
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawSceneBase();
     traceRay(s.incidenceDeg);
 }
 
 void hmiky::HScroll1_Change() {
     ExperimentState& s = program.semi;
-    s.radiusR = HScroll1->value();
+    // The centre is read as the centre scroll bars show it everywhere else (value / 5).
+    takeGeometry();
     aktis->setText(QStringLiteral("Semicircle's Radius= ") + fmt(s.radiusR, "0.0"));
     canvas->Cls();
-    // The centre is read as the centre scroll bars show it everywhere else (value / 5).
-    s.xc = xcoor->value() / 5.0;
-    s.yc = ycoor->value() / 5.0;
-    s.tilt = angle->value() / 10.0;
-    gon->setText(QStringLiteral("angle=") + fmt(s.tilt, "0.00") + QStringLiteral("°"));
-    s.tilt = s.tilt * PI / 180;
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    gon->setText(QStringLiteral("angle=") + fmt(settings().tiltDeg, "0.00") +
+                 QStringLiteral("°"));
+    drawSceneBase();
 }
 
 void hmiky::Indexn_Change() {
     ExperimentState& s = program.semi;
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     program.forms.Grafindex().canvas->Cls();
     Indexnt->setText(QStringLiteral(" n= ") + fmt(s.indexN, "0.00"));
 }
@@ -308,14 +362,12 @@ void hmiky::Indexn_Change() {
 void hmiky::Form_Click() {
     ExperimentState& s = program.semi;
     canvas->Cls();
-    s.radiusR = HScroll1->value();
-    s.tilt = angle->value() / 10.0 * PI / 180;
-    s.xc = xcoor->value() / 5.0;
-    s.yc = ycoor->value() / 5.0;
+    takeGeometry();
+    // The protractor is left out: a click shows the glass on its axes alone.
     drawAxes();
     canvas->FillStyle = 0;
     drawsemicircle(s.xc, s.yc, s.radiusR);
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     Indexnt->setText(QStringLiteral("n= ") + fmt(s.indexN, "0.00"));
 }
 
@@ -325,9 +377,7 @@ void hmiky::Raref_Click() {
     moredens->setChecked(false);
     Raref->setChecked(true);
     canvas->Cls();
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawSceneBase();
 }
 
 void hmiky::moredens_Click() {
@@ -335,9 +385,7 @@ void hmiky::moredens_Click() {
     moredens->setChecked(true);
     Raref->setChecked(false);
     s.semiDirection = 1;
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawSceneBase();
 }
 
 void hmiky::Command2_Click() {

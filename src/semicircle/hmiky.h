@@ -5,6 +5,19 @@
 
 #include <QLineEdit>
 
+// The settings of the experiment as the semicircle window's scroll bars show them, in the
+// experiment's own units. The bars hold whole numbers: the index and the tilt (in degrees)
+// in tenths, h in tenths, the centre of the flat face in fifths; the radius as it is.
+struct SemicircleSettings {
+    static constexpr double kIndexSteps = 10, kTiltSteps = 10, kHSteps = 10, kCentreSteps = 5;
+    double n = 1.5;
+    double R = 100;
+    double xc = 0, yc = 0;
+    double h = 0;
+    double tiltDeg = 0;
+    double tiltRad() const;
+};
+
 // The semicircle window: a half-disc of glass on a protractor, with the rays sent through it.
 // Scale (-200, 200)-(200, -200); the protractor is the circle of radius 150 about the origin.
 class hmiky : public Form {
@@ -78,6 +91,17 @@ public:
     void kritikal_Click();
     void Optimize_Click();
     void fylaxe_Click();
+
+    // Opens the experiment as the main menu does: the settings back to their start, the
+    // window square at the screen's left, the scene drawn, the list window placed beside it.
+    void openExperiment();
+
+    // The settings the scroll bars show now.
+    SemicircleSettings settings() const;
+    // The radius, the centre and the tilt (in radians) of the scroll bars into the experiment.
+    void takeGeometry();
+    // The index of the scroll bar into the experiment; returns it.
+    double takeIndex();
 
     // The scene base: protractor circle, axes and the semicircle.
     void drawSceneBase();

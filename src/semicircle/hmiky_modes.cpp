@@ -2,6 +2,7 @@
 // angle, and the entries that hand over to the mean-error window and the record file.
 #include "semicircle/hmiky.h"
 #include "shell/qformat.h"
+#include "shell/colours.h"
 
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
@@ -18,11 +19,9 @@
 #include <system_error>
 
 namespace {
-const QColor kBlack = RGB(0, 0, 0);
-const QColor kBlue = RGB(0, 0, 255);
-const QColor kGreen = RGB(0, 255, 0);
-const QColor kRed = RGB(255, 0, 0);
-const QColor kWhite = RGB(255, 255, 255);
+using colours::blue;
+using colours::green;
+using colours::red;
 
 // A list cell never shows "NaN": a ray that gives no value leaves a dash.
 QString cell(double v, const char* pattern) {
@@ -54,7 +53,7 @@ void sweepRay(hmiky& w, double alphaDeg, double& indexSum) {
         cell(s.refrAngle * 180 / PI, "0.00"), cell(s.measuredIndex, "0.0000"));
     indexSum += s.measuredIndex;
     // A ray that ended on the curved face right of the axis still leaves the glass there.
-    if (const auto exit = SweepExit(s, path)) w.canvas->LineTo(exit->x, exit->y, kBlue);
+    if (const auto exit = SweepExit(s, path)) w.canvas->LineTo(exit->x, exit->y, blue);
 }
 
 void finishSweep(hmiky& w, double indexSum, const QString& meanCaption) {
@@ -74,11 +73,8 @@ void finishSweep(hmiky& w, double indexSum, const QString& meanCaption) {
 void RaysSweep(hmiky& w) {
     ExperimentState& s = w.program.semi;
     startSweep(w);
-    s.radiusR = w.HScroll1->value();
-    s.xc = w.xcoor->value() / 5.0;
-    s.yc = w.ycoor->value() / 5.0;
-    s.rayH = w.hvalue->value() / 10.0;
-    s.tilt = w.angle->value() / 10.0 * PI / 180;
+    w.takeGeometry();
+    s.rayH = w.settings().h;
     w.drawSceneBase();
     double sum = 0;
     for (const double a : kSweepAngles)
@@ -108,10 +104,8 @@ void RandomRays(hmiky& w) {
         xcoor->setValue(x);
         ycoor->setValue(y);
         angle->setValue(t);
-        s.rayH = h / 10.0;
-        s.xc = x / 5.0;
-        s.yc = y / 5.0;
-        s.tilt = t / 10.0 * PI / 180;
+        w.takeGeometry();
+        s.rayH = w.settings().h;
     }
     for (QWidget* bar : {static_cast<QWidget*>(angle), static_cast<QWidget*>(xcoor),
                          static_cast<QWidget*>(ycoor), static_cast<QWidget*>(hvalue)})
@@ -131,7 +125,7 @@ void RandomRays(hmiky& w) {
 // Parallel rays from one side, traced as free rays.
 void sendBeam(hmiky& w, bool fromLeft) {
     ExperimentState& s = w.program.semi;
-    s.indexN = w.Indexn->value() / 10.0;
+    w.takeIndex();
     for (const auto& ray : ParallelBeamRays(s, fromLeft)) {
         s.freeRay = ray;
         w.drawFreeRay();
@@ -145,9 +139,7 @@ void hmiky::allrandom_Click() {
     for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Label4), static_cast<QWidget*>(gon)})
         w->setVisible(false);
-    canvas->FillColor = kWhite;
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
+    drawSceneBase();
     allrandom->setChecked(true);
     RandomRays(*this);
     exper->setEnabled(true);
@@ -157,11 +149,9 @@ void hmiky::allrandom_Click() {
 
 void hmiky::Paral_Click() {
     ExperimentState& s = program.semi;
-    s.radiusR = HScroll1->value();
+    s.radiusR = settings().R;
     canvas->Cls();
-    canvas->Circle(0, 0, 150, kBlack);
-    drawAxes();
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawSceneBase();
 }
 
 void hmiky::leftpar_Click() { sendBeam(*this, true); }
@@ -177,13 +167,13 @@ void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         s.mouseDownX = float(x);
         s.mouseDownY = float(y);
     } else if (button == 2) {
-        s.indexN = Indexn->value() / 10.0;
+        takeIndex();
         for (const auto& line : RayFan(s, float(x), float(y))) {
             std::vector<QPointF> points;
             points.reserve(line.size());
             for (const PointF& p : line)
                 points.emplace_back(p.x, p.y);
-            canvas->Polyline(points, kGreen);
+            canvas->Polyline(points, green);
         }
     }
 }
@@ -194,7 +184,7 @@ void hmiky::Form_MouseUp(int button, int /*shift*/, double x, double y) {
     s.freeRay[2] = float(x);
     s.freeRay[3] = float(y);
     canvas->Circle(s.mouseDownX, s.mouseDownY, 5, canvas->ForeColor);
-    canvas->Circle(x, y, 5, kRed);
+    canvas->Circle(x, y, 5, red);
 }
 
 // ---- Critical angle ---------------------------------------------------------------------
@@ -204,7 +194,7 @@ void hmiky::kritikal_Click() {
         program.MsgBox(QStringLiteral("`Change Direction of Semicircle"));
         return;
     }
-    if (Indexn->value() / 10.0 < 1) {
+    if (settings().n < 1) {
         program.MsgBox(QStringLiteral("Try with index>1"));
         return;
     }
@@ -213,7 +203,7 @@ void hmiky::kritikal_Click() {
 
 void hmiky::krisimi() {
     ExperimentState& s = program.semi;
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     const std::optional<double> found = ::krisimi(s);
     if (!found) {
         // Searching on past 90 degrees would never end: say so instead.
@@ -232,9 +222,9 @@ void hmiky::krisimi() {
     Canvas& c = *canvas;
     c.CurrentX = path.X(0);
     c.CurrentY = path.Y(0);
-    const QColor colours[3] = {RGB(0, 255, 255), RGB(50, 50, 50), RGB(50, 50, 50)};
+    const QColor tones[3] = {colours::cyan, colours::darkGrey, colours::darkGrey};
     for (int i = 1; i < path.count; ++i)
-        c.LineTo(path.X(i), path.Y(i), colours[i - 1]);
+        c.LineTo(path.X(i), path.Y(i), tones[i - 1]);
 }
 
 // ---- Other windows and the record file --------------------------------------------------
@@ -250,7 +240,7 @@ void hmiky::fylaxe_Click() { fylakise(); }
 
 void hmiky::fylakise() {
     ExperimentState& s = program.semi;
-    s.indexN = Indexn->value() / 10.0;
+    takeIndex();
     // The grid sweeps these settings; the window keeps drawing with the student's own.
     const ExperimentState before = s;
     std::error_code ec;

@@ -384,3 +384,38 @@ TEST_F(SemicircleWindowTest, ARefusedIncidenceChangesNothing) {
     EXPECT_EQ(items(list().List1).back(), "0.00");
     expectAllFinite(c);
 }
+
+TEST_F(SemicircleTest, TheScrollBarsReadInTheExperimentsUnitsEverywhere) {
+    // Each bar holds whole steps: index and tilt in tenths, h in tenths, centre in fifths.
+    h().HScroll1->setValue(120);
+    h().Indexn->setValue(17);
+    h().xcoor->setValue(-3);
+    h().ycoor->setValue(4);
+    h().hvalue->setValue(-15);
+    h().angle->setValue(25);
+    const SemicircleSettings set = h().settings();
+    EXPECT_DOUBLE_EQ(set.R, 120);
+    EXPECT_DOUBLE_EQ(set.n, 1.7);
+    EXPECT_DOUBLE_EQ(set.xc, -0.6);
+    EXPECT_DOUBLE_EQ(set.yc, 0.8);
+    EXPECT_DOUBLE_EQ(set.h, -1.5);
+    EXPECT_DOUBLE_EQ(set.tiltDeg, 2.5);
+    EXPECT_NEAR(set.tiltRad(), 0.04363323129985824, 1e-15); // 2.5 x pi / 180
+    // The last change handler has put them into the experiment, the tilt in radians.
+    const ExperimentState& s = program->semi;
+    EXPECT_DOUBLE_EQ(s.radiusR, 120);
+    EXPECT_DOUBLE_EQ(s.xc, -0.6);
+    EXPECT_DOUBLE_EQ(s.yc, 0.8);
+    EXPECT_DOUBLE_EQ(s.rayH, -1.5);
+    EXPECT_NEAR(s.tilt, 0.04363323129985824, 1e-15);
+    // The mean-error window reads the same settings.
+    program->forms.errors().drawCurve();
+    EXPECT_DOUBLE_EQ(s.xc, -0.6);
+    EXPECT_NEAR(s.tilt, 0.04363323129985824, 1e-15);
+    // The main menu's SEMICIRCLE opens the experiment afresh: bars and state back to start.
+    program->forms.velmoratimeleti().Command1_Click();
+    EXPECT_EQ(h().Indexn->value(), 15);
+    EXPECT_DOUBLE_EQ(h().settings().n, 1.5);
+    EXPECT_DOUBLE_EQ(s.xc, 0);
+    EXPECT_DOUBLE_EQ(s.tilt, 0);
+}
