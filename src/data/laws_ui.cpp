@@ -33,7 +33,7 @@ std::optional<double> askIndex(Program& program, const QString& prompt, const QS
 
 // Snell's curve from the origin; incidences past the critical angle are left out.
 void drawSnellCurve(Canvas& c, double n, const QColor& color) {
-    const std::vector<GraphPoint> curve = SnellCurve(n);
+    const std::vector<Point> curve = SnellCurve(n);
     for (std::size_t i = 1; i < curve.size(); ++i)
         c.Line(curve[i].x, curve[i].y, curve[i - 1].x, curve[i - 1].y, color);
     c.CurrentX = curve.back().x;

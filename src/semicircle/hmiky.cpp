@@ -226,7 +226,7 @@ void hmiky::drawPath(const RayPath& path) {
 
 void hmiky::drawFreeRay() {
     std::vector<QPointF> points;
-    for (const PointF& p : TraceFreeRay(program.semi)) points.emplace_back(p.x, p.y);
+    for (const Point& p : TraceFreeRay(program.semi)) points.emplace_back(p.x, p.y);
     canvas->Polyline(points, green);
 }
 

@@ -171,7 +171,7 @@ void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         for (const auto& line : RayFan(s, float(x), float(y))) {
             std::vector<QPointF> points;
             points.reserve(line.size());
-            for (const PointF& p : line)
+            for (const Point& p : line)
                 points.emplace_back(p.x, p.y);
             canvas->Polyline(points, green);
         }

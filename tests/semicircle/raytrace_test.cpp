@@ -24,11 +24,11 @@ ExperimentState Centred(double n, int direction, double R = 100) {
 }
 
 // Direction, in degrees, of the segment that ends at point i of a polyline.
-double SegmentDeg(const std::vector<PointF>& line, std::size_t i) {
+double SegmentDeg(const std::vector<Point>& line, std::size_t i) {
     return Deg(DirectionAngle(line[i - 1].x, line[i - 1].y, line[i].x, line[i].y));
 }
 
-bool LeftWindow(const PointF& p) { return p.x >= 200 || p.x <= -200 || p.y <= -200 || p.y >= 400; }
+bool LeftWindow(const Point& p) { return p.x >= 200 || p.x <= -200 || p.y <= -200 || p.y >= 400; }
 
 } // namespace
 
@@ -52,11 +52,11 @@ TEST(Geometry, IntersectionsAndFrames) {
     EXPECT_FALSE(miss.Hit());
     EXPECT_EQ(miss.angle, -200);
 
-    PointF q = ToLocal(1, 2, 1, 3, PI / 2); // one unit above the centre, frame turned 90 deg
+    Point q = ToLocal(1, 2, 1, 3, PI / 2); // one unit above the centre, frame turned 90 deg
     EXPECT_NEAR(q.x, 1, 1e-6);
     EXPECT_NEAR(q.y, 0, 1e-6);
-    const PointF l = ToLocal(-0.8, 0.6, -37.5, -180, 0.087);
-    const PointF w = ToWorld(-0.8, 0.6, l.x, l.y, 0.087);
+    const Point l = ToLocal(-0.8, 0.6, -37.5, -180, 0.087);
+    const Point w = ToWorld(-0.8, 0.6, l.x, l.y, 0.087);
     EXPECT_NEAR(w.x, -37.5, 1e-4);
     EXPECT_NEAR(w.y, -180, 1e-4);
     EXPECT_NEAR(DirectionAngle(0, 0, -1, -1), -3 * PI / 4, 1e-15);
@@ -203,7 +203,7 @@ TEST(RayModes, NothingComesOutNotANumberAtTheExtremes) {
                                 s.xc = c;
                                 s.yc = -c;
                                 for (const auto& line : RayFan(s, -30, 40))
-                                    for (const PointF& q : line)
+                                    for (const Point& q : line)
                                         ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y));
                             }
                         }
@@ -224,7 +224,7 @@ TEST(TraceFreeRay, RaysAlongTheAxisAndAlongARadius) {
     s.freeRay = {-200, 0, -190, 0};
     auto axis = TraceFreeRay(s);
     ASSERT_GT(axis.size(), 3u);
-    for (const PointF& p : axis) EXPECT_NEAR(p.y, 0, 1e-3);
+    for (const Point& p : axis) EXPECT_NEAR(p.y, 0, 1e-3);
     EXPECT_TRUE(LeftWindow(axis.back()));
     EXPECT_GT(axis.back().x, 0);
 
@@ -235,7 +235,7 @@ TEST(TraceFreeRay, RaysAlongTheAxisAndAlongARadius) {
     s.freeRay = {sx, sy, sx * 0.9f, sy * 0.9f};
     auto radius = TraceFreeRay(s);
     bool throughCentre = false;
-    for (const PointF& p : radius) throughCentre |= std::hypot(p.x, p.y) < 1e-3;
+    for (const Point& p : radius) throughCentre |= std::hypot(p.x, p.y) < 1e-3;
     EXPECT_TRUE(throughCentre);
     EXPECT_NEAR(SegmentDeg(radius, radius.size() - 1), -180 + 48.590378, 1e-3);
     EXPECT_TRUE(LeftWindow(radius.back()));

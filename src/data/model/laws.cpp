@@ -147,8 +147,8 @@ std::string_view IndexProblemText(IndexProblem problem) {
     return "";
 }
 
-std::vector<GraphPoint> SnellCurve(double n) {
-    std::vector<GraphPoint> curve{{0, 0}};
+std::vector<Point> SnellCurve(double n) {
+    std::vector<Point> curve{{0, 0}};
     if (!std::isfinite(n) || n == 0) return curve;
     for (int i = 1; i <= 90; ++i) {
         const double ratio = std::sin(degreesToRadians(i)) / n;

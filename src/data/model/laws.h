@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/model/point.h"
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -14,11 +15,6 @@ struct HistoricalDataSet;
 struct DataPoints {
     std::vector<double> x;
     std::vector<double> y;
-};
-
-struct GraphPoint {
-    double x;
-    double y;
 };
 
 // The window has 14 rows of boxes; nothing reads past them.
@@ -82,7 +78,7 @@ std::string_view IndexProblemText(IndexProblem problem);
 
 // Snell's curve for index n: (0, 0), then (i, refraction) for i = 1 ... 90 degrees, leaving
 // out the incidences beyond the critical angle.
-std::vector<GraphPoint> SnellCurve(double n);
+std::vector<Point> SnellCurve(double n);
 
 // One row of the EXPECTED table: the texts of Text1(k) and Refr(k).
 struct ExpectedRow {

@@ -8,7 +8,7 @@
 
 #include "shell/model/mathconst.h"
 
-std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& path) {
+std::optional<Point> SweepExit(const ExperimentState& s, const RayPath& path) {
     if (path.count < 4) return std::nullopt;
     const double fx = path.X(3), fy = path.Y(3);
     const double xx = path.X(2), xy = path.Y(2);
@@ -36,7 +36,7 @@ std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& pat
     const double k = std::sqrt(1 - t * t) - n * c;
     const Intersection q = ProtractorAhead(fx, fy, n * ux + k * nx, n * uy + k * ny);
     if (!q.Hit()) return std::nullopt;
-    return ScenePoint{q.x, q.y};
+    return Point{q.x, q.y};
 }
 
 double RandomFraction() {
@@ -76,13 +76,13 @@ std::optional<double> krisimi(ExperimentState& s) {
     }
 }
 
-PointF ToLocal(double cx, double cy, double px, double py, double theta) {
+Point ToLocal(double cx, double cy, double px, double py, double theta) {
     const double c = std::cos(theta), s = std::sin(theta);
     return {static_cast<float>((px - cx) * c + (py - cy) * s),
             static_cast<float>(-(px - cx) * s + (py - cy) * c)};
 }
 
-PointF ToWorld(double cx, double cy, double u, double v, double theta) {
+Point ToWorld(double cx, double cy, double u, double v, double theta) {
     const double c = std::cos(theta), s = std::sin(theta);
     return {static_cast<float>(cx + u * c - v * s), static_cast<float>(cy + u * s + v * c)};
 }
@@ -95,7 +95,7 @@ double DirectionAngle(double x1, double y1, double x2, double y2) {
     return dy >= 0 ? a + PI : a - PI;
 }
 
-std::vector<PointF> TraceFreeRay(const ExperimentState& s) {
+std::vector<Point> TraceFreeRay(const ExperimentState& s) {
     const double n = s.indexN;
     const double R = s.radiusR;
     const double critExit = n > 1 ? std::asin(1 / n) : 2 * PI;
@@ -105,10 +105,10 @@ std::vector<PointF> TraceFreeRay(const ExperimentState& s) {
     const float cx = static_cast<float>(s.xc), cy = static_cast<float>(s.yc);
     const double frame = s.semiDirection == 1 ? s.tilt + PI : s.tilt;
     const auto& fr = s.freeRay;
-    const PointF a = ToLocal(cx, cy, fr[0], fr[1], frame);
-    const PointF b = ToLocal(cx, cy, fr[2], fr[3], frame);
+    const Point a = ToLocal(cx, cy, fr[0], fr[1], frame);
+    const Point b = ToLocal(cx, cy, fr[2], fr[3], frame);
 
-    std::vector<PointF> out;
+    std::vector<Point> out;
     out.reserve(64);
     out.push_back({fr[0], fr[1]});
     double px = a.x, py = a.y;
@@ -123,7 +123,7 @@ std::vector<PointF> TraceFreeRay(const ExperimentState& s) {
     bool afterReflection = false;
     for (int counter = 1; counter <= 500; ++counter) {
         // The beams start on the window edge itself: only a marched point can leave.
-        const PointF w = ToWorld(cx, cy, px, py, frame);
+        const Point w = ToWorld(cx, cy, px, py, frame);
         if (counter > 1 && (w.x >= 200 || w.x <= -200 || w.y <= -200 || w.y >= 400)) break;
 
         // The nearest face crossed within this step, if any.
@@ -210,8 +210,8 @@ std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, 
     return rays;
 }
 
-std::vector<std::vector<PointF>> RayFan(ExperimentState& s, float X, float Y) {
-    std::vector<std::vector<PointF>> lines;
+std::vector<std::vector<Point>> RayFan(ExperimentState& s, float X, float Y) {
+    std::vector<std::vector<Point>> lines;
     lines.reserve(46);
     const auto rays = FanRays(s, X, Y);
     for (int k = 0; k < 46; ++k) {

@@ -3,6 +3,8 @@
 // random settings, the critical-angle search, free rays marched through the glass, fans and
 // beams, and the mean error of the measured index. Draws nothing.
 #include <array>
+
+#include "shell/model/point.h"
 #include <optional>
 #include <vector>
 
@@ -12,14 +14,10 @@
 // Incidence angles of a sweep, in degrees: the first ray is at 6, not 0.
 inline constexpr std::array<double, 9> kSweepAngles{6, 10, 20, 30, 40, 50, 60, 70, 80};
 
-struct PointF {
-    float x = 0, y = 0;
-};
-
 // When a swept ray ends on the right of the y axis, the ray still has to leave the glass
 // through the curved face at its last point F: the protractor point to draw to from F, or
 // nothing (no exit found, or totally reflected again).
-std::optional<ScenePoint> SweepExit(const ExperimentState& s, const RayPath& path);
+std::optional<Point> SweepExit(const ExperimentState& s, const RayPath& path);
 
 // 2 Rnd - 1, drawn after reseeding from the clock.
 double RandomUnit();
@@ -33,19 +31,19 @@ double RandomFraction();
 std::optional<double> krisimi(ExperimentState& s);
 
 // Frame of the semicircle: origin (cx, cy), turned by theta.
-PointF ToLocal(double cx, double cy, double px, double py, double theta);
-PointF ToWorld(double cx, double cy, double u, double v, double theta);
+Point ToLocal(double cx, double cy, double px, double py, double theta);
+Point ToWorld(double cx, double cy, double u, double v, double theta);
 // Direction of the segment (x1, y1) -> (x2, y2) over the full circle, in (-pi, pi].
 double DirectionAngle(double x1, double y1, double x2, double y2);
 
 // Marches the ray of s.freeRay through the semicircle and returns the visited window points,
 // starting at (x1, y1); the last point is the first one outside the window, or the 500th step.
-std::vector<PointF> TraceFreeRay(const ExperimentState& s);
+std::vector<Point> TraceFreeRay(const ExperimentState& s);
 
 // The 46 free rays of a fan from (X, Y), straight left through straight up to straight right.
 std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, float Y);
 // Traces the fan: sets s.freeRay and s.incidence for each ray, as the mouse handler does.
-std::vector<std::vector<PointF>> RayFan(ExperimentState& s, float X, float Y);
+std::vector<std::vector<Point>> RayFan(ExperimentState& s, float X, float Y);
 // The 64 horizontal rays of a parallel beam, entering from the left or from the right.
 std::vector<std::array<float, 4>> ParallelBeamRays(const ExperimentState& s, bool fromLeft);
 

@@ -3,6 +3,8 @@
 // of glass and back out, with Snell's law at the flat and at the curved face. Draws nothing.
 #include <array>
 
+#include "shell/model/point.h"
+
 #include "semicircle/model/experiment_state.h"
 
 // Angle value that marks a missing intersection (parallel lines, a line that misses a circle).
@@ -46,17 +48,13 @@ struct RayPath {
 // protractor through the opposite face.
 RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y0, double alphaDeg);
 
-struct ScenePoint {
-    double x = 0, y = 0;
-};
-
 // What the opening picture of the semicircle window shows for the ray at s.incidence
 // (radians): incident ray S-E, flat face P1-P2, red normal through E, E-X inside, X-F out.
 struct RayScene {
-    ScenePoint s, e, p1, p2;
-    ScenePoint normalRight, normalLeft; // the normal's ends at x = 150 and at x = -0.75 R
-    ScenePoint x, f;
-    ScenePoint reflectedEnd; // where a ray reflected at the flat face meets the protractor
+    Point s, e, p1, p2;
+    Point normalRight, normalLeft; // the normal's ends at x = 150 and at x = -0.75 R
+    Point x, f;
+    Point reflectedEnd; // where a ray reflected at the flat face meets the protractor
     bool hasE = false, hasNormal = false, hasX = false, hasF = false;
     bool reflectedAtFlat = false;
 };
