@@ -38,13 +38,6 @@ std::vector<std::string> texts(const std::array<QLineEdit*, 14>& boxes) {
     return out;
 }
 
-std::vector<std::string> items(const QListWidget* list) {
-    std::vector<std::string> out;
-    for (int i = 0; i < list->count(); ++i)
-        out.push_back(list->item(i)->text().toStdString());
-    return out;
-}
-
 } // namespace
 
 inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
@@ -184,7 +177,7 @@ void inpdat::showEvent(QShowEvent* event) {
 }
 
 DataPoints inpdat::currentData(bool bothFilled) const {
-    if (fromLists) return ReadListItems(items(List1), items(List2));
+    if (fromLists && loadedSet) return PointsOfDataSet(*loadedSet);
     const auto t = texts(Text1), r = texts(Refr);
     return bothFilled ? ReadRowsBothFilled(t, r) : ReadRowsForAnalysisData(t, r);
 }
@@ -295,6 +288,7 @@ void inpdat::loadDataSet(QAction* item, const char* name) {
     Label3->setText(text(set->label3Caption));
 
     fromLists = true;
+    loadedSet = set;
     analysisdata();
     Show();
 }
@@ -489,9 +483,9 @@ void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton)
         fitB = fit.fit.b;
         const double a0 = fit.fit.a;
         const double slope = byButton ? std::fabs(fit.fit.b) : fit.fit.b;
-        dataIndex = byButton ? std::fabs(fit.printedIndex) : fit.fittedIndex;
         program.data.fittedIndex = byButton ? fit.printedIndex : fit.fittedIndex;
         program.data.fittedIntercept = fit.fit.a;
+        program.data.byButton = byButton;
 
         c.Line(0, a0, 1, a0 + slope);
         c.CurrentX = 0.2;
@@ -506,7 +500,6 @@ void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton)
     } else {
         // No line through these points: no index either, and Snell's law must not take an
         // old one for theirs.
-        dataIndex = 0;
         program.data.fittedIndex = 0;
         program.data.fittedIntercept = 0;
     }

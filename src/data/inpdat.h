@@ -67,10 +67,11 @@ public:
 
     // True while the data to analyse are the loaded data set, not the typed boxes.
     bool fromLists = false;
-    // The last sine fit: intercept, slope and the index that Snell's law takes.
+    // The data set the lists show, as numbers: the fits read these, not the lists' texts.
+    const HistoricalDataSet* loadedSet = nullptr;
+    // The last sine fit's line; its index is kept in the program's data state.
     float fitA = 0;
     float fitB = 0;
-    double dataIndex = 0;
 
     void Form_Load() override;
 

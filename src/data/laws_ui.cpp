@@ -73,7 +73,7 @@ void inpdat::Kepler_Click() {
 void inpdat::Snell_1_Click() {
     if (currentData(true).x.empty()) return;
     program.forms.analysis().Text1->hide();
-    const double n = dataIndex;
+    const double n = program.data.windowIndex();
     const IndexProblem problem = CheckIndex(n);
     if (problem == IndexProblem::Zero) {
         program.MsgBox(QStringLiteral("There is no index from the data yet: analyse them first "

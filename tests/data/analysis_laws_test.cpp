@@ -108,7 +108,7 @@ TEST_F(DataWindowTest, DataThatGiveNoLineGiveAMessageAndNoIndex) {
             EXPECT_TRUE(drawnOf(sineCanvas(), Drawn::Line, kGreen).empty());
             EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "INDEX OF"));
             EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "REFRACTION INDEX"));
-            EXPECT_EQ(d().dataIndex, 0);
+            EXPECT_EQ(program->data.windowIndex(), 0);
         }
     }
     // With no index, Snell's law from the data says so instead of drawing.

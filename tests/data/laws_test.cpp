@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/model/historical.h"
+#include "shell/model/numfmt.h"
 
 namespace {
 
@@ -41,9 +42,12 @@ TEST(ReadingData, TypedRowsAndListsFollowTheirCountingRules) {
     EXPECT_EQ(ReadRowsForAnalysisData(many, many).x.size(), 14u);
     EXPECT_EQ(ReadRowsBothFilled(many, many).x.size(), 14u);
 
-    // List headings read as the origin.
+    // The lists show what the fits read: their items, headings as the origin, are the set's
+    // points.
     const auto& newton = *FindDataSet("Newt");
-    const DataPoints fromLists = ReadListItems(List1Items(newton), List2Items(newton));
+    DataPoints fromLists;
+    for (const std::string& s : List1Items(newton)) fromLists.x.push_back(Val(s));
+    for (const std::string& s : List2Items(newton)) fromLists.y.push_back(Val(s));
     ASSERT_EQ(fromLists.x.size(), 13u);
     EXPECT_EQ(fromLists.x[0], 0);
     EXPECT_EQ(fromLists.y[0], 0);

@@ -52,10 +52,6 @@ DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
     return readRows(text1, refr, counted);
 }
 
-DataPoints ReadListItems(std::span<const std::string> list1, std::span<const std::string> list2) {
-    return readRows(list1, list2, list1.size() < list2.size() ? list1.size() : list2.size());
-}
-
 DataPoints PointsOfDataSet(const HistoricalDataSet& set) {
     DataPoints points{{0}, {0}};
     points.x.insert(points.x.end(), set.incidence.begin(), set.incidence.end());

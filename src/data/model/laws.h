@@ -30,11 +30,7 @@ DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
 DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
                               std::span<const std::string> refr);
 
-// The two lists of a loaded data set, heading items included; a heading reads as 0, so the
-// data start with the point (0, 0).
-DataPoints ReadListItems(std::span<const std::string> list1, std::span<const std::string> list2);
-
-// What ReadListItems gives for the lists a data set fills: (0, 0), then its rows.
+// The points of a loaded data set as its lists show them, heading first: (0, 0), then its rows.
 DataPoints PointsOfDataSet(const HistoricalDataSet& set);
 
 // Witelo's angles beyond 90 cannot be fitted: his sets are fitted over the first six points
