@@ -30,18 +30,7 @@ void Grafindex::Form_Load() {
 
 void Grafindex::Form_Click() { program.forms.hmiky().Optimize_Click(); }
 
-void Grafindex::tickmarks() {
-    Canvas& c = *canvas;
-    TickmarkStyle st;
-    st.xStep = (c.ScaleLeft() + c.ScaleWidth()) / 10;
-    st.yStep = 0.1;
-    st.xModulus = 2;
-    st.yModulus = 5;
-    st.t = st.yStep / 5;
-    st.u = st.xStep / 5;
-    st.v = st.xStep / 3;
-    DrawTickmarks(c, st);
-}
+void Grafindex::tickmarks() { DrawTickmarks(*canvas, TenthsOfTheScale(*canvas, 0.1, 2, 5)); }
 
 void Grafindex::zografizo() {
     Canvas& c = *canvas;

@@ -99,16 +99,7 @@ void List_of_Data::Form_Click() { drawGraph(2); }
 void List_of_Data::zografizo() { drawGraph(4); }
 
 void List_of_Data::tickmarks() {
-    Canvas& c = *canvas;
-    TickmarkStyle st;
-    st.xStep = (c.ScaleLeft() + c.ScaleWidth()) / 10;
-    st.yStep = c.ScaleTop() / 10;
-    st.xModulus = 2;
-    st.yModulus = 1;
-    st.t = st.yStep / 5;
-    st.u = st.xStep / 5;
-    st.v = st.xStep / 3;
-    DrawTickmarks(c, st);
+    DrawTickmarks(*canvas, TenthsOfTheScale(*canvas, canvas->ScaleTop() / 10, 2, 1));
 }
 
 void List_of_Data::showSettings(const QString& hCaption, const QString& angleCaption,

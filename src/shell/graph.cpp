@@ -41,6 +41,18 @@ void automaticYStep(double yMax, double yMin, double& step, double& s) {
 
 } // namespace
 
+TickmarkStyle TenthsOfTheScale(const Canvas& c, double yStep, int xModulus, int yModulus) {
+    TickmarkStyle st;
+    st.xStep = (c.ScaleLeft() + c.ScaleWidth()) / 10;
+    st.yStep = yStep;
+    st.xModulus = xModulus;
+    st.yModulus = yModulus;
+    st.t = st.yStep / 5;
+    st.u = st.xStep / 5;
+    st.v = st.xStep / 3;
+    return st;
+}
+
 void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
     if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
     // A scale far wider than its step would take for ever to number; no graph needs more.

@@ -19,6 +19,11 @@ struct TickmarkStyle {
     std::string yNegativeFormat = "0.00";
 };
 
+// The style of the list and index graphs: x numbered in tenths of the scale's right end, every
+// xModulus-th step, y by yStep every yModulus-th; ticks a fifth of the other axis's step long,
+// y labels a third of the x step left of the axis.
+TickmarkStyle TenthsOfTheScale(const Canvas& canvas, double yStep, int xModulus, int yModulus);
+
 // Ticks and numbers along both axes out to the canvas's edges, in four passes. Each x label
 // is printed after the step, so it stands at the next tick.
 void DrawTickmarks(Canvas& canvas, const TickmarkStyle& style);
