@@ -448,8 +448,11 @@ void hmiky::Command1_Click() {
     const RayPath path = traceRay(given);
     drawPath(path);
     provoli2();
-    list.addRow(fmt(s.incidence * 180 / PI, "0.00"), fmt(s.refrAngle * 180 / PI, "0.00"),
-                fmt(s.measuredIndex, "0.00"));
+    // A ray that never comes out to the protractor has no refraction of its own, and one at
+    // 0 or 180 degrees no index: those cells stay empty rather than show an earlier ray's.
+    list.addRow(fmt(s.incidence * 180 / PI, "0.00"),
+                s.refrAngleMeasured ? fmt(s.refrAngle * 180 / PI, "0.00") : QString(),
+                s.indexMeasured ? fmt(s.measuredIndex, "0.00") : QString());
     provoli2Labels();
 }
 

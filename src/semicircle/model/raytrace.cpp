@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "shell/model/mathconst.h"
 
@@ -30,6 +31,17 @@ double NormalDirection(double m) {
 double ProtractorAngle(const Intersection& f) {
     if (f.x == 0) return PI / 2;
     return std::atan(std::fabs(f.y / f.x));
+}
+
+// A sine below this is an angle of 0 or 180 degrees as far as the arithmetic can tell (sin 180
+// degrees comes out as 1.2e-16): a ratio with it in it is noise, not an index.
+constexpr double kNoAngleSine = 1e-9;
+
+// |numerator / denominator| of two sines, or nothing when either is too small to mean an angle.
+std::optional<double> SineRatio(double numerator, double denominator) {
+    if (!(std::fabs(numerator) >= kNoAngleSine) || !(std::fabs(denominator) >= kNoAngleSine))
+        return std::nullopt;
+    return std::fabs(numerator / denominator);
 }
 
 // Mirror of the direction (dx, dy) in a flat face tilted by theta (normal cos, sin theta).
@@ -113,6 +125,8 @@ RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y
     const double alpha = alphaDeg * PI / 180;
     s.incidenceDeg = alphaDeg;
     s.incidence = alpha;
+    s.refrAngleMeasured = false;
+    s.indexMeasured = false;
 
     RayPath path;
     const double sx = 150 * std::cos(alpha), sy = 150 * std::sin(alpha);
@@ -157,8 +171,11 @@ RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y
             if (!f.Hit()) return path;
             add(f.x, f.y);
             s.refrAngle = ProtractorAngle(f);
-            if (s.refrAngle != 0)
-                s.measuredIndex = std::fabs(std::sin(alpha) / std::sin(s.refrAngle));
+            s.refrAngleMeasured = true;
+            if (const auto index = SineRatio(std::sin(alpha), std::sin(s.refrAngle))) {
+                s.measuredIndex = *index;
+                s.indexMeasured = true;
+            }
         } else {
             // Reflected inside at the curved face: the path ends on the arc.
             const Intersection f =
@@ -204,9 +221,10 @@ RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y
             if (!f.Hit()) return path;
             add(f.x, f.y);
             s.refrAngle = ProtractorAngle(f);
-            if (s.refrAngle != 0 && alpha != 0) {
-                const double ratio = std::fabs(std::sin(alpha) / std::sin(s.refrAngle));
-                if (ratio != 0) s.measuredIndex = 1 / ratio;
+            s.refrAngleMeasured = true;
+            if (const auto index = SineRatio(std::sin(s.refrAngle), std::sin(alpha))) {
+                s.measuredIndex = *index;
+                s.indexMeasured = true;
             }
         } else {
             // Totally reflected at the flat face: the path ends on the curved face.
@@ -227,6 +245,7 @@ RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double t
     const double alpha = s.incidence;
     const int dir = s.semiDirection;
     s.refrAngleMeasured = false;
+    s.indexMeasured = false;
     RayScene sc;
     sc.s = {150 * std::cos(alpha), 150 * std::sin(alpha)};
     sc.p1 = {x0 + R * std::sin(theta), y0 - R * std::cos(theta)};
@@ -266,9 +285,10 @@ RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double t
     sc.hasF = true;
     s.refrAngleMeasured = true;
     s.refrAngle = ProtractorAngle(f);
-    if (s.refrAngle != 0) {
-        const double index = std::sin(alpha) / std::sin(s.refrAngle);
-        s.measuredIndex = signedIndex ? index : std::fabs(index);
+    if (const auto ratio = SineRatio(std::sin(alpha), std::sin(s.refrAngle))) {
+        const double sign = std::sin(alpha) / std::sin(s.refrAngle) < 0 ? -1 : 1;
+        s.measuredIndex = signedIndex ? sign * *ratio : *ratio;
+        s.indexMeasured = true;
     }
     return sc;
 }

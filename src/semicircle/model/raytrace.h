@@ -44,8 +44,9 @@ struct RayPath {
 
 // Traces the ray from the protractor at alphaDeg degrees through (0, h) into the semicircle
 // centred at (x0, y0) with tilt theta (radians). Sets s.incidence (radians) and
-// s.incidenceDeg; sets s.refrAngle and s.measuredIndex only when the ray comes out to the
-// protractor through the opposite face.
+// s.incidenceDeg; sets s.refrAngle only when the ray comes out to the protractor through the
+// opposite face (s.refrAngleMeasured), and s.measuredIndex only when, besides, neither angle is
+// 0 or 180 degrees (s.indexMeasured): otherwise both keep an earlier ray's values.
 RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y0, double alphaDeg);
 
 // What the opening picture of the semicircle window shows for the ray at s.incidence
