@@ -30,6 +30,8 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 const QColor kBlack = RGB(0, 0, 0);
 const QColor kPink = RGB(255, 205, 205);
 constexpr int kRows = 14;
+// The sine graph's scale, bottom and top.
+constexpr double kSineLow = -0.3, kSineHigh = 1.5;
 
 std::vector<std::string> texts(const std::array<QLineEdit*, 14>& boxes) {
     std::vector<std::string> out;
@@ -176,10 +178,15 @@ void inpdat::showEvent(QShowEvent* event) {
     Form::showEvent(event);
 }
 
-DataPoints inpdat::currentData(bool bothFilled) const {
+std::optional<DataPoints> inpdat::currentData(bool bothFilled) {
     if (fromLists && loadedSet) return PointsOfDataSet(*loadedSet);
     const auto t = texts(Text1), r = texts(Refr);
-    return bothFilled ? ReadRowsBothFilled(t, r) : ReadRowsForAnalysisData(t, r);
+    TypedRows rows = bothFilled ? ReadRowsBothFilled(t, r) : ReadRowsForAnalysisData(t, r);
+    if (rows.refused) {
+        program.MsgBox(QString::fromStdString(RefusedBoxText(*rows.refused)));
+        return std::nullopt;
+    }
+    return std::move(rows);
 }
 
 bool inpdat::witeloChecked() const {
@@ -373,11 +380,14 @@ void inpdat::drawAngleTitles(const QString& refraction, const QString& incidence
 void inpdat::analysisdata() {
     ::analysis& a = program.forms.analysis();
     ::incref& r = program.forms.incref();
+    // Read first: a box refused leaves the graphs as they are.
+    std::optional<DataPoints> read = currentData(false);
+    if (!read) return;
+    DataPoints points = std::move(*read);
     a.Text1->hide();
     r.canvas->Cls();
     a.canvas->Cls();
 
-    DataPoints points = currentData(false);
     // This analysis has always read the angles in single precision.
     for (double& v : points.x)
         v = static_cast<float>(v);
@@ -440,6 +450,9 @@ void inpdat::analysisdata() {
 void inpdat::Command1_Click() {
     ::analysis& a = program.forms.analysis();
     ::incref& r = program.forms.incref();
+    const std::optional<DataPoints> read = currentData(true);
+    if (!read) return;
+    const DataPoints& points = *read;
     if (svinograf->isChecked()) r.canvas->Cls();
     a.setCaption(text(kAnalysisCaption));
     r.setCaption(QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE"));
@@ -447,7 +460,6 @@ void inpdat::Command1_Click() {
     a.Show();
     a.canvas->Cls();
 
-    const DataPoints points = currentData(true);
     drawAngleFrame();
     Canvas& c = *r.canvas;
     c.ForeColor = kBlack;
@@ -463,7 +475,7 @@ void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton)
     ::analysis& a = program.forms.analysis();
     a.Show();
     Canvas& c = *a.canvas;
-    c.Scale(-0.2, 1.5, 1.2, -0.3);
+    c.Scale(-0.2, kSineHigh, 1.2, kSineLow);
     c.Line(-0.2, 0, 1.1, 0);
     c.Line(0, -0.2, 0, 1.4);
     a.tickmarks();
@@ -487,7 +499,8 @@ void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton)
         program.data.fittedIntercept = fit.fit.a;
         program.data.byButton = byButton;
 
-        c.Line(0, a0, 1, a0 + slope);
+        // The graph shows sines from -0.3 to 1.5: a steep fit is cut where it leaves them.
+        GraphLine(c, {0, a0}, {1, a0 + slope}, kSineLow, kSineHigh);
         c.CurrentX = 0.2;
         c.CurrentY = 0.8;
         if (byButton)
@@ -496,7 +509,7 @@ void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton)
         else
             c.Print(QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= ") +
                     fmt(fit.printedIndex, "0.000"));
-        c.Line(0, 0, 1, a0 + slope, RGB(0, 255, 0));
+        GraphLine(c, {0, 0}, {1, a0 + slope}, kSineLow, kSineHigh, RGB(0, 255, 0));
     } else {
         // No line through these points: no index either, and Snell's law must not take an
         // old one for theirs.

@@ -124,8 +124,9 @@ protected:
 
 private:
     // The data as the analysis reads them: the lists, or the typed rows counted while both
-    // boxes are filled (bothFilled) or while the incidence box is filled.
-    DataPoints currentData(bool bothFilled) const;
+    // boxes are filled (bothFilled) or while the incidence box is filled. Nothing, after a
+    // message naming the box, when a box read holds no angle the window accepts.
+    std::optional<DataPoints> currentData(bool bothFilled);
     bool witeloChecked() const;
     void loadDataSet(QAction* item, const char* name);
     // The six items whose check a key in the boxes removes (Witelo's keep theirs).

@@ -1,6 +1,7 @@
 // The laws of refraction laid over the data window's refraction-against-incidence graph.
 #include "data/analysis.h"
 #include "shell/qformat.h"
+#include "shell/graph.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "data/model/laws.h"
@@ -17,15 +18,15 @@ const QColor kRuleLine = RGB(165, 100, 80);
 const QColor kRuleText = RGB(165, 155, 80);
 const QString kIncrefCaption = QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE");
 
-// An index typed by the student, or nothing after a message; a cancelled box says nothing,
-// an empty one reads as 0 and is refused with the message.
+// An index typed by the student, or nothing after a message; a cancelled box says nothing.
+// An empty or non-numeric answer reads as 0 and is refused like any index with no curve.
 std::optional<double> askIndex(Program& program, const QString& prompt, const QString& proposed) {
     const QString answer = program.InputBox(prompt, QString(), proposed);
     if (answer.isNull()) return std::nullopt;
-    const double n = Val(answer.toStdString());
-    const IndexProblem problem = CheckIndex(n);
-    if (problem != IndexProblem::None) {
-        program.MsgBox(text(IndexProblemText(problem)));
+    const std::optional<double> n = ReadTyped(answer.toStdString(), kDrawableIndex);
+    if (!n) {
+        program.MsgBox(QString::fromStdString(
+            RefusalText("Index of refraction", "Δείκτης διάθλασης", kDrawableIndex)));
         return std::nullopt;
     }
     return n;
@@ -45,20 +46,23 @@ void drawSnellCurve(Canvas& c, double n, const QColor& color) {
 void inpdat::Kepler_Click() {
     ::incref& r = program.forms.incref();
     r.setCaption(QStringLiteral("REFRACTION ANGLE VS INCIDENCE  ANGLE "));
+    const std::optional<DataPoints> points = currentData(true);
+    if (!points) return;
     if (svinograf->isChecked()) {
         r.canvas->Cls();
         analysisdata();
     }
     program.forms.analysis().Text1->hide();
 
-    const KeplerResult kepler = KeplerFit(currentData(true));
+    const KeplerResult kepler = KeplerFit(*points);
     if (!kepler.fit) {
         program.MsgBox(text(FitProblemText(kepler.problem)));
         return;
     }
     const double b = kepler.fit->b;
     Canvas& c = *r.canvas;
-    c.Line(0, 0, 100, 100 * b, RGB(255, 0, 0));
+    // The angle graph reaches from -30 to 110 degrees at most: a steep fit is cut there.
+    GraphLine(c, {0, 0}, {100, 100 * b}, -30, 110, RGB(255, 0, 0));
     c.Line(23, 13, 100, 6, RGB(255, 255, 0), Canvas::BoxFilled);
     c.CurrentX = 23;
     c.CurrentY = 12;
@@ -71,18 +75,20 @@ void inpdat::Kepler_Click() {
 }
 
 void inpdat::Snell_1_Click() {
-    if (currentData(true).x.empty()) return;
+    const std::optional<DataPoints> points = currentData(true);
+    if (!points || points->x.empty()) return;
     program.forms.analysis().Text1->hide();
     const double n = program.data.windowIndex();
-    const IndexProblem problem = CheckIndex(n);
-    if (problem == IndexProblem::Zero) {
+    if (n == 0) {
         program.MsgBox(QStringLiteral("There is no index from the data yet: analyse them first "
                                       "Δεν υπάρχει ακόμη δείκτης από τα δεδομένα: ανάλυσέ τα "
                                       "πρώτα"));
         return;
     }
-    if (problem != IndexProblem::None) {
-        program.MsgBox(text(IndexProblemText(problem)));
+    if (!IsDrawableIndex(n)) {
+        program.MsgBox(QStringLiteral("The index from the data, n=") + fmt(n, "0.00") +
+                       QStringLiteral(", gives no curve   Ο δείκτης από τα δεδομένα, n=") +
+                       fmt(n, "0.00") + QStringLiteral(", δεν δίνει καμπύλη"));
         return;
     }
     Canvas& c = *program.forms.incref().canvas;
@@ -97,7 +103,8 @@ void inpdat::Snell_1_Click() {
 void inpdat::Snell_2_Click() {
     ::incref& r = program.forms.incref();
     r.setCaption(kIncrefCaption);
-    if (currentData(true).x.empty()) return;
+    const std::optional<DataPoints> points = currentData(true);
+    if (!points || points->x.empty()) return;
     const auto n = askIndex(program, QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"),
                             QStringLiteral("1.5"));
     if (!n) return;

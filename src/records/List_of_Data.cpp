@@ -69,11 +69,20 @@ void List_of_Data::Command1_Click() {
     ::inpdat& data = program.forms.inpdat();
     // The data window has fourteen boxes; later rows have nowhere to go.
     const int rows = std::min({List1->count(), List2->count(), int(data.Text1.size())});
+    // A cell with no value (a ray with no refraction of its own leaves it empty, a sweep's
+    // ray that gives none a dash) goes over as an empty box, never as a measured 0.
+    auto transfer = [](const QListWidgetItem* item, QLineEdit* box) {
+        const QString cell = item->text().trimmed();
+        if (cell.isEmpty() || cell == QLatin1String(kNoNumber)) {
+            box->clear();
+            return;
+        }
+        const float value = float(Val(cell.toStdString()));
+        box->setText(QString::fromStdString(PlainNumber(value, 7)));
+    };
     for (int i = 0; i < rows; ++i) {
-        const float incidence = float(Val(List1->item(i)->text().toStdString()));
-        const float refraction = float(Val(List2->item(i)->text().toStdString()));
-        data.Text1[i]->setText(QString::fromStdString(PlainNumber(incidence, 7)));
-        data.Refr[i]->setText(QString::fromStdString(PlainNumber(refraction, 7)));
+        transfer(List1->item(i), data.Text1[i]);
+        transfer(List2->item(i), data.Refr[i]);
     }
     data.Show();
 }

@@ -179,3 +179,12 @@ void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin,
         }
     }
 }
+
+void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
+               std::optional<QColor> color) {
+    if (!ClipToBand(a, b, yLow, yHigh)) return;
+    if (color)
+        canvas.Line(a.x, a.y, b.x, b.y, *color);
+    else
+        canvas.Line(a.x, a.y, b.x, b.y);
+}

@@ -1,5 +1,10 @@
 #pragma once
+#include <QColor>
+
+#include <optional>
 #include <string>
+
+#include "shell/model/point.h"
 
 class Canvas;
 
@@ -33,3 +38,9 @@ void DrawTickmarks(Canvas& canvas, const TickmarkStyle& style);
 // axis, or with no usable step, gets its axes only.
 void DrawAxesGrid(Canvas& canvas, double xMax, double xMin, double yMax, double yMin,
                   double xFloor, double yFloor, double xStep, double yStep);
+
+// A fitted line of a graph from a to b, cut to the band yLow ... yHigh (ClipToBand), in
+// `color` or else the ForeColor; nothing where it misses the band. A steep fit then crosses
+// the graph as it should, with no coordinate far off the picture.
+void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
+               std::optional<QColor> color = std::nullopt);

@@ -1,5 +1,7 @@
 #include "data_window_support.h"
 
+#include <functional>
+
 namespace {
 const QColor kPurple = RGB(100, 0, 255);
 const QColor kBlack = RGB(0, 0, 0);
@@ -176,13 +178,18 @@ TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
 TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
     d().Ptolemy->trigger();
     type({"10"}, {"7"});
-    for (const char* answer : {"0", "-1.5", "abc", ""}) {
+    const std::string tenThousand(10000, '7');
+    for (const char* answer : {"0", "-1.5", "abc", "", "1e-10", "0.0199", "1e308", "-1e308",
+                               "1e-320", "nan", "inf", "100.5", tenThousand.c_str()}) {
         SCOPED_TRACE(answer);
         const std::size_t before = graphCanvas().displayList().size();
         dialogs->messages.clear();
         dialogs->answer(answer);
         d().Snell_2->trigger();
-        EXPECT_EQ(messages().size(), 1u);
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0],
+                  "Index of refraction: a number from 0.02 to 100   Δείκτης διάθλασης: αριθμός "
+                  "από 0.02 έως 100");
         EXPECT_EQ(graphCanvas().displayList().size(), before);
 
         dialogs->answer(answer);
@@ -192,6 +199,12 @@ TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
         EXPECT_EQ(d().Refr[0]->text(), "7");
         EXPECT_EQ(graphCanvas().displayList().size(), before);
     }
+    // The bounds themselves are indices, and "1,5" is 1.5.
+    dialogs->messages.clear();
+    dialogs->answer("0,02");
+    d().Snell_2->trigger();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(graphCanvas().displayList().back().text, "n=0.02");
     // A cancelled box changes nothing and says nothing.
     dialogs->messages.clear();
     d().theoretikes->trigger();
@@ -250,4 +263,93 @@ TEST_F(DataWindowTest, EmpiricalRulesLayTheirLinesWithoutClearing) {
     EXPECT_EQ(graphCanvas().ForeColor, kBlack);
     EXPECT_EQ(graphCanvas().clsCount(), clears);
     EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kPurple).size(), 20u);
+}
+
+// A box that holds no angle the window accepts is named, and nothing else happens: no graph
+// drawn or cleared, no index changed, no question asked, the student's text left in its box.
+TEST_F(DataWindowTest, ABoxThatHoldsNoAngleIsNamedAndChangesNothing) {
+    type({"10", "20", "30", "40"}, {"7", "13", "19.5", "25"});
+    d().Command1->click();
+    ASSERT_TRUE(messages().empty());
+    const double index = program->data.windowIndex();
+    EXPECT_NEAR(index, 1.548384, 1e-6); // 1 / slope of the least-squares line of the sines
+    const std::string tenThousand(10000, '7');
+    struct Case {
+        const char* typed;
+        bool refraction;
+    };
+    for (const Case& bad : {Case{"1e308", false}, Case{"-1e308", false}, Case{"361", false},
+                            Case{"1e999", true}, Case{"-360.5", true},
+                            Case{tenThousand.c_str(), true}}) {
+        SCOPED_TRACE(bad.typed);
+        type({"10", "20", bad.refraction ? "30" : bad.typed, "40"},
+             {"7", "13", bad.refraction ? bad.typed : "19.5", "25"});
+        const std::size_t graphBefore = graphCanvas().displayList().size();
+        const std::size_t sinesBefore = sineCanvas().displayList().size();
+        const QString expected =
+            bad.refraction
+                ? "Refraction angle, row 3: a number from -360 to 360   Γωνία διάθλασης, "
+                  "γραμμή 3: αριθμός από -360 έως 360"
+                : "Incidence angle, row 3: a number from -360 to 360   Γωνία πρόσπτωσης, "
+                  "γραμμή 3: αριθμός από -360 έως 360";
+        std::vector<std::function<void()>> acts{
+            [&] { d().Command1->click(); },      // the data-analysis button
+            [&] { d().Kepler->trigger(); },      // Kepler's model, ERASE ticked below
+            [&] { d().Snell_1->trigger(); },     // Snell with the data's index
+            [&] { d().Snell_2->trigger(); }};    // Snell: GIVE n
+        d().svinograf->setChecked(true);
+        for (const auto& act : acts) {
+            dialogs->messages.clear();
+            dialogs->questions.clear();
+            act();
+            ASSERT_EQ(messages().size(), 1u);
+            EXPECT_EQ(messages()[0], expected);
+            EXPECT_TRUE(dialogs->questions.empty());
+            EXPECT_EQ(graphCanvas().displayList().size(), graphBefore);
+            EXPECT_EQ(sineCanvas().displayList().size(), sinesBefore);
+            EXPECT_EQ(program->data.windowIndex(), index);
+        }
+        EXPECT_EQ((bad.refraction ? d().Refr[2] : d().Text1[2])->text().toStdString(), bad.typed);
+    }
+    // Within the bounds and as students write them, the same boxes are read.
+    type({"10", "20", "360", "40"}, {"7", "13", "-360", "25"});
+    dialogs->messages.clear();
+    d().Command1->click();
+    EXPECT_TRUE(messages().empty());
+    type({"10", "20", "30,0", "40"}, {"7", "13", "1e-320", "25"}); // 1e-320 is 0
+    d().Command1->click();
+    EXPECT_TRUE(messages().empty());
+    expectAllFinite(sineCanvas());
+}
+
+// Incidences of one sine give no line through the sines; a steep line is cut at the graph.
+TEST_F(DataWindowTest, SinesThatGiveNoLineAndLinesTooSteepForTheGraph) {
+    type({"0", "180"}, {"0", "30"});
+    d().Command1->click();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("ημίτονο"))) << messages()[0].toStdString();
+    EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "INDEX OF"));
+    EXPECT_TRUE(drawnOf(sineCanvas(), Drawn::Line, RGB(0, 255, 0)).empty());
+    EXPECT_EQ(program->data.windowIndex(), 0);
+
+    // sin 10 = 0.173648, sin 10.001 = 0.173665: slope 0.5 / 1.72e-5 = 2.9e4, the line leaves
+    // the graph's top (1.5) at x = 1.5 / 2.9e4, 5.2e-5.
+    dialogs->messages.clear();
+    type({"10", "10.001"}, {"0", "30"});
+    d().Command1->click();
+    EXPECT_TRUE(messages().empty());
+    const auto green = drawnOf(sineCanvas(), Drawn::Line, RGB(0, 255, 0));
+    ASSERT_EQ(green.size(), 1u);
+    EXPECT_NEAR(green[0].points[1].y(), 1.5, 1e-9);
+    EXPECT_GT(green[0].points[1].x(), 0);
+    EXPECT_LT(green[0].points[1].x(), 1e-4);
+    // Kepler's line through the same two angles (a third row, past them, is left out of his
+    // fit), 30 degrees up over 0.001: cut where it leaves the angle graph at 110.
+    type({"10", "10.001", "20"}, {"0", "30", "13"});
+    d().Kepler->trigger();
+    EXPECT_TRUE(messages().empty());
+    const auto red = drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0));
+    ASSERT_FALSE(red.empty());
+    EXPECT_NEAR(red.back().points[1].y(), 110, 1e-9);
+    expectAllFinite(graphCanvas());
 }

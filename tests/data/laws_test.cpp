@@ -100,14 +100,18 @@ TEST(Kepler, PtolemysGlassUsesTheOriginToFiftyAndOtherChoices) {
     EXPECT_FALSE(KeplerFit({}).fit);
 }
 
-TEST(Index, ZeroNegativeAndNonNumbersAreRefused) {
-    EXPECT_EQ(CheckIndex(0.3), IndexProblem::None);
-    EXPECT_EQ(CheckIndex(0), IndexProblem::Zero);
-    EXPECT_EQ(CheckIndex(-1.5), IndexProblem::Negative);
-    EXPECT_EQ(CheckIndex(std::nan("")), IndexProblem::NotFinite);
-    EXPECT_EQ(CheckIndex(INFINITY), IndexProblem::NotFinite);
-    for (auto p : {IndexProblem::Zero, IndexProblem::Negative, IndexProblem::NotFinite})
-        EXPECT_FALSE(IndexProblemText(p).empty());
+TEST(Index, OnlyIndicesWithACurveAreDrawn) {
+    for (double n : {0.02, 0.3, 1.5, 100.0}) EXPECT_TRUE(IsDrawableIndex(n)) << n;
+    for (double n : {0.0199, 0.0, -1.5, 100.01, 1e308, double(NAN), double(INFINITY)})
+        EXPECT_FALSE(IsDrawableIndex(n)) << n;
+    // The smallest: one segment, to incidence 1 at asin(sin 1 degree / 0.02) = 60.7646 degrees.
+    const auto least = SnellCurve(0.02);
+    ASSERT_EQ(least.size(), 2u);
+    EXPECT_NEAR(least[1].y, 60.764580479, 1e-8);
+    // The largest lies just above the axis: asin(1 / 100) = 0.5730 degrees at 90.
+    EXPECT_NEAR(SnellCurve(100).back().y, 0.572967344, 1e-8);
+    EXPECT_EQ(SnellCurve(1e-10).size(), 1u);
+    EXPECT_TRUE(ExpectedRows(1e-10).empty());
 }
 
 TEST(Snell, CurveEndsAtTheCriticalAngle) {
@@ -121,7 +125,7 @@ TEST(Snell, CurveEndsAtTheCriticalAngle) {
     const auto less = SnellCurve(0.8);
     EXPECT_EQ(less.size(), 54u);
     EXPECT_EQ(less.back().x, 53);
-    for (double n : {0.8, 0.0, -0.5, double(NAN)})
+    for (double n : {0.8, 0.0, -0.5, 1e-10, 1e308, double(NAN)})
         for (const auto& p : SnellCurve(n)) EXPECT_TRUE(std::isfinite(p.y)) << n;
 }
 

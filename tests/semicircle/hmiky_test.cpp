@@ -2,6 +2,7 @@
 // and the mouse, then what the windows show and what their canvases drew.
 #include "support.h"
 
+#include "data/inpdat.h"
 #include "records/Grafindex.h"
 #include "records/errors.h"
 #include "records/model/recordfile.h"
@@ -417,6 +418,36 @@ TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     ASSERT_EQ(items(list().List3).size(), 1u);
     EXPECT_EQ(list().List3->item(0)->text(), "1.50");
     expectAllFinite(*h().canvas);
+}
+
+// A refused incidence never becomes a measurement: TRANSFER carries the good rows only, an
+// empty cell goes over as an empty box (not a refraction of 0), and BACK and reopening draw
+// the last good ray.
+TEST_F(SemicircleWindowTest, ARefusedIncidenceNeverReachesTheDataWindow) {
+    open();
+    giveAngle("30");
+    giveAngle("1e308");
+    list().Command1->click(); // TRANSFER OF DATA
+    ::inpdat& data = program->forms.inpdat();
+    EXPECT_EQ(data.Text1[0]->text(), "30");
+    EXPECT_EQ(data.Refr[0]->text(), "19.47");
+    EXPECT_EQ(data.Text1[1]->text(), "");
+    EXPECT_EQ(program->semi.incidenceDeg, 30);
+
+    h().Command3->click(); // BACK
+    program->forms.velmoratimeleti().Command1_Click();
+    Canvas& c = record(h());
+    h().Form_Click();
+    EXPECT_FALSE(c.displayList().empty());
+    expectAllFinite(c);
+
+    // n = 0.5 at 60 degrees: no refraction of its own, so the box stays empty.
+    h().Indexn->setValue(5);
+    giveAngle("60");
+    data.Refr[0]->setText("99");
+    list().Command1->click();
+    EXPECT_EQ(data.Text1[0]->text(), "60");
+    EXPECT_EQ(data.Refr[0]->text(), "");
 }
 
 TEST_F(SemicircleTest, TheScrollBarsReadInTheExperimentsUnitsEverywhere) {

@@ -143,3 +143,31 @@ TEST_F(GraphTest, NoScaleOrStepMakesTheNumberingRunForEver) {
     EXPECT_LT(canvas().displayList().size(), 100000u);
     EXPECT_GT(canvas().displayList().size(), 0u);
 }
+
+TEST(GraphLine, ASteepLineIsCutToTheBandAndKeepsItsCourse) {
+    // The line of the fit of sines through (0, 0) and (180, 30): a slope of 4e15.
+    Point a{0, 0}, b{1, 4e15};
+    ASSERT_TRUE(ClipToBand(a, b, -0.3, 1.5));
+    EXPECT_EQ(a, (Point{0, 0}));
+    EXPECT_DOUBLE_EQ(b.y, 1.5);
+    EXPECT_DOUBLE_EQ(b.x, 1.5 / 4e15);
+    // Down through the band from above it: y = 5 - 10 x meets 1.5 at 0.35 and -0.3 at 0.53.
+    a = {0, 5};
+    b = {1, -5};
+    ASSERT_TRUE(ClipToBand(a, b, -0.3, 1.5));
+    EXPECT_NEAR(a.x, 0.35, 1e-15);
+    EXPECT_DOUBLE_EQ(a.y, 1.5);
+    EXPECT_NEAR(b.x, 0.53, 1e-15);
+    EXPECT_DOUBLE_EQ(b.y, -0.3);
+    // Inside, the ends stay exactly where they were; wholly outside, nothing is left.
+    a = {0, 0.1};
+    b = {1, 0.66};
+    ASSERT_TRUE(ClipToBand(a, b, -0.3, 1.5));
+    EXPECT_EQ(b, (Point{1, 0.66}));
+    a = {0, 2};
+    b = {1, 3};
+    EXPECT_FALSE(ClipToBand(a, b, -0.3, 1.5));
+    a = {0, 2};
+    b = {1, 2};
+    EXPECT_FALSE(ClipToBand(a, b, -0.3, 1.5));
+}

@@ -46,6 +46,10 @@ std::string_view FitProblemText(FitProblem problem) {
     case FitProblem::SameIncidence:
         return "The points need different incidence angles "
                "Τα σημεία χρειάζονται διαφορετικές γωνίες πρόσπτωσης";
+    case FitProblem::SameSine:
+        return "The incidence angles have one sine (as 0 and 180 degrees): no line through "
+               "the sines Οι γωνίες πρόσπτωσης έχουν το ίδιο ημίτονο (όπως 0 και 180 μοίρες): "
+               "καμία ευθεία από τα ημίτονα";
     case FitProblem::ZeroSlope:
         return "The fitted line is flat: there is no index "
                "Η ευθεία είναι οριζόντια: δεν υπάρχει δείκτης διάθλασης";

@@ -26,6 +26,7 @@ enum class FitProblem {
     TooFewPoints,  // fewer than two points
     SameIncidence, // every x the same
     ZeroSlope,     // a flat line: no index 1/b
+    SameSine,      // different incidences of one sine (0 and 180 degrees): no line of sines
 };
 FitProblem CheckFitPoints(std::span<const double> x);
 

@@ -8,12 +8,20 @@
 
 namespace {
 
-DataPoints readRows(std::span<const std::string> text1, std::span<const std::string> refr,
-                    std::size_t rows) {
-    DataPoints points;
+TypedRows readRows(std::span<const std::string> text1, std::span<const std::string> refr,
+                   std::size_t rows) {
+    TypedRows points;
     for (std::size_t i = 0; i < rows; ++i) {
-        points.x.push_back(Val(text1[i]));
-        points.y.push_back(Val(refr[i]));
+        const std::optional<double> incidence = ReadTyped(text1[i], kDataAngle);
+        const std::optional<double> refraction = ReadTyped(refr[i], kDataAngle);
+        if (!incidence || !refraction) {
+            points.x.clear();
+            points.y.clear();
+            points.refused = RefusedBox{i, incidence.has_value()};
+            return points;
+        }
+        points.x.push_back(*incidence);
+        points.y.push_back(*refraction);
     }
     return points;
 }
@@ -23,19 +31,25 @@ std::size_t boxRows(std::span<const std::string> text1, std::span<const std::str
     return rows < kTypedRows ? rows : kTypedRows;
 }
 
-bool allEqual(std::span<const double> values) {
+// Sines closer than this are one sine as far as the single-precision fit can tell: sin 180
+// degrees comes out as 1.2e-16, and a float holds about seven digits.
+constexpr double kSameSine = 1e-6;
+
+double spread(std::span<const double> values) {
+    double low = values.front(), high = values.front();
     for (double v : values) {
-        if (v != values.front()) return false;
+        low = v < low ? v : low;
+        high = v > high ? v : high;
     }
-    return true;
+    return high - low;
 }
 
 double degreesToRadians(double degrees) { return degrees * PI / 180; }
 
 } // namespace
 
-DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
-                                   std::span<const std::string> refr) {
+TypedRows ReadRowsForAnalysisData(std::span<const std::string> text1,
+                                  std::span<const std::string> refr) {
     const std::size_t rows = boxRows(text1, refr);
     std::size_t counted = 0;
     while (counted < rows && !text1[counted].empty()) ++counted;
@@ -44,12 +58,21 @@ DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
     return readRows(text1, refr, read);
 }
 
-DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
-                              std::span<const std::string> refr) {
+TypedRows ReadRowsBothFilled(std::span<const std::string> text1,
+                             std::span<const std::string> refr) {
     const std::size_t rows = boxRows(text1, refr);
     std::size_t counted = 0;
     while (counted < rows && !text1[counted].empty() && !refr[counted].empty()) ++counted;
     return readRows(text1, refr, counted);
+}
+
+std::string RefusedBoxText(const RefusedBox& box) {
+    const std::string row = std::to_string(box.row + 1);
+    return box.refraction
+               ? RefusalText("Refraction angle, row " + row, "Γωνία διάθλασης, γραμμή " + row,
+                             kDataAngle)
+               : RefusalText("Incidence angle, row " + row, "Γωνία πρόσπτωσης, γραμμή " + row,
+                             kDataAngle);
 }
 
 DataPoints PointsOfDataSet(const HistoricalDataSet& set) {
@@ -76,6 +99,8 @@ SineAnalysisResult AnalyseSines(const DataPoints& points, bool witelo) {
 
     SineAnalysisResult result;
     result.problem = CheckFitPoints(fx);
+    if (result.problem == FitProblem::None && spread(fx) < kSameSine)
+        result.problem = FitProblem::SameSine;
     if (result.problem != FitProblem::None) return result;
     const auto fit = TryFitLine(fx, fy);
     if (!fit) {
@@ -83,7 +108,7 @@ SineAnalysisResult AnalyseSines(const DataPoints& points, bool witelo) {
         return result;
     }
     // Equal refractions give a slope of rounding size, not zero; either way there is no index.
-    if (fit->b == 0 || allEqual(fy)) {
+    if (fit->b == 0 || spread(fy) < kSameSine) {
         result.problem = FitProblem::ZeroSlope;
         return result;
     }
@@ -119,38 +144,17 @@ KeplerResult KeplerFit(const DataPoints& points) {
     return result;
 }
 
-IndexProblem CheckIndex(double n) {
-    if (!std::isfinite(n)) return IndexProblem::NotFinite;
-    if (n == 0) return IndexProblem::Zero;
-    if (n < 0) return IndexProblem::Negative;
-    return IndexProblem::None;
-}
-
-std::string_view IndexProblemText(IndexProblem problem) {
-    switch (problem) {
-    case IndexProblem::None:
-        return "";
-    case IndexProblem::Zero:
-        return "Give an index of refraction, a number above 0 "
-               "Δώσε δείκτη διάθλασης, αριθμό μεγαλύτερο του 0";
-    case IndexProblem::Negative:
-        return "The index of refraction cannot be negative "
-               "Ο δείκτης διάθλασης δεν μπορεί να είναι αρνητικός";
-    case IndexProblem::NotFinite:
-        return "The index of refraction is not a number "
-               "Ο δείκτης διάθλασης δεν είναι αριθμός";
-    }
-    return "";
+bool IsDrawableIndex(double n) {
+    return n >= kDrawableIndex.min && n <= kDrawableIndex.max; // false for NaN
 }
 
 std::vector<Point> SnellCurve(double n) {
     std::vector<Point> curve{{0, 0}};
-    if (!std::isfinite(n) || n == 0) return curve;
+    if (!IsDrawableIndex(n)) return curve;
     for (int i = 1; i <= 90; ++i) {
         const double ratio = std::sin(degreesToRadians(i)) / n;
-        // Beyond the critical angle there is no refracted ray; below -1 (a negative fitted
-        // index) the arcsine has no value either.
-        if (ratio >= 1 || ratio < -1) continue;
+        // Beyond the critical angle there is no refracted ray.
+        if (ratio >= 1) continue;
         curve.push_back({static_cast<double>(i), ArcSin(ratio) * 180 / PI});
     }
     return curve;
@@ -158,7 +162,7 @@ std::vector<Point> SnellCurve(double n) {
 
 std::vector<ExpectedRow> ExpectedRows(double n) {
     std::vector<ExpectedRow> rows;
-    if (CheckIndex(n) != IndexProblem::None) return rows;
+    if (!IsDrawableIndex(n)) return rows;
     const bool small = n < 0.6;
     // A small index has its critical angle early, so the table looks closer.
     const double step = small ? 2.5 : 10;

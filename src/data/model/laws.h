@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/model/numfmt.h"
 #include "shell/model/point.h"
 #include <cstddef>
 #include <optional>
@@ -20,15 +21,32 @@ struct DataPoints {
 // The window has 14 rows of boxes; nothing reads past them.
 inline constexpr std::size_t kTypedRows = 14;
 
+// What an angle box of the data window accepts, incidence and refraction alike (degrees).
+inline constexpr Accepts kDataAngle{-360, 360};
+
+// Typed rows, each box read with ReadTyped. The first box (in reading order) that holds no
+// angle the window accepts is named in `refused`, and then the rows are not to be used.
+struct RefusedBox {
+    std::size_t row = 0;     // 0 for the first row
+    bool refraction = false; // the Refr box of the row, else its Text1 box
+};
+struct TypedRows : DataPoints {
+    std::optional<RefusedBox> refused;
+};
+
 // Typed rows as analysisdata reads them: the rows are counted while Text1 is filled, and
 // reading stops at the first empty Refr box.
-DataPoints ReadRowsForAnalysisData(std::span<const std::string> text1,
-                                   std::span<const std::string> refr);
+TypedRows ReadRowsForAnalysisData(std::span<const std::string> text1,
+                                  std::span<const std::string> refr);
 
 // Typed rows as the data-analysis button, Kepler's model and Snell's law read them: the rows
 // are counted while both boxes are filled.
-DataPoints ReadRowsBothFilled(std::span<const std::string> text1,
-                              std::span<const std::string> refr);
+TypedRows ReadRowsBothFilled(std::span<const std::string> text1,
+                             std::span<const std::string> refr);
+
+// The refusal of a box, in the words of the window: "Refraction angle, row 3: a number from
+// -360 to 360   Γωνία διάθλασης, γραμμή 3: ..." (rows counted from 1, as the student sees them).
+std::string RefusedBoxText(const RefusedBox& box);
 
 // The points of a loaded data set as its lists show them, heading first: (0, 0), then its rows.
 DataPoints PointsOfDataSet(const HistoricalDataSet& set);
@@ -67,10 +85,12 @@ struct KeplerResult {
 };
 KeplerResult KeplerFit(const DataPoints& points);
 
-// Why an index is refused before it is used as a divisor.
-enum class IndexProblem { None, Zero, Negative, NotFinite };
-IndexProblem CheckIndex(double n);
-std::string_view IndexProblemText(IndexProblem problem);
+// The indices a Snell curve or an EXPECTED table is drawn for, typed or fitted. Below 0.02
+// even an incidence of 1 degree is past the critical angle (sin 1 degree = 0.01745) and the
+// curve is a single point; above 100 it lies flat on the incidence axis (no glass or liquid
+// comes near: diamond is 2.42).
+inline constexpr Accepts kDrawableIndex{0.02, 100};
+bool IsDrawableIndex(double n);
 
 // Snell's curve for index n: (0, 0), then (i, refraction) for i = 1 ... 90 degrees, leaving
 // out the incidences beyond the critical angle.
@@ -84,5 +104,5 @@ struct ExpectedRow {
 
 // n >= 0.6: ten rows 0, 10 ... 90 with "0.000000", empty refraction past the critical angle.
 // n < 0.6: rows 0, 2.5 ... 22.5 with "0.00000"; the first incidence past the critical angle is
-// the last row, with an empty refraction. Nothing for an index CheckIndex refuses.
+// the last row, with an empty refraction. Nothing for an index that is not drawable.
 std::vector<ExpectedRow> ExpectedRows(double n);
