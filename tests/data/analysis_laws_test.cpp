@@ -1,4 +1,5 @@
 #include "data_window_support.h"
+#include "shell/model/numfmt.h"
 
 #include <functional>
 
@@ -352,4 +353,23 @@ TEST_F(DataWindowTest, SinesThatGiveNoLineAndLinesTooSteepForTheGraph) {
     ASSERT_FALSE(red.empty());
     EXPECT_NEAR(red.back().points[1].y(), 110, 1e-9);
     expectAllFinite(graphCanvas());
+}
+
+// An index fitted to odd data that gives no curve is named, and nothing is drawn for it.
+TEST_F(DataWindowTest, SnellRefusesAFittedIndexWithNoCurve) {
+    // Refractions of 0.01 and 0.02 degrees for 10 and 80: n = 0.8112 / 1.745e-4 = 4647.6 (the
+    // fit runs in single precision, so to within a unit).
+    type({"10", "80"}, {"0.01", "0.02"});
+    d().Command1->click();
+    const double n = program->data.windowIndex();
+    EXPECT_NEAR(n, 4647.6, 1.0);
+    dialogs->messages.clear();
+    const std::size_t before = graphCanvas().displayList().size();
+    d().Snell_1->trigger();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].startsWith("The index from the data, n=" +
+                                         QString::fromStdString(Format(n, "0.00")) + ", gives"))
+        << messages()[0].toStdString();
+    EXPECT_TRUE(messages()[0].endsWith(QStringLiteral("δεν δίνει καμπύλη")));
+    EXPECT_EQ(graphCanvas().displayList().size(), before);
 }
