@@ -59,7 +59,7 @@ int envInt(const char* name, int fallback) {
 
 // CI runs a fixed set of seeds; `./run fuzz` a long run (FUZZ_SEEDS, FUZZ_ACTIONS, FUZZ_FIRST).
 TEST(CarelessStudent, NothingAStudentDoesShowsWhatNoStudentMaySee) {
-    const int seeds = envInt("FUZZ_SEEDS", 40);
+    const int seeds = envInt("FUZZ_SEEDS", 200);
     const int actions = envInt("FUZZ_ACTIONS", 250);
     const unsigned first = unsigned(envInt("FUZZ_FIRST", 1));
     long total = 0;
