@@ -186,7 +186,7 @@ std::optional<DataPoints> inpdat::currentData(bool bothFilled) {
         program.MsgBox(QString::fromStdString(RefusedBoxText(*rows.refused)));
         return std::nullopt;
     }
-    return std::move(rows);
+    return rows;
 }
 
 bool inpdat::witeloChecked() const {
