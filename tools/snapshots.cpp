@@ -3,12 +3,15 @@
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
+#include "particles/somata.h"
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
 #include "semicircle/hmiky.h"
 #include "app/program.h"
 #include "app/velmoratimeleti.h"
+#include "waves/rixo.h"
+#include "waves/rixotext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,6 +88,31 @@ int main(int argc, char** argv) {
     dialogs->next = "1.5";
     data.theoretikes->trigger();
     ok &= save(data, folder, "inpdat-expected-1.5");
+
+    // The interpretation: the fronts half-way with the reflected set, the ray picture, the
+    // ray picture past the critical angle, the panel, and Newton's two tracks.
+    data.Command4_Click();
+    ::rixo& waves = program.forms.rixo();
+    ::rixotext& panel = program.forms.rixotext();
+    ::somata& particles = program.forms.somata();
+    for (Form* f : program.forms.loaded()) f->stopTimers(); // the pictures step their own clock
+    panel.reflected->setValue(1);
+    waves.TIMERSTART_Click();
+    waves.Timer1->setEnabled(false);
+    for (int t = 0; t < 300; ++t) waves.Timer1_Timer();
+    ok &= save(waves, folder, "rixo-fronts-reflected");
+    waves.aktina_Click();
+    ok &= save(waves, folder, "rixo-rays");
+    panel.n1overn2->setValue(50);
+    panel.prosptosi->setValue(60);
+    ok &= save(waves, folder, "rixo-rays-total-reflection");
+    ok &= save(panel, folder, "rixotext");
+    panel.n1overn2->setValue(150);
+    panel.prosptosi->setValue(40);
+    particles.neftonas_Click();
+    ok &= save(particles, folder, "somata-newton-one-layer");
+    particles.NEWTON2STROMATA_Click();
+    ok &= save(particles, folder, "somata-newton-parallel");
 
     return ok ? 0 : 1;
 }

@@ -188,3 +188,24 @@ void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
     else
         canvas.Line(a.x, a.y, b.x, b.y);
 }
+
+void DrawModelDrawing(Canvas& canvas, const Drawing& drawing) {
+    const int width = canvas.DrawWidth;
+    for (const DrawItem& item : drawing) {
+        canvas.DrawWidth = item.width;
+        const QColor colour =
+            item.colour ? QColor(item.colour->r, item.colour->g, item.colour->b) : canvas.ForeColor;
+        switch (item.kind) {
+        case DrawItem::Line:
+            canvas.Line(item.a.x, item.a.y, item.b.x, item.b.y, colour);
+            break;
+        case DrawItem::Dot:
+            canvas.PSet(item.a.x, item.a.y, colour);
+            break;
+        case DrawItem::Box:
+            canvas.Line(item.a.x, item.a.y, item.b.x, item.b.y, colour, Canvas::BoxFilled);
+            break;
+        }
+    }
+    canvas.DrawWidth = width;
+}

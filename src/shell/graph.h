@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/model/drawing.h"
 #include "shell/model/point.h"
 
 class Canvas;
@@ -44,3 +45,7 @@ void DrawAxesGrid(Canvas& canvas, double xMax, double xMin, double yMax, double 
 // the graph as it should, with no coordinate far off the picture.
 void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
                std::optional<QColor> color = std::nullopt);
+
+// Draws a drawing that model code made, item after item, each in its colour (or the ForeColor)
+// and its width; the DrawWidth is left as it was.
+void DrawModelDrawing(Canvas& canvas, const Drawing& drawing);

@@ -1,0 +1,235 @@
+// The wave window, its panel and the particle window's Newton tracks, used as a student uses
+// them: the main menu's button, the menus, the scroll bars, the clock.
+#include "support.h"
+
+#include "data/inpdat.h"
+#include "particles/somata.h"
+#include "shell/model/mathconst.h"
+#include "shell/qformat.h"
+#include "shell/shape.h"
+#include "waves/model/interpretation.h"
+#include "waves/rixo.h"
+#include "waves/rixotext.h"
+
+#include <QRegularExpression>
+
+namespace {
+const QColor kIncident = RGB(200, 100, 0);
+const QColor kRefracted = RGB(0, 0, 255);
+const QColor kReflected = RGB(255, 0, 0);
+
+QRect frameOf(const Form& f) {
+    return QRect(int(f.Left() / 15), int(f.Top() / 15), int(f.Width() / 15), int(f.Height() / 15));
+}
+
+// A text a student may read: no "nan" or "inf", no number beyond a million.
+bool readable(const QString& t) {
+    static const QRegularExpression bad("(?<![A-Za-z])(nan|inf)", QRegularExpression::CaseInsensitiveOption);
+    if (bad.match(t).hasMatch()) return false;
+    static const QRegularExpression number("-?\\d+(?:\\.\\d+)?(?:[eE][+-]?\\d+)?");
+    auto it = number.globalMatch(t);
+    while (it.hasNext())
+        if (std::fabs(it.next().captured(0).toDouble()) > 1e6) return false;
+    return true;
+}
+} // namespace
+
+class WaveWindowsTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        Main(*program);
+        program->forms.velmoratimeleti().Command5_Click();
+        record(waves());
+        record(particles());
+    }
+    rixo& waves() { return program->forms.rixo(); }
+    rixotext& panel() { return program->forms.rixotext(); }
+    somata& particles() { return program->forms.somata(); }
+    Canvas& picture() { return *waves().canvas; }
+    // Every label and the text box of the panel, and every point drawn on both pictures.
+    void expectSound(const char* where) {
+        for (QLabel* l : panel().findChildren<QLabel*>())
+            EXPECT_TRUE(readable(l->text())) << where << ": " << l->text().toStdString();
+        EXPECT_TRUE(readable(panel().Text1->Text())) << where << ": " << panel().Text1->Text().toStdString();
+        for (Canvas* c : {waves().canvas, particles().canvas})
+            for (const Drawn& d : c->displayList())
+                for (const QPointF& p : d.points)
+                    ASSERT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) < 2e4 &&
+                                std::fabs(p.y()) < 2e4)
+                        << where << " kind " << d.kind;
+    }
+};
+
+TEST_F(WaveWindowsTest, TheMainMenuOpensThreeWindowsSideBySideWithTheFrontsRunning) {
+    EXPECT_TRUE(waves().Visible() && panel().Visible() && particles().Visible());
+    // Top-left quarter, right half, and under the wave window: none over another.
+    EXPECT_EQ(frameOf(waves()), QRect(0, 0, 960, 540));
+    EXPECT_EQ(frameOf(panel()), QRect(960, 0, 960, 1080));
+    EXPECT_EQ(frameOf(particles()), QRect(0, 540, 960, 540));
+    EXPECT_EQ(panel().Label4->text(), QStringLiteral("n2 του κάτω διά n1 του πάνω: n2/n1 = 1.50"));
+    EXPECT_TRUE(waves().Timer1->running());
+    EXPECT_EQ(waves().Timer1->Interval(), 10);
+    // The scale keeps the screen's aspect and adds up to 1500; the lower medium is its lower half.
+    const InterpretationState& s = program->interp;
+    EXPECT_NEAR(s.scaleW, 1500.0 * 1920 / 3000, 1e-9);
+    EXPECT_NEAR(s.scaleH, 1500.0 * 1080 / 3000, 1e-9);
+    EXPECT_NEAR(waves().Shape1->Top(), s.scaleH / 2, 1e-9);
+    EXPECT_NEAR(waves().Shape1->Height(), s.scaleH / 2, 1e-9);
+    EXPECT_EQ(waves().Shape1->layer(), Shape::UnderInk);
+    // Every control of the panel lies inside it, none cut by its edge.
+    for (QWidget* w : panel().canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(&panel()))
+            EXPECT_TRUE(panel().canvas->rect().contains(w->geometry())) << w->objectName().toStdString();
+
+    // One tick: only the present fronts are drawn, orange above, blue below (n2/n1 = 1.5).
+    const Canvas::Mark before = picture().mark();
+    waves().Timer1->Tick();
+    const auto frame = picture().drawnSince(before);
+    int incident = 0, refracted = 0;
+    for (const Drawn& d : frame) {
+        if (d.kind != Drawn::Line) continue;
+        incident += sameColor(d.color, kIncident);
+        refracted += sameColor(d.color, kRefracted);
+        EXPECT_FALSE(sameColor(d.color, RGB(255, 255, 255))) << "a white trail";
+    }
+    EXPECT_GT(incident, 0);
+    EXPECT_EQ(program->interp.waveTime, 1); // one tick of 10 ms: one time unit
+    expectSound("first ticks");
+}
+
+TEST_F(WaveWindowsTest, TheClockMovesTheFrontsAndStopsOnceTheLastHasCrossed) {
+    // The first incident front's height at x = 0 falls by c1 / cos(incidence) per tick.
+    const InterpretationState& s = program->interp;
+    waves().Timer1->Tick();
+    const double h1 = s.trackA[1];
+    waves().Timer1->Tick();
+    EXPECT_NEAR(h1 - s.trackA[1], 1 / std::cos(30 * PI / 180), 1e-9);
+    // "c=2" then "WAVE": twice as fast, the same gap between fronts.
+    const double gap = s.frontGap1;
+    waves().okitis2->trigger();
+    waves().TIMERSTART->trigger();
+    EXPECT_EQ(s.speedChoice, 2);
+    waves().Timer1->Tick();
+    const double h2 = s.trackA[1];
+    waves().Timer1->Tick();
+    EXPECT_NEAR(h2 - s.trackA[1], 2 / std::cos(30 * PI / 180), 1e-9);
+    EXPECT_NEAR(s.frontGap1, gap, 1e-9);
+    int ticks = 0;
+    while (waves().Timer1->running() && ticks < 100000) {
+        waves().Timer1->Tick();
+        ++ticks;
+    }
+    EXPECT_FALSE(waves().Timer1->running());
+    EXPECT_LT(ticks, 100000);
+    EXPECT_EQ(s.waveTime, 0);
+}
+
+TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
+    waves().aktina->trigger(); // "RAY"
+    EXPECT_FALSE(waves().Timer1->running());
+    EXPECT_FALSE(panel().newtongtimi->isVisible());
+    // c1 = c2 (ratio 100): ten incident and ten refracted rays, none reflected.
+    panel().n1overn2->setValue(100);
+    EXPECT_TRUE(panel().Label4->text().endsWith("1.00"));
+    EXPECT_FALSE(panel().Label5->isVisible());
+    const auto lines = drawnOf(picture(), Drawn::Line);
+    int up = 0, down = 0;
+    const double S = program->interp.scaleH / 2;
+    for (const Drawn& d : lines) {
+        if (!near(d.points[0], d.points[0].x(), S, 1e-6)) continue;
+        (d.points[1].y() > S ? up : down) += 1;
+    }
+    EXPECT_EQ(up, 10);
+    EXPECT_EQ(down, 10);
+    EXPECT_TRUE(panel().Label2->text().endsWith("100.00")) << panel().Label2->text().toStdString();
+    EXPECT_TRUE(panel().Label1->text().endsWith("0.00"));
+    // n2/n1 = 0.5: the critical angle is 30 degrees; at 60 only reflected rays remain.
+    panel().n1overn2->setValue(50);
+    EXPECT_TRUE(panel().Label5->isVisible());
+    EXPECT_EQ(panel().Label5->text(), QStringLiteral("criticalγωνία =30.00"));
+    picture().Cls();
+    panel().prosptosi->setValue(60);
+    EXPECT_EQ(panel().Label5->text(), QStringLiteral("Κρίσιμη γωνία= 30.00"));
+    up = down = 0;
+    for (const Drawn& d : drawnOf(picture(), Drawn::Line)) {
+        if (!near(d.points[0], d.points[0].x(), S, 1e-6)) continue;
+        (d.points[1].y() > S ? up : down) += 1;
+    }
+    EXPECT_EQ(down, 0);
+    EXPECT_EQ(up, 20); // ten incident, ten reflected
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο = 100.00"));
+    EXPECT_EQ(panel().Label2->text(), QStringLiteral("REFRACTED Διαθλώμενο = 0.00"));
+    EXPECT_EQ(panel().Text1->Text(), QStringLiteral("INCIDENCE Πρόσπτωσης= 60°"));
+}
+
+TEST_F(WaveWindowsTest, EveryPlaceOfTheScrollBarsGivesReadableTextsAndDrawableLines) {
+    for (int r = 50; r <= 300; r += 10) {
+        panel().n1overn2->setValue(r);
+        for (int i = 1; i <= 90; i += (i < 85 ? 7 : 1)) {
+            picture().Cls();
+            particles().canvas->Cls();
+            panel().prosptosi->setValue(i);
+            if (HasFailure()) return;
+            expectSound(qPrintable(QString("ratio %1 incidence %2").arg(r).arg(i)));
+        }
+    }
+    // Newton's value over its range, with both tracks; never the self-check's message.
+    for (int k = 1; k <= 10; ++k) {
+        panel().newtongtimi->setValue(k);
+        particles().NEWTON2STROMATA->trigger();
+        particles().neftonas->trigger();
+    }
+    EXPECT_TRUE(dialogs->messages.empty());
+    // The waves at every speed through the corners of the grid, ticked to their end.
+    for (QAction* speed : {waves().okitis1, waves().okitis2, waves().okitismiso})
+        for (int r : {50, 100, 300})
+            for (int i : {1, 45, 89, 90}) {
+                panel().n1overn2->setValue(r);
+                panel().prosptosi->setValue(i);
+                speed->trigger();
+                waves().TIMERSTART->trigger();
+                for (int t = 0; t < 400 && waves().Timer1->running(); ++t) {
+                    picture().recordDisplayList(true);
+                    waves().Timer1->Tick();
+                }
+                expectSound(qPrintable(QString("waves ratio %1 incidence %2").arg(r).arg(i)));
+                if (HasFailure()) return;
+            }
+}
+
+TEST_F(WaveWindowsTest, NewtonsTracksFollowTheTickedItemAndTheNewtonValue) {
+    EXPECT_TRUE(particles().neftonas->isChecked());
+    particles().NEWTON2STROMATA->trigger();
+    EXPECT_TRUE(particles().NEWTON2STROMATA->isChecked());
+    EXPECT_FALSE(particles().neftonas->isChecked());
+    EXPECT_TRUE(panel().newtongtimi->isVisible());
+    EXPECT_TRUE(panel().Label7->isVisible());
+    particles().neftonas->trigger();
+    // Newton value 1: the layer is 0.115 of the scene's height; 10: 0.025.
+    const double H = program->interp.scaleH;
+    panel().newtongtimi->setValue(1);
+    EXPECT_EQ(panel().Label7->text(), QStringLiteral("Πάχος στρώματος = ") + fmt(0.115 * H, "0.00"));
+    panel().newtongtimi->setValue(10);
+    EXPECT_EQ(panel().Label7->text(), QStringLiteral("Πάχος στρώματος = ") + fmt(0.025 * H, "0.00"));
+    // n2/n1 = 0.75: the one-layer scene names its critical angle.
+    panel().n1overn2->setValue(75);
+    EXPECT_TRUE(panel().Label5->isVisible());
+    EXPECT_EQ(panel().Label5->text(), QStringLiteral("κρίσιμη γωνία = 48.59"));
+    EXPECT_FALSE(drawnOf(*particles().canvas, Drawn::Point).empty());
+}
+
+TEST_F(WaveWindowsTest, BackReturnsToTheDataWindowAndStopsEveryAnimation) {
+    waves().Endof->trigger(); // "BACK"
+    EXPECT_FALSE(waves().Visible());
+    EXPECT_TRUE(program->forms.inpdat().Visible());
+    EXPECT_FALSE(waves().Timer1->running());
+    for (Timer* t : particles().timers()) EXPECT_FALSE(t->running());
+    // "WAVES AND PARTICLES": the fronts again, at c = 0.25.
+    panel().Command1->click();
+    EXPECT_TRUE(waves().Visible());
+    EXPECT_EQ(program->interp.speedChoice, 0.25);
+    EXPECT_TRUE(waves().Timer1->running());
+    waves().Telos->trigger(); // "END"
+    EXPECT_TRUE(program->ended);
+    EXPECT_FALSE(waves().Timer1->running());
+}
