@@ -62,9 +62,11 @@ void rixo::scaleFromScreen() {
 
 void rixo::XEKINOXRONO() {
     InterpretationState& s = program.interp;
-    ::rixotext& panel = program.forms.rixotext();
     s.waveTime = 0;
     placeInTopLeftQuarter();
+    // The panel loads the first time it is read, and places itself beside this window's
+    // width: so it is read only once this window has its place.
+    ::rixotext& panel = program.forms.rixotext();
     s.speedC1 = s.speedC2 = s.speedChoice;
     scaleFromScreen();
     s.lambda1 = 100;

@@ -120,10 +120,14 @@ TEST_F(CanvasTest, PrintMovesDownOneLineAndBackToTheLeftEdge) {
     EXPECT_EQ(canvas.displayList()[0].points[0], QPointF(10, 100));
 }
 
-class FormTest : public ProgramTest {};
+class FormTest : public ProgramTest {
+protected:
+    // A window of the shell with no handlers of its own.
+    Form blank{*program, "blank", QStringLiteral("BLANK")};
+};
 
 TEST_F(FormTest, InkSurvivesHideShowAndGrowing) {
-    Form& f = program->forms.rixo();
+    Form& f = blank;
     f.setWidth(300 * 15);
     f.setHeight(300 * 15);
     f.Show();
@@ -141,7 +145,7 @@ TEST_F(FormTest, InkSurvivesHideShowAndGrowing) {
 }
 
 TEST_F(FormTest, ControlsArePlacedInTheUserScale) {
-    Form& f = program->forms.rixo();
+    Form& f = blank;
     f.setWidth(400 * 15);
     f.setHeight(400 * 15);
     f.canvas->Scale(-200, 200, 200, -200);

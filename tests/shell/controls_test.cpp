@@ -3,7 +3,7 @@
 #include "shell/controls.h"
 #include "shell/timer.h"
 
-#include "waves/rixo.h"
+#include "history/storiopt.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -14,16 +14,19 @@ class ShellControlsTest : public ProgramTest {
 protected:
     // A window of 400 x 400 pixels of drawing surface (no menu bar) in the given scale.
     Form& window(double x1, double y1, double x2, double y2) {
-        Form& f = program->forms.rixo();
+        Form& f = blank;
         f.setWidth(400 * 15);
         f.setHeight(400 * 15);
         f.canvas->Scale(x1, y1, x2, y2);
         return f;
     }
+    // A window of the shell with no handlers of its own.
+    Form blank{*program, "blank", QStringLiteral("BLANK")};
 };
 
 TEST_F(ShellControlsTest, ATimerTicksItsHandlerAndStopsWithEnd) {
-    Form& f = window(0, 0, 100, 100);
+    // A window of the registry, as End stops the timers of every loaded window.
+    Form& f = program->forms.storiopt();
     double clock = 0;
     Timer* t1 = nullptr;
     // The wave clock's handler: it advances by a tenth of the interval, read at each tick.

@@ -76,10 +76,6 @@ TEST_F(WaveWindowsTest, TheMainMenuOpensThreeWindowsSideBySideWithTheFrontsRunni
     EXPECT_NEAR(waves().Shape1->Top(), s.scaleH / 2, 1e-9);
     EXPECT_NEAR(waves().Shape1->Height(), s.scaleH / 2, 1e-9);
     EXPECT_EQ(waves().Shape1->layer(), Shape::UnderInk);
-    // Every control of the panel lies inside it, none cut by its edge.
-    for (QWidget* w : panel().canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (w->isVisibleTo(&panel()))
-            EXPECT_TRUE(panel().canvas->rect().contains(w->geometry())) << w->objectName().toStdString();
 
     // One tick: only the present fronts are drawn, orange above, blue below (n2/n1 = 1.5).
     const Canvas::Mark before = picture().mark();
@@ -96,6 +92,43 @@ TEST_F(WaveWindowsTest, TheMainMenuOpensThreeWindowsSideBySideWithTheFrontsRunni
     EXPECT_EQ(program->interp.waveTime, 1); // one tick of 10 ms: one time unit
     expectSound("first ticks");
 }
+
+// On a small screen as on a large one the three windows share it without overlapping, and
+// every control of the panel, with its longest text, lies inside the panel.
+class WaveWindowsOnAScreen : public ProgramTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(WaveWindowsOnAScreen, TheWindowsShareTheScreenAndNoControlIsCut) {
+    const QSize px = GetParam();
+    program->screen.widthPx = px.width();
+    program->screen.heightPx = px.height();
+    Main(*program);
+    program->forms.velmoratimeleti().Command5_Click();
+    rixo& waves = program->forms.rixo();
+    rixotext& panel = program->forms.rixotext();
+    somata& particles = program->forms.somata();
+    const int w = px.width(), h = px.height();
+    EXPECT_EQ(frameOf(waves), QRect(0, 0, w / 2, h / 2));
+    EXPECT_EQ(frameOf(panel), QRect(w / 2, 0, w / 2, h));
+    EXPECT_EQ(frameOf(particles), QRect(0, h / 2, w / 2, h / 2));
+    // The longest texts the handlers write, shown at once.
+    panel.n1overn2->setValue(50);
+    panel.prosptosi->setValue(89);
+    panel.newtongtimi->show();
+    panel.Label6->show();
+    panel.Label7->show();
+    panel.Label6->setText(QStringLiteral("Shift+Control+click moves the crossing body"));
+    for (QWidget* c : panel.canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisibleTo(&panel)) continue;
+        const std::string name = c->objectName().toStdString();
+        EXPECT_TRUE(QRect(0, 0, w / 2, h).contains(c->geometry())) << name;
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            EXPECT_LE(l->sizeHint().width(), l->width()) << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, WaveWindowsOnAScreen,
+                         ::testing::Values(QSize(1366, 768), QSize(1920, 1080)));
 
 TEST_F(WaveWindowsTest, TheClockMovesTheFrontsAndStopsOnceTheLastHasCrossed) {
     // The first incident front's height at x = 0 falls by c1 / cos(incidence) per tick.
@@ -143,9 +176,15 @@ TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
     EXPECT_EQ(down, 10);
     EXPECT_TRUE(panel().Label2->text().endsWith("100.00")) << panel().Label2->text().toStdString();
     EXPECT_TRUE(panel().Label1->text().endsWith("0.00"));
-    // n2/n1 = 0.5: the critical angle is 30 degrees; at 60 only reflected rays remain.
+    // n2/n1 = 0.5: the critical angle is 30 degrees; at 60 only reflected rays remain. With
+    // one layer ticked, Newton's scene writes the critical angle last; with the slab ticked, the
+    // ray picture's text stays after the ratio and the panel's own after the incidence.
     panel().n1overn2->setValue(50);
     EXPECT_TRUE(panel().Label5->isVisible());
+    EXPECT_EQ(panel().Label5->text(), QStringLiteral("κρίσιμη γωνία = 30.00"));
+    particles().NEWTON2STROMATA->trigger();
+    panel().n1overn2->setValue(51);
+    panel().n1overn2->setValue(50);
     EXPECT_EQ(panel().Label5->text(), QStringLiteral("criticalγωνία =30.00"));
     picture().Cls();
     panel().prosptosi->setValue(60);
