@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     panel.reflected->setValue(1);
     waves.TIMERSTART_Click();
     waves.Timer1->setEnabled(false);
-    for (int t = 0; t < 300; ++t) waves.Timer1_Timer();
+    for (int t = 0; t < 1200; ++t) waves.Timer1_Timer();
     ok &= save(waves, folder, "rixo-fronts-reflected");
     waves.aktina_Click();
     ok &= save(waves, folder, "rixo-rays");

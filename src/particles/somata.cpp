@@ -9,6 +9,7 @@
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
 
+#include <algorithm>
 #include <cmath>
 
 somata::somata(Program& p)
@@ -39,8 +40,14 @@ void somata::Form_Load() {
 void somata::scaleScene() {
     InterpretationState& s = program.interp;
     SetScaleFromSize(s, Width(), Height());
-    canvas->Scale(0, s.scaleH, s.scaleW, -0.15 * s.scaleH);
-    meso2->move(0, s.scaleH / 2, s.scaleW, 0.75 * std::fabs(s.scaleH));
+    // The scene reaches from y = scaleH down to -0.15 scaleH. So that an angle is drawn as the
+    // angle it is, a unit is as long across as down: the picture then shows a little more than
+    // scaleW to the right, and the media reach to its edge.
+    const double down = 1.15 * s.scaleH;
+    const int wide = canvas->width(), high = canvas->height();
+    pictureRight_ = wide > 0 && high > 0 ? std::max(s.scaleW, down * wide / high) : s.scaleW;
+    canvas->Scale(0, s.scaleH, pictureRight_, -0.15 * s.scaleH);
+    meso2->move(0, s.scaleH / 2, pictureRight_, 0.75 * std::fabs(s.scaleH));
 }
 
 void somata::drawNewton(bool parallel) {
@@ -48,7 +55,7 @@ void somata::drawNewton(bool parallel) {
     ::rixotext& panel = program.forms.rixotext();
     scaleScene();
     const NewtonInputs in{panel.ratio(), double(panel.prosptosi->value()),
-                          panel.newtongtimi->value(), Width(), Height()};
+                          panel.newtongtimi->value(), Width(), Height(), pictureRight_};
     meso2->setVisible(false);
     if (parallel) {
         const NewtonSlab slab = NewtonParallel(s, in);

@@ -20,12 +20,16 @@ public:
     void neftonas_Click();
     void NEWTON2STROMATA_Click();
 
-    // H and W from the window's size, the scale (0, H)-(W, -0.15 H) and meso2 on the lower
-    // medium (width W, height 0.75 |H|, its upper edge on the interface y = H/2).
+    // H and W from the window's size, the scale (0, H)-(X, -0.15 H) with X >= W chosen so that
+    // a unit is as long across as down, and meso2 on the lower medium (across the picture,
+    // height 0.75 |H|, its upper edge on the interface y = H/2).
     void scaleScene();
     // Newton's track through one layer, or through a slab (parallel), with the panel's
     // ratio, incidence and Newton value; writes the panel's labels.
     void drawNewton(bool parallel);
     // The Newton scene whose menu item carries the check mark, if one does.
     void drawTickedNewtonScene();
+
+private:
+    double pictureRight_ = 0; // X of the scale: the picture's right edge
 };

@@ -81,6 +81,7 @@ CheckBox::CheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption,
 MultiLineText::MultiLineText(QWidget* parent, double fontSize) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap at the box's width
     setFontSize(fontSize);
 }
 

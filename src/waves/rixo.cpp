@@ -12,6 +12,8 @@
 #include "waves/model/interpretation.h"
 #include "waves/rixotext.h"
 
+#include <algorithm>
+
 #include <QScrollBar>
 
 rixo::rixo(Program& p) : Form(p, "rixo", QStringLiteral("WAVES")) {
@@ -54,7 +56,12 @@ void rixo::placeInTopLeftQuarter() {
 void rixo::scaleFromScreen() {
     InterpretationState& s = program.interp;
     SetScaleFromSize(s, program.screen.Width(), program.screen.Height());
-    canvas->Scale(0, s.scaleH, s.scaleW, 0);
+    // The picture under the menu bar is a little less high than the screen's aspect gives:
+    // it shows a little more than scaleW across, so that a unit is as long across as down and
+    // every angle is drawn as the angle it is.
+    const int wide = canvas->width(), high = canvas->height();
+    s.wavePictureRight = wide > 0 && high > 0 ? std::max(s.scaleW, s.scaleH * wide / high) : s.scaleW;
+    canvas->Scale(0, s.scaleH, s.wavePictureRight, 0);
     // The lower medium fills the lower half of the picture.
     Shape1->move(canvas->ScaleLeft(), s.scaleH / 2, canvas->ScaleWidth(),
                  std::fabs(canvas->ScaleHeight()) / 2);

@@ -49,6 +49,7 @@ rixotext::rixotext(Program& p)
     placeTwips(Text1, left, 1850, width, 750);
     placeTwips(reflected, left, 2750, 3400, 360);
     placeTwips(Label3, left + 3600, 2750, width - 3600, 360);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter); // level with the check box's text
     placeTwips(Label1, left, 3250, width, row);
     placeTwips(Label2, left, 3600, width, row);
     placeTwips(Label5, left, 3950, width, row);

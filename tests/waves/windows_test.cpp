@@ -110,6 +110,12 @@ TEST_P(WaveWindowsOnAScreen, TheWindowsShareTheScreenAndNoControlIsCut) {
     EXPECT_EQ(frameOf(waves), QRect(0, 0, w / 2, h / 2));
     EXPECT_EQ(frameOf(panel), QRect(w / 2, 0, w / 2, h));
     EXPECT_EQ(frameOf(particles), QRect(0, h / 2, w / 2, h / 2));
+    // A unit is as long across as down in both pictures, so angles are drawn true.
+    for (Form* f : {static_cast<Form*>(&waves), static_cast<Form*>(&particles)}) {
+        const Canvas& c = *f->canvas;
+        EXPECT_NEAR(std::fabs(c.ScaleWidth()) / c.width(), std::fabs(c.ScaleHeight()) / c.height(), 1e-9)
+            << f->objectName().toStdString();
+    }
     // The longest texts the handlers write, shown at once.
     panel.n1overn2->setValue(50);
     panel.prosptosi->setValue(89);

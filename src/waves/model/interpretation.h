@@ -12,6 +12,9 @@
 // aspect of W x H. Leaves the scale as it was when W or H is not a finite number above 0.
 void SetScaleFromSize(InterpretationState& s, double width, double height);
 
+// The right edge of the wave window's picture: wavePictureRight, or scaleW if that is more.
+double WavePictureRight(const InterpretationState& s);
+
 enum class RefractionMode {
     Lowering, // the incidence is lowered in whole degrees until a refracted wave exists
     Clamping, // the incidence stays; total reflection is allowed

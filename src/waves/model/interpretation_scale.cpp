@@ -16,3 +16,8 @@ std::optional<double> CriticalAngleDeg(double c1, double c2) {
     const double x = c1 / c2;
     return std::atan(x / std::sqrt(1 - x * x)) * 180 / PI;
 }
+
+double WavePictureRight(const InterpretationState& s) {
+    return std::isfinite(s.wavePictureRight) && s.wavePictureRight > s.scaleW ? s.wavePictureRight
+                                                                              : s.scaleW;
+}

@@ -22,6 +22,9 @@ struct InterpretationState {
     double frontSpeed1 = 0, frontSpeed2 = 0; // c / cos(angle); frontSpeed2 0 without refraction
     double frontGap1 = 0, frontGap2 = 0;     // lambda / cos(angle); frontGap2 0 without refraction
     double scaleW = 0, scaleH = 0;           // user scale width and height, adding up to 1500
+    // The wave window's picture reaches to x = wavePictureRight (at least scaleW): its scale
+    // keeps a unit as long across as down, and the window is a little wider than scaleW.
+    double wavePictureRight = 0;
     double waveTime = 0;                     // clock of the wave animation
     double tickStep = 0;                     // a tenth of the period lambda1 / c1
     std::array<double, kFrontSlots> frontStart{}, frontHitX{}, frontOutX{}, frontShift{};

@@ -155,7 +155,7 @@ Crossing CrossLayer(Point entry, double vx, double vyIn, double yEdge, double vy
 // Everything both scenes share: the scale, the angles, the layer and the incident stretch.
 struct Scene {
     bool usable = false;
-    double W = 0, H = 0, yS = 0, yL = 0, n = 1;
+    double W = 0, right = 0, H = 0, yS = 0, yL = 0, n = 1;
     double vx = 0, vy = 0; // incident velocity
     bool turns = false;    // sin i / n >= 1: the layer sends the particle back
     double vyBelow = 0;    // across velocity below the surface, -n cos r
@@ -171,6 +171,7 @@ Scene SetUp(InterpretationState& s, const NewtonInputs& in, NewtonScene& out) {
     SetScaleFromSize(s, in.windowWidth, in.windowHeight);
     sc.W = s.scaleW;
     sc.H = s.scaleH;
+    sc.right = sc.W;
     const int value = std::clamp(in.newtonValue, 1, 10);
     const double k = value / 50.0 + 1;
     sc.yS = 5.0 / 8 * sc.H;
@@ -200,7 +201,8 @@ Scene SetUp(InterpretationState& s, const NewtonInputs& in, NewtonScene& out) {
     sc.vx = sinI;
     sc.vy = -cosI;
     sc.vyBelow = -sc.n * std::cos(s.refrRad);
-    sc.frame = {sc.W, -0.15 * sc.H, sc.H};
+    sc.right = std::isfinite(in.pictureRight) ? std::max(sc.W, in.pictureRight) : sc.W;
+    sc.frame = {sc.right, -0.15 * sc.H, sc.H};
 
     // From the top-left corner to the surface; a steep track whose entry would lie beyond the
     // middle of the picture enters at the middle, coming in from the left edge.
@@ -277,8 +279,8 @@ NewtonScene NewtonOneLayer(InterpretationState& s, const NewtonInputs& in) {
 
     Drawing& d = out.drawing;
     d.reserve(n1 + n2 + 8);
-    d.push_back(Box({0, 0}, {sc.W, sc.yS}));
-    d.push_back(Box({0, 0}, {sc.W, -0.4 * sc.H}));
+    d.push_back(Box({0, 0}, {sc.right, sc.yS}));
+    d.push_back(Box({0, 0}, {sc.right, -0.4 * sc.H}));
     d.push_back(Line(sc.start, sc.entry, std::nullopt));
     // Inside the layer: the points; after it: the stored points joined, from the exit on.
     Point previous = sc.layer.exit;
@@ -338,13 +340,13 @@ NewtonSlab NewtonParallel(InterpretationState& s, const NewtonInputs& in) {
 
     Drawing& d = out.drawing;
     d.reserve(n1 + 8);
-    d.push_back(Box({0, 0}, {sc.W, sc.yS}));
+    d.push_back(Box({0, 0}, {sc.right, sc.yS}));
     for (int k = 1; k <= n1; ++k)
         d.push_back(Dot(Stored(s, k, false), kRed, 1));
     // The construction of each bend: the tangents at the layer's two edges, which meet at the
     // middle of the crossing time; drawn where the particle leaves the layer on the picture.
     auto tangents = [&](const Stretch& bend, const Crossing& c, Rgb colour) {
-        if (!(c.exit.x <= sc.W)) return;
+        if (!(c.exit.x <= sc.right)) return;
         const Point meet{bend.at.x + bend.vx * c.time / 2, bend.at.y + bend.vy * c.time / 2};
         d.push_back(Line(bend.at, meet, colour));
         d.push_back(Line(meet, c.exit, colour));

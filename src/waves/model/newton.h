@@ -26,6 +26,9 @@ struct NewtonInputs {
     double incDeg = 30;
     int newtonValue = 1;
     double windowWidth = 0, windowHeight = 0;
+    // The right edge of the picture in the scene's units, when the window shows more than
+    // scaleW across (its scale keeps a unit as long across as down); 0 means scaleW.
+    double pictureRight = 0;
 };
 
 struct NewtonScene {

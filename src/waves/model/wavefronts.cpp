@@ -110,7 +110,8 @@ void StartWaveFronts(InterpretationState& s) {
 }
 
 Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTicked) {
-    Picture picture{s.scaleW, s.scaleH, {}};
+    const double right = WavePictureRight(s);
+    Picture picture{right, s.scaleH, {}};
     const double surface = s.scaleH / 2;
     const bool grazing = s.incDeg >= 90;
     const double slope = s.tanInc > kLeastSlope && std::isfinite(s.tanInc) ? s.tanInc : kLeastSlope;
@@ -136,7 +137,7 @@ Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTic
         s.frontOutX[i] = out;
         if (!onPicture) continue;
         const Point cross{hit, surface};
-        if (out <= s.scaleW) {
+        if (out <= right) {
             if (grazing)
                 picture.segment(cross, {hit, s.scaleH}, kIncidentColour);
             else
@@ -155,14 +156,15 @@ bool AdvanceWaveClock(InterpretationState& s, int intervalMs) {
     // lambda1 within 20 lambda1 + scaleW + scaleH. The grazing fronts, moving along the surface,
     // need less. The ordinary end below always comes first; this one ends a clock that could
     // otherwise run for ever.
-    const double lastMoment = (20 * std::fabs(s.lambda1) + std::fabs(s.scaleW) + std::fabs(s.scaleH)) /
+    const double right = WavePictureRight(s);
+    const double lastMoment = (20 * std::fabs(s.lambda1) + std::fabs(right) + std::fabs(s.scaleH)) /
                               s.speedC1;
     if (intervalMs <= 0 || !(s.speedC1 > 0) || !std::isfinite(lastMoment)) {
         s.waveTime = 0;
         return false;
     }
     s.waveTime += intervalMs / 10.0;
-    if (s.frontOutX[kWaveFronts] > s.scaleW || s.waveTime > lastMoment) {
+    if (s.frontOutX[kWaveFronts] > right || s.waveTime > lastMoment) {
         s.waveTime = 0;
         return false;
     }
@@ -170,7 +172,7 @@ bool AdvanceWaveClock(InterpretationState& s, int intervalMs) {
 }
 
 Drawing RayPicture(const InterpretationState& s, const Amplitudes& a) {
-    Picture picture{s.scaleW, s.scaleH, {}};
+    Picture picture{WavePictureRight(s), s.scaleH, {}};
     if (!(s.scaleW > 0 && s.scaleH > 0)) return {};
     const double surface = s.scaleH / 2;
     const auto foot = [&](int i) { return Point{s.scaleW / 2 + (i - 1) * s.scaleW / 50, surface}; };
