@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -38,8 +39,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     mapFonts();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots");
+    const QString folder =
+        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots")).absolutePath();
     QDir().mkpath(folder);
+    // Whatever the windows write (the record file) goes to a folder of its own.
+    QTemporaryDir work;
+    if (work.isValid()) QDir::setCurrent(work.path());
     bool ok = true;
 
     auto answers = std::make_unique<Answers>();

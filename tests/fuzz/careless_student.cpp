@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -137,6 +139,11 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
     FuzzResult result;
     result.seed = seed;
     std::mt19937 rng(seed);
+    // Each run keeps its record file in a folder of its own: a seed replays the same whatever
+    // ran before it, and nothing is written where the run was started.
+    QTemporaryDir folder;
+    const QString home = QDir::currentPath();
+    if (folder.isValid()) QDir::setCurrent(folder.path());
     QStringList warnings;
     gWarnings = &warnings;
     const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
@@ -288,6 +295,7 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
         result.findings = found;
     }
     program.reset();
+    QDir::setCurrent(home);
     Canvas::onUndrawable = previousHook;
     qInstallMessageHandler(previous);
     gWarnings = nullptr;
