@@ -83,26 +83,18 @@ void somata::drawTickedNewtonScene() {
         drawNewton(true);
 }
 
-void somata::neftonas_Click() {
-    neftonas->setChecked(true);
-    NEWTON2STROMATA->setChecked(false);
-    canvas->DrawWidth = 1;
-    ::rixotext& panel = program.forms.rixotext();
-    panel.Label6->hide();
-    panel.Label7->show();
-    panel.newtongtimi->show();
-    canvas->Cls();
-    drawNewton(false);
-}
+void somata::neftonas_Click() { chooseNewtonScene(false); }
 
-void somata::NEWTON2STROMATA_Click() {
-    NEWTON2STROMATA->setChecked(true);
-    neftonas->setChecked(false);
+void somata::NEWTON2STROMATA_Click() { chooseNewtonScene(true); }
+
+void somata::chooseNewtonScene(bool parallel) {
+    neftonas->setChecked(!parallel);
+    NEWTON2STROMATA->setChecked(parallel);
     canvas->DrawWidth = 1;
     ::rixotext& panel = program.forms.rixotext();
     panel.Label6->hide();
     panel.Label7->show();
     panel.newtongtimi->show();
     canvas->Cls();
-    drawNewton(true);
+    drawNewton(parallel);
 }

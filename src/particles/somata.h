@@ -31,5 +31,7 @@ public:
     void drawTickedNewtonScene();
 
 private:
+    // Ticks the item of that scene and unticks the other, shows Newton's controls, draws it.
+    void chooseNewtonScene(bool parallel);
     double pictureRight_ = 0; // X of the scale: the picture's right edge
 };
