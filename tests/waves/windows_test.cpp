@@ -134,7 +134,10 @@ TEST_P(WaveWindowsOnAScreen, TheWindowsShareTheScreenAndNoControlIsCut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SmallAndLarge, WaveWindowsOnAScreen,
-                         ::testing::Values(QSize(1366, 768), QSize(1920, 1080)));
+                         ::testing::Values(QSize(1366, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& p) {
+                             return std::to_string(p.param.width()) + "x" + std::to_string(p.param.height());
+                         });
 
 TEST_F(WaveWindowsTest, TheClockMovesTheFrontsAndStopsOnceTheLastHasCrossed) {
     // The first incident front's height at x = 0 falls by c1 / cos(incidence) per tick.

@@ -275,6 +275,8 @@ NewtonScene NewtonOneLayer(InterpretationState& s, const NewtonInputs& in) {
     const int n1 = StoreTrack(first, dt, s.trackC, s.trackA, part1);
     const int n2 = StoreTrack(second, dt, s.trackD, s.trackB, part2);
     out.trackPoints = std::max(n1, n2);
+    out.firstPoints = n1;
+    out.secondPoints = n2;
     out.exitMismatch = sc.layer.mismatch;
 
     Drawing& d = out.drawing;
@@ -336,6 +338,8 @@ NewtonSlab NewtonParallel(InterpretationState& s, const NewtonInputs& in) {
     const int n1 = StoreTrack(track, dt, s.trackC, s.trackA, part1);
     const int n2 = StoreTrack(reflected, dt, s.trackD, s.trackB, part2);
     out.trackPoints = std::max(n1, n2);
+    out.firstPoints = n1;
+    out.secondPoints = n2;
     out.exitMismatch = std::max(sc.layer.mismatch, crossesSlab ? second.mismatch : 0.0);
 
     Drawing& d = out.drawing;

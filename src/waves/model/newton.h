@@ -38,6 +38,7 @@ struct NewtonScene {
     double criticalDeg = 900;          // the critical angle, 900 when n >= 1
     double exitMismatch = 0;           // |exit height - expected height|, the self-check
     int trackPoints = 0;               // points stored in the track arrays (at most 15000)
+    int firstPoints = 0, secondPoints = 0; // of the first (trackC, trackA) and second track
 };
 
 // One surface at yS = 5/8 scaleH with its force layer down to yL = k scaleH / 2,

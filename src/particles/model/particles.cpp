@@ -1,0 +1,126 @@
+#include "particles/model/particles.h"
+
+#include "shell/model/mathconst.h"
+#include "shell/model/numfmt.h"
+
+#include <algorithm>
+#include <cmath>
+
+ParticleSetUp ParticleRefraction(InterpretationState& s, double n, double panelIncDeg,
+                                 bool timerCaption) {
+    ParticleSetUp out;
+    s.lambda1 = 100;
+    if (!(n > 0) || !std::isfinite(n)) n = 1;
+    if (!std::isfinite(panelIncDeg)) panelIncDeg = 0;
+    panelIncDeg = std::clamp(panelIncDeg, 0.0, 90.0);
+    if (n < 1) {
+        out.criticalDeg = std::asin(n) * 180 / PI;
+        out.label5 = std::string(timerCaption ? "CRITICAL  ANGLE" : "CRITICAL ANGLE") +
+                     " Κρίσιμη γωνία =" + Format(out.criticalDeg, "0.00");
+    }
+    s.incDeg = panelIncDeg;
+    s.incRad = s.incDeg * PI / 180;
+    double x = std::sin(s.incRad) / n;
+    if (x >= 0.99) { // grazing guard
+        s.incDeg = panelIncDeg - 0.001;
+        s.incRad = s.incDeg * PI / 180;
+        x = std::sin(s.incRad) / n;
+    }
+    s.refractedWave = x < 1;
+    s.frontSpeed1 = std::cos(s.incRad);
+    if (s.refractedWave) {
+        s.refrRad = std::asin(x);
+        s.frontSpeed2 = n * std::cos(s.refrRad);
+    } else {
+        s.refrRad = PI / 2;
+        s.frontSpeed2 = 0;
+        s.frontGap2 = 0;
+    }
+    s.tanInc = std::tan(s.incRad);
+    s.tanRefr = s.refractedWave ? std::tan(s.refrRad) : 0;
+    return out;
+}
+
+void LayColumn(InterpretationState& s, int count) {
+    const int last = std::clamp(count, 0, InterpretationState::kParticleSlots - 1);
+    const double sinI = std::sin(s.incRad), cosI = std::cos(s.incRad);
+    const double x0 = s.scaleW / 2 - s.lambda1 * sinI, y0 = s.scaleH / 2 + s.lambda1 * cosI;
+    for (int i = 1; i <= last; ++i) {
+        s.particleStepB[i] = x0 - s.lambda1 * (i - 1) * sinI;
+        s.particleStepA[i] = y0 + s.lambda1 * (i - 1) * cosI;
+    }
+}
+
+SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus) {
+    if (!s.refractedWave) return {0, 10};
+    const double i = s.incRad, r = s.refrRad;
+    const double sum = std::sin(i + r);
+    double rS, tS;
+    if (sum > 1e-12) {
+        rS = std::sin(i - r) / sum;
+        tS = 2 * std::sin(r) * std::cos(i) / sum;
+    } else { // normal incidence: the limits
+        rS = (1 - n) / (1 + n);
+        tS = 2 / (1 + n);
+    }
+    if (twoMinus && n < 1) tS = 2 - tS;
+    const auto tenths = [](double a) {
+        const double v = std::fabs(10 * a);
+        return std::isfinite(v) ? std::clamp(int(v), 0, 10) : 0;
+    };
+    return {tenths(tS), tenths(rS)};
+}
+
+DescartesColumn StartDescartes(InterpretationState& s) {
+    DescartesColumn c;
+    for (int i = 1; i <= 50 && i < InterpretationState::kParticleSlots; ++i) {
+        s.particleStepA[i] = s.particleStepB[i] = 0;
+        s.trackA[i] = s.trackC[i] = 0;
+    }
+    LayColumn(s, kDescartesParticles);
+    const double across = std::cos(s.incRad);
+    for (int i = 1; i <= kDescartesParticles; ++i) {
+        const double height = s.particleStepA[i] - s.scaleH / 2;
+        // A particle that never reaches the surface (grazing) arrives at no finite time.
+        c.arrival[i] = across > 1e-12 ? height / across : 1e300;
+    }
+    s.waveTime = 0;
+    return c;
+}
+
+Point DescartesParticle(const InterpretationState& s, const DescartesColumn& c, int i, double T,
+                        double n, SplitCounts counts) {
+    i = std::clamp(i, 1, kDescartesParticles);
+    const double surface = s.scaleH / 2;
+    const double cosI = std::cos(s.incRad), sinI = std::sin(s.incRad);
+    const double tau = T - c.arrival[i];
+    Point p{s.particleStepB[i] + T * sinI, 0};
+    const int m = counts.reflected == 0 ? 0 : i % 10;
+    if (tau <= 0)
+        p.y = s.particleStepA[i] - T * cosI;
+    else if (m > counts.refracted || !s.refractedWave)
+        p.y = surface + tau * cosI;
+    else
+        p.y = surface - tau * n * std::cos(s.refrRad);
+    return p;
+}
+
+Point NewtonParticle(const InterpretationState& s, int i, double panelTime, int refractedCount,
+                     int firstPoints, int secondPoints) {
+    const bool refracted = i % 10 < refractedCount;
+    const std::vector<double>& xs = refracted ? s.trackC : s.trackD;
+    const std::vector<double>& ys = refracted ? s.trackA : s.trackB;
+    const int last = std::clamp(refracted ? firstPoints : secondPoints, 0,
+                                InterpretationState::kTrackSlots - 1);
+    if (last < 1) return {s.trackC[1], s.trackA[1]};
+    const double k = panelTime - 100.0 * i;
+    if (k >= 1) {
+        const int at = std::min(int(k), last);
+        return {xs[at], ys[at]};
+    }
+    // Still on the way: on the incident line before the track's start, as far back as it is
+    // behind in steps.
+    const Point p1{xs[1], ys[1]};
+    const Point p2 = last >= 2 ? Point{xs[2], ys[2]} : p1;
+    return {p1.x + (p2.x - p1.x) * (k - 1), p1.y + (p2.y - p1.y) * (k - 1)};
+}

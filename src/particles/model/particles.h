@@ -1,0 +1,58 @@
+#pragma once
+// Light as a stream of particles in the particle window: the refraction set-up of the two
+// particle models, Descartes' column of 30 particles that goes on along the refracted (or
+// reflected) direction at the surface y = H/2, and Newton's particles that follow the
+// precomputed tracks of the force-layer scenes.
+#include "shell/model/point.h"
+#include "waves/model/interpretation_state.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+inline constexpr int kDescartesParticles = 30;
+inline constexpr int kColumnParticles = 53; // the column laid out when the window loads
+
+struct ParticleSetUp {
+    std::optional<std::string> label5; // n < 1: the critical angle's caption; else hidden
+    double criticalDeg = 900;          // 900 when n >= 1
+};
+
+// The refraction set-up of both particle models, with speed 1 above and n below: lambda1 = 100,
+// the incidence from the panel (lowered by 0.001 degree when sin i / n >= 0.99), refrRad and
+// the across-surface speeds, PI/2 and 0 in total reflection. timerCaption: the caption with
+// two blanks ("CRITICAL  ANGLE") that Newton's clock writes.
+ParticleSetUp ParticleRefraction(InterpretationState& s, double n, double panelIncDeg,
+                                 bool timerCaption = false);
+
+// Lays particles 1 to count on the incident ray, 100 apart, up and away from the surface
+// from the column's lowest point, one lambda1 above the point where the ray meets the
+// surface at x = W/2: their start heights in particleStepA, start x in particleStepB.
+void LayColumn(InterpretationState& s, int count);
+
+// Refracted and reflected particles in each ten: Int(|10 tS|), Int(|10 rS|), from 0 to 10,
+// with rS = sin(i - r) / sin(i + r), tS = 2 sin r cos i / sin(i + r), tS read as 2 - tS when
+// n < 1 (twoMinus). In total reflection (no refracted wave) 0 and 10.
+struct SplitCounts {
+    int refracted = 10, reflected = 0;
+};
+SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus);
+
+// Descartes' model at clock T: particle i (1 to 30) moves along the surface at sin i and
+// across it at cos i until it reaches the surface at its arrival time; then down at n cos r
+// when it is refracted, or back up at cos i when it is reflected (every m = i mod 10 above the
+// refracted count, and every particle when there is no refracted wave).
+struct DescartesColumn {
+    std::array<double, kDescartesParticles + 1> arrival{}; // arrival time of particle i
+};
+DescartesColumn StartDescartes(InterpretationState& s);
+Point DescartesParticle(const InterpretationState& s, const DescartesColumn& c, int i, double T,
+                        double n, SplitCounts counts);
+
+// Newton's particle i (1 to 30) at the step counter panelTime: it reaches the track's first
+// point at panelTime = 100 i and then moves one stored point per unit of panelTime, on the
+// first (refracted) track when i mod 10 is below the count, else on the second. Before that
+// it comes down the incident line towards the track's start; after the last stored point it
+// stays there. firstPoints / secondPoints: the points stored in each track.
+Point NewtonParticle(const InterpretationState& s, int i, double panelTime, int refractedCount,
+                     int firstPoints, int secondPoints);
