@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -118,6 +119,36 @@ int main(int argc, char** argv) {
     ok &= save(particles, folder, "somata-newton-one-layer");
     particles.NEWTON2STROMATA_Click();
     ok &= save(particles, folder, "somata-newton-parallel");
+
+    // Fermat's principle: a path that obeys the law of refraction, the least-time path found
+    // from a path that does not, and a path that obeys the law of reflection.
+    const InterpretationState& s = program.interp;
+    particles.fermat_Click();
+    ok &= save(panel, folder, "rixotext-fermat-start");
+    particles.fermalaw_Click();
+    const QPointF a = particles.fermat1->centre(), b = particles.fermat2->centre();
+    const LeastTime least = FindLeastTime({a.x(), a.y()}, {b.x(), b.y()}, s.scaleH, panel.ratio());
+    particles.fermatscr->setValue(int(std::lround(least.xMin)));
+    ok &= save(particles, folder, "somata-fermat-refraction");
+    ok &= save(panel, folder, "rixotext-fermat-refraction");
+    particles.fermatscr->setValue(int(0.3 * s.scaleW));
+    particles.evresielaxistoy_Click();
+    ok &= save(particles, folder, "somata-fermat-least-time");
+    particles.Form_MouseDown(1, 2, 0.7 * s.scaleW, 0.7 * s.scaleH);
+    particles.Form_MouseDown(1, 3, 0.5 * s.scaleW, 0.5 * s.scaleH);
+    ok &= save(particles, folder, "somata-fermat-reflection");
+    ok &= save(panel, folder, "rixotext-fermat-reflection");
+
+    // The two particle streams after some ticks.
+    particles.xekina_Click();
+    particles.Timer2->setEnabled(false);
+    for (int t = 0; t < 9; ++t) particles.Timer2_Timer();
+    ok &= save(particles, folder, "somata-descartes-stream");
+    particles.neftonas_Click();
+    particles.SOMATIDIA_Click();
+    particles.Timer1->setEnabled(false);
+    for (int t = 0; t < 300; ++t) particles.Timer1_Timer();
+    ok &= save(particles, folder, "somata-newton-stream");
 
     return ok ? 0 : 1;
 }

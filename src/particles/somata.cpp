@@ -1,13 +1,19 @@
+// The particle window: its controls, its place and scale, Newton's tracks and the two
+// particle streams. Fermat's bodies and their handlers are in somata_fermat.cpp.
 #include "particles/somata.h"
 
 #include "app/program.h"
 #include "shell/colours.h"
+#include "shell/controls.h"
 #include "shell/graph.h"
+#include "shell/qformat.h"
 #include "shell/shape.h"
 #include "waves/model/interpretation.h"
 #include "waves/model/newton.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
+
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -19,41 +25,172 @@ somata::somata(Program& p)
     meso2->setFillColor(RGB(255, 224, 192));
     meso2->setFillStyle(Shape::UpwardDiagonal);
     meso2->setBorderStyle(0);
+    // An opaque pale back under the hatch, so that the lower medium reads as one region.
+    meso2->setBackStyle(1);
+    meso2->setBackColor(RGB(255, 244, 234));
+    for (Shape*& particle : soma) {
+        particle = canvas->addShape(Shape::OverInk, Shape::Circle);
+        particle->setFillColor(RGB(255, 0, 0));
+        particle->setFillStyle(Shape::Solid);
+        particle->setVisible(false); // shown by the particle models
+    }
+    // The end bodies over the crossing body: the student always sees where the path begins.
+    fermat3 = canvas->addShape(Shape::OverInk, Shape::Circle);
+    fermat3->setFillColor(RGB(0, 0, 255));
+    fermat2 = canvas->addShape(Shape::OverInk, Shape::Rectangle);
+    fermat2->setFillColor(RGB(0, 192, 0));
+    fermat1 = canvas->addShape(Shape::OverInk, Shape::Circle);
+    fermat1->setFillColor(RGB(255, 192, 255));
+    for (Shape* body : {fermat1, fermat2, fermat3}) {
+        body->setFillStyle(Shape::Solid);
+        body->setVisible(false);
+    }
+
+    fermatscr = makeHScroll(canvas, 0, 100, 0, 1, 10, [this] { fermatscr_Change(); });
+    onGotFocus(fermatscr, [this] { fermatscr_GotFocus(); });
+    fermatscr->hide();
+    Timer1 = addTimer([this] { Timer1_Timer(); }, 10, false);
+    Timer2 = addTimer([this] { Timer2_Timer(); }, 50, false);
+
+    xekina = addTopItem(QStringLiteral("Descarte's"));
+    fermat = addMenu(QStringLiteral("FERMAT'S PRINCIPLE"));
+    descartes = addItem(fermat, QStringLiteral("Νόμος διάθλασης Descartes"), true);
+    fermalaw = addItem(fermat, QStringLiteral("Νόμος διάθλασης Fermat"), true);
+    evresielaxistoy = addItem(fermat, QStringLiteral("FIND MINIMUM"));
     GENERAL = addMenu(QStringLiteral("NEWTON"));
     neftonas = addItem(GENERAL, QStringLiteral("NEWTON  ONE LAYER"), true);
     NEWTON2STROMATA = addItem(GENERAL, QStringLiteral("NEWTON: PARALLEL"), true);
+    SOMATIDIA = addItem(GENERAL, QStringLiteral("PARTICLES"));
+    STAMATHMA = addTopItem(QStringLiteral("STOP"));
     // The one-layer track is what the window shows first, so its item starts ticked.
     neftonas->setChecked(true);
+    onClick(xekina, [this] { xekina_Click(); });
+    connect(fermat, &QMenu::aboutToShow, this, [this] { fermat_Click(); });
+    onClick(descartes, [this] { descartes_Click(); });
+    onClick(fermalaw, [this] { fermalaw_Click(); });
+    onClick(evresielaxistoy, [this] { evresielaxistoy_Click(); });
     onClick(neftonas, [this] { neftonas_Click(); });
     onClick(NEWTON2STROMATA, [this] { NEWTON2STROMATA_Click(); });
+    onClick(SOMATIDIA, [this] { SOMATIDIA_Click(); });
+    onClick(STAMATHMA, [this] { STAMATHMA_Click(); });
 }
 
 void somata::Form_Load() {
+    hideBodies();
     // Directly under the wave window, a quarter of the screen.
     setTop(program.forms.rixo().Height());
     setLeft(0);
     setHeight(program.screen.Height() / 2);
     setWidth(program.screen.Width() / 2);
     scaleScene();
+    refractionSetUp(false);
+    // The particle column on the incident ray, shown once a model starts.
+    InterpretationState& s = program.interp;
+    LayColumn(s, kColumnParticles);
+    for (int i = 1; i <= kColumnParticles; ++i) soma[i]->centreOn(s.particleStepB[i], s.particleStepA[i]);
 }
 
-void somata::scaleScene() {
+void somata::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    placeScrollBar();
+}
+
+double somata::ratio() const {
+    const double n = program.forms.rixotext().ratio();
+    return n > 0 && std::isfinite(n) ? n : 1;
+}
+
+double somata::incidence() const { return program.forms.rixotext().prosptosi->value(); }
+
+void somata::scaleScene(double bottomFraction) {
     InterpretationState& s = program.interp;
     SetScaleFromSize(s, Width(), Height());
-    // The scene reaches from y = scaleH down to -0.15 scaleH. So that an angle is drawn as the
-    // angle it is, a unit is as long across as down: the picture then shows a little more than
-    // scaleW to the right, and the media reach to its edge.
-    const double down = 1.15 * s.scaleH;
+    const double H = s.scaleH, W = s.scaleW;
+    // So that an angle is drawn as the angle it is, a unit is as long across as down: the
+    // picture then shows a little more than W to the right (or below the bottom asked for),
+    // and the media reach to its edges.
+    double right = W, bottom = bottomFraction * H;
     const int wide = canvas->width(), high = canvas->height();
-    pictureRight_ = wide > 0 && high > 0 ? std::max(s.scaleW, down * wide / high) : s.scaleW;
-    canvas->Scale(0, s.scaleH, pictureRight_, -0.15 * s.scaleH);
-    meso2->move(0, s.scaleH / 2, pictureRight_, 0.75 * std::fabs(s.scaleH));
+    if (wide > 0 && high > 0 && H > 0) {
+        right = std::max(W, (H - bottom) * wide / high);
+        bottom = std::min(bottom, H - right * high / wide);
+    }
+    pictureRight_ = right;
+    pictureBottom_ = bottom;
+    canvas->Scale(0, H, right, bottom);
+    meso2->move(0, H / 2, right, std::max(0.75 * std::fabs(H), H / 2 - bottom));
+    sizeBodies();
+    placeScrollBar();
 }
+
+void somata::sizeBodies() {
+    // 135 twips is 9 pixels; particles are 14 by 9.
+    const double perX = canvas->pixelsPerUnitX(), perY = std::fabs(canvas->pixelsPerUnitY());
+    if (!(perX > 0) || !(perY > 0) || !std::isfinite(perX + perY)) return;
+    for (Shape* body : {fermat1, fermat2, fermat3}) {
+        const QPointF c = body->centre();
+        body->move(body->Left(), body->Top(), 9 / perX, 9 / perY);
+        body->centreOn(c.x(), c.y());
+    }
+    for (Shape* particle : soma) {
+        const QPointF c = particle->centre();
+        particle->move(particle->Left(), particle->Top(), 14 / perX, 9 / perY);
+        particle->centreOn(c.x(), c.y());
+    }
+}
+
+void somata::placeScrollBar() {
+    const int high = fermatscr->sizeHint().height();
+    fermatscr->setGeometry(0, std::max(0, canvas->height() - high), canvas->width(), high);
+    const QSignalBlocker quiet(fermatscr);
+    const int most = std::max(1, int(std::floor(pictureRight_)));
+    fermatscr->setMaximum(most);
+    fermatscr->setPageStep(std::max(1, most / 20));
+}
+
+ParticleSetUp somata::refractionSetUp(bool timerCaption) {
+    ::rixotext& panel = program.forms.rixotext();
+    const ParticleSetUp set = ParticleRefraction(program.interp, ratio(), incidence(), timerCaption);
+    if (set.label5) {
+        panel.Label5->setText(QString::fromStdString(*set.label5));
+        panel.Label5->show();
+    } else {
+        panel.Label5->hide();
+    }
+    return set;
+}
+
+void somata::showParticles() {
+    for (int i = 1; i <= 52; ++i) soma[i]->setVisible(true);
+}
+
+void somata::hideBodies() {
+    for (Shape* body : {fermat1, fermat2, fermat3}) body->setVisible(false);
+}
+
+StreamFrame somata::frame() const { return {pictureRight_, pictureBottom_, program.interp.scaleH}; }
+
+void somata::panelChanged() {
+    switch (scene_) {
+    case Scene::Newton:
+        canvas->Cls();
+        drawTickedNewtonScene();
+        break;
+    case Scene::Fermat:
+        redrawPath();
+        break;
+    case Scene::Descartes: // the next tick reads the panel
+        break;
+    }
+}
+
+// ---- Newton's tracks and particles ----
 
 void somata::drawNewton(bool parallel) {
     InterpretationState& s = program.interp;
     ::rixotext& panel = program.forms.rixotext();
     scaleScene();
+    canvas->ForeColor = RGB(0, 0, 0); // the incident line, whatever Fermat's path left
     const NewtonInputs in{panel.ratio(), double(panel.prosptosi->value()),
                           panel.newtongtimi->value(), Width(), Height(), pictureRight_};
     meso2->setVisible(false);
@@ -63,6 +200,8 @@ void somata::drawNewton(bool parallel) {
         meso2->setTop(slab.meso2Top);
         DrawModelDrawing(*canvas, slab.drawing);
         panel.Label7->setText(QString::fromStdString(slab.label7));
+        firstPoints_ = slab.firstPoints;
+        secondPoints_ = slab.secondPoints;
         return;
     }
     const NewtonScene scene = NewtonOneLayer(s, in);
@@ -74,6 +213,8 @@ void somata::drawNewton(bool parallel) {
     } else {
         panel.Label5->hide();
     }
+    firstPoints_ = scene.firstPoints;
+    secondPoints_ = scene.secondPoints;
 }
 
 void somata::drawTickedNewtonScene() {
@@ -93,8 +234,110 @@ void somata::chooseNewtonScene(bool parallel) {
     canvas->DrawWidth = 1;
     ::rixotext& panel = program.forms.rixotext();
     panel.Label6->hide();
+    fermatscr->hide();
     panel.Label7->show();
     panel.newtongtimi->show();
     canvas->Cls();
+    hideBodies();
+    if (scene_ != Scene::Newton) {
+        // Fermat's bodies or Descartes' stream give way to the track.
+        Timer2->setEnabled(false);
+        for (Shape* particle : soma) particle->setVisible(false);
+    }
+    scene_ = Scene::Newton;
     drawNewton(parallel);
+}
+
+void somata::SOMATIDIA_Click() {
+    ::rixotext& panel = program.forms.rixotext();
+    panel.Label6->hide();
+    panel.Label7->show();
+    panel.newtongtimi->show();
+    startNewtonStream();
+}
+
+void somata::startNewtonStream() {
+    fermatscr->hide();
+    canvas->Cls();
+    canvas->DrawWidth = 1;
+    scaleScene();
+    meso2->setVisible(false);
+    hideBodies();
+    Timer2->setEnabled(false); // Descartes' particles are the same shapes
+    scene_ = Scene::Newton;
+    refractionSetUp(true);
+    program.interp.panelTime = 0;
+    drawTickedNewtonScene();
+    showParticles();
+    Timer1->setInterval(10);
+    Timer1->setEnabled(true);
+    Timer1_Timer(); // the particles take their places at once
+}
+
+void somata::Timer1_Timer() {
+    InterpretationState& s = program.interp;
+    refractionSetUp(true);
+    const int refracted = ParticleSplit(s, ratio(), false).refracted;
+    if (s.panelTime == 0) LayColumn(s, kDescartesParticles);
+    for (int i = 1; i <= kDescartesParticles; ++i) {
+        const NewtonPlace place =
+            NewtonParticle(s, i, s.panelTime, refracted, firstPoints_, secondPoints_);
+        soma[i]->setVisible(place.shown);
+        if (place.shown) soma[i]->centreOn(place.at.x, place.at.y);
+    }
+    s.panelTime += 3;
+    // Once the last particle has left the picture the stream starts again.
+    if (s.panelTime > NewtonStreamEnd(refracted, firstPoints_, secondPoints_)) s.panelTime = 0;
+}
+
+// ---- Descartes' particles ----
+
+void somata::xekina_Click() {
+    InterpretationState& s = program.interp;
+    ::rixotext& panel = program.forms.rixotext();
+    panel.newtongtimi->hide();
+    panel.Label7->hide();
+    panel.Label6->hide();
+    fermatscr->hide();
+    canvas->Cls();
+    hideBodies();
+    Timer1->setEnabled(false); // Newton's particles are the same shapes
+    scene_ = Scene::Descartes;
+    showParticles();
+    scaleScene();
+    meso2->setVisible(true);
+    refractionSetUp(false);
+    descartes_ = StartDescartes(s);
+    for (int i = 1; i <= kDescartesParticles; ++i)
+        soma[i]->centreOn(descartes_.p[i].at.x, descartes_.p[i].at.y);
+    descartesCounts_ = ParticleSplit(s, ratio(), true);
+    // The refracted share on the panel, in a place of its own under the button.
+    panel.canvas->Cls();
+    panel.canvas->PrintAt(240, 7900, QStringLiteral("nrefra= ") + fmt(descartesCounts_.refracted, "0.00"));
+    Timer2->setInterval(50);
+    Timer2->setEnabled(true);
+}
+
+void somata::Timer2_Timer() {
+    InterpretationState& s = program.interp;
+    refractionSetUp(false);
+    descartesCounts_ = ParticleSplit(s, ratio(), true);
+    StepDescartes(descartes_, s, ratio(), descartesCounts_, Timer2->Interval());
+    if (DescartesGone(descartes_, frame())) descartes_ = StartDescartes(s); // and again
+    for (int i = 1; i <= kDescartesParticles; ++i) {
+        s.trackC[i] = descartes_.p[i].at.x;
+        s.trackA[i] = descartes_.p[i].at.y;
+        soma[i]->centreOn(descartes_.p[i].at.x, descartes_.p[i].at.y);
+    }
+}
+
+void somata::STAMATHMA_Click() {
+    for (int i = 1; i <= 30; ++i) {
+        soma[i]->setLeft(0);
+        soma[i]->setTop(0);
+    }
+    program.interp.panelTime = 0;
+    descartes_.clock = 0;
+    Timer2->setEnabled(false);
+    Timer1->setEnabled(false);
 }

@@ -55,8 +55,9 @@ rixotext::rixotext(Program& p)
     placeTwips(Label5, left, 3950, width, row);
     placeTwips(Label7, left, 4450, width, row);
     placeTwips(newtongtimi, left, 4810, width, row);
-    placeTwips(Label6, left, 5300, width, 900);
-    placeTwips(Command1, left, 6400, 5200, 700);
+    // Label6 holds up to four lines: how to move Fermat's bodies and the time of their path.
+    placeTwips(Label6, left, 5300, width, 1500);
+    placeTwips(Command1, left, 7000, 5200, 700);
 }
 
 void rixotext::Form_Load() {
@@ -95,11 +96,7 @@ void rixotext::hideNewtonControls() {
     Label6->hide();
 }
 
-void rixotext::redrawNewtonScene() {
-    ::somata& particles = program.forms.somata();
-    particles.canvas->Cls();
-    particles.drawTickedNewtonScene();
-}
+void rixotext::redrawNewtonScene() { program.forms.somata().panelChanged(); }
 
 void rixotext::Command1_Click() {
     InterpretationState& s = program.interp;
@@ -116,9 +113,8 @@ void rixotext::Command1_Click() {
                    FresnelAmplitudes(s));
     Text1->setText(QString::fromStdString(IncidenceText(s, false)));
     waves.DrawWaveScene();
-    // The particles' own animation beside the fronts belongs to the particle window's models;
-    // here its Newton track is drawn for the same incidence.
-    program.forms.somata().drawTickedNewtonScene();
+    // Newton's particles along the ticked track, beside the fronts.
+    program.forms.somata().startNewtonStream();
     waves.Timer1->setInterval(10);
     waves.Timer1->setEnabled(true);
 }

@@ -44,6 +44,6 @@ public:
     void showCriticalAngle(const QString& caption);
     // The Newton value's scroll bar and its labels, hidden while the waves run.
     void hideNewtonControls();
-    // Clears the particle window and draws the Newton scene whose menu item is ticked.
+    // The particle window redraws what it shows for the new ratio or incidence.
     void redrawNewtonScene();
 };

@@ -71,56 +71,95 @@ SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus)
     return {tenths(tS), tenths(rS)};
 }
 
-DescartesColumn StartDescartes(InterpretationState& s) {
-    DescartesColumn c;
+DescartesStream StartDescartes(InterpretationState& s) {
+    DescartesStream d;
     for (int i = 1; i <= 50 && i < InterpretationState::kParticleSlots; ++i) {
         s.particleStepA[i] = s.particleStepB[i] = 0;
         s.trackA[i] = s.trackC[i] = 0;
     }
     LayColumn(s, kDescartesParticles);
-    const double across = std::cos(s.incRad);
-    for (int i = 1; i <= kDescartesParticles; ++i) {
-        const double height = s.particleStepA[i] - s.scaleH / 2;
-        // A particle that never reaches the surface (grazing) arrives at no finite time.
-        c.arrival[i] = across > 1e-12 ? height / across : 1e300;
-    }
-    s.waveTime = 0;
-    return c;
+    for (int i = 1; i <= kDescartesParticles; ++i)
+        d.p[i].at = {s.particleStepB[i], s.particleStepA[i]};
+    return d;
 }
 
-Point DescartesParticle(const InterpretationState& s, const DescartesColumn& c, int i, double T,
-                        double n, SplitCounts counts) {
-    i = std::clamp(i, 1, kDescartesParticles);
+void StepDescartes(DescartesStream& d, const InterpretationState& s, double n, SplitCounts counts,
+                   double dt) {
+    if (!(dt > 0) || !std::isfinite(dt)) return;
     const double surface = s.scaleH / 2;
-    const double cosI = std::cos(s.incRad), sinI = std::sin(s.incRad);
-    const double tau = T - c.arrival[i];
-    Point p{s.particleStepB[i] + T * sinI, 0};
-    const int m = counts.reflected == 0 ? 0 : i % 10;
-    if (tau <= 0)
-        p.y = s.particleStepA[i] - T * cosI;
-    else if (m > counts.refracted || !s.refractedWave)
-        p.y = surface + tau * cosI;
-    else
-        p.y = surface - tau * n * std::cos(s.refrRad);
-    return p;
+    const double sinI = std::sin(s.incRad), cosI = std::cos(s.incRad);
+    const double belowVy = -n * std::cos(s.refrRad);
+    for (int i = 1; i <= kDescartesParticles; ++i) {
+        StreamParticle& q = d.p[i];
+        double left = dt;
+        if (q.phase == StreamParticle::Coming) {
+            q.vx = sinI;
+            q.vy = -cosI;
+            const double toSurface = q.at.y - surface;
+            if (toSurface < cosI * dt) {
+                // Reaches the surface within this tick (at once if the surface has moved up
+                // past it, as when the window changed its size).
+                const double t = cosI > 1e-12 ? std::max(0.0, toSurface / cosI) : 0.0;
+                q.at = {q.at.x + sinI * t, surface};
+                left = dt - t;
+                const int m = counts.reflected == 0 ? 0 : i % 10;
+                q.phase = m > counts.refracted || !s.refractedWave ? StreamParticle::Reflected
+                                                                   : StreamParticle::Refracted;
+            }
+        }
+        if (q.phase == StreamParticle::Refracted && s.refractedWave) {
+            q.vx = sinI;
+            q.vy = belowVy;
+        }
+        if (q.phase == StreamParticle::Reflected) {
+            q.vx = sinI;
+            q.vy = cosI;
+        }
+        q.at = {q.at.x + q.vx * left, q.at.y + q.vy * left};
+        d.p[i] = q;
+    }
+    d.clock += dt;
 }
 
-Point NewtonParticle(const InterpretationState& s, int i, double panelTime, int refractedCount,
-                     int firstPoints, int secondPoints) {
-    const bool refracted = i % 10 < refractedCount;
+bool DescartesGone(const DescartesStream& d, const StreamFrame& f) {
+    for (int i = 1; i <= kDescartesParticles; ++i) {
+        const StreamParticle& q = d.p[i];
+        const bool beyondRight = q.at.x > f.right && q.vx >= 0;
+        const bool beyondFloor = q.at.y < f.bottom && q.vy <= 0;
+        const bool beyondTop = q.at.y > f.top && q.vy >= 0 && q.phase != StreamParticle::Coming;
+        if (!(beyondRight || beyondFloor || beyondTop)) return false;
+    }
+    return true;
+}
+
+namespace {
+bool OnFirstTrack(int i, int refractedCount) { return i % 10 < refractedCount; }
+} // namespace
+
+NewtonPlace NewtonParticle(const InterpretationState& s, int i, double panelTime,
+                           int refractedCount, int firstPoints, int secondPoints) {
+    const bool refracted = OnFirstTrack(i, refractedCount);
     const std::vector<double>& xs = refracted ? s.trackC : s.trackD;
     const std::vector<double>& ys = refracted ? s.trackA : s.trackB;
     const int last = std::clamp(refracted ? firstPoints : secondPoints, 0,
                                 InterpretationState::kTrackSlots - 1);
-    if (last < 1) return {s.trackC[1], s.trackA[1]};
+    if (last < 1 || !std::isfinite(panelTime)) return {};
     const double k = panelTime - 100.0 * i;
     if (k >= 1) {
-        const int at = std::min(int(k), last);
-        return {xs[at], ys[at]};
+        if (k > last) return {}; // beyond the track's end: out of the picture
+        return {{xs[int(k)], ys[int(k)]}, true};
     }
     // Still on the way: on the incident line before the track's start, as far back as it is
     // behind in steps.
     const Point p1{xs[1], ys[1]};
     const Point p2 = last >= 2 ? Point{xs[2], ys[2]} : p1;
-    return {p1.x + (p2.x - p1.x) * (k - 1), p1.y + (p2.y - p1.y) * (k - 1)};
+    return {{p1.x + (p2.x - p1.x) * (k - 1), p1.y + (p2.y - p1.y) * (k - 1)}, true};
+}
+
+double NewtonStreamEnd(int refractedCount, int firstPoints, int secondPoints) {
+    double end = 0;
+    for (int i = 1; i <= kDescartesParticles; ++i)
+        end = std::max(end, 100.0 * i +
+                                (OnFirstTrack(i, refractedCount) ? firstPoints : secondPoints));
+    return end;
 }

@@ -38,21 +38,47 @@ struct SplitCounts {
 };
 SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus);
 
-// Descartes' model at clock T: particle i (1 to 30) moves along the surface at sin i and
-// across it at cos i until it reaches the surface at its arrival time; then down at n cos r
-// when it is refracted, or back up at cos i when it is reflected (every m = i mod 10 above the
-// refracted count, and every particle when there is no refracted wave).
-struct DescartesColumn {
-    std::array<double, kDescartesParticles + 1> arrival{}; // arrival time of particle i
+// Descartes' model, stepped tick by tick so that a change of the incidence or of the ratio
+// turns the particles from the next tick on: a particle on its way moves along the surface at
+// sin i and towards it at cos i; at the surface it goes on refracted, along the surface at
+// sin i and away from it at n cos r (speed n below: Descartes' law), or reflected, back up at
+// cos i. Particle i is reflected when m = i mod 10 exceeds the refracted count (m = 0 when the
+// reflected count is 0), and every particle is when there is no refracted wave. The clock
+// counts units of path of the upper medium.
+struct StreamParticle {
+    Point at;
+    enum Phase { Coming, Refracted, Reflected } phase = Coming;
+    double vx = 0, vy = 0; // the velocity of its last step
 };
-DescartesColumn StartDescartes(InterpretationState& s);
-Point DescartesParticle(const InterpretationState& s, const DescartesColumn& c, int i, double T,
-                        double n, SplitCounts counts);
+struct DescartesStream {
+    std::array<StreamParticle, kDescartesParticles + 1> p{}; // particles 1 to 30
+    double clock = 0;
+};
+// Clears the particle arrays 1 to 50, lays the 30 particles on the incident ray (LayColumn)
+// and puts the clock at 0.
+DescartesStream StartDescartes(InterpretationState& s);
+// dt units of clock with the present set-up (incRad, refrRad, refractedWave of s).
+void StepDescartes(DescartesStream& d, const InterpretationState& s, double n, SplitCounts counts,
+                   double dt);
+
+// The picture the particles move in: x from 0 to right, y from bottom to top.
+struct StreamFrame {
+    double right = 0, bottom = 0, top = 0;
+};
+// Every particle has gone out of the picture for good (or can never reach it).
+bool DescartesGone(const DescartesStream& d, const StreamFrame& f);
 
 // Newton's particle i (1 to 30) at the step counter panelTime: it reaches the track's first
 // point at panelTime = 100 i and then moves one stored point per unit of panelTime, on the
-// first (refracted) track when i mod 10 is below the count, else on the second. Before that
-// it comes down the incident line towards the track's start; after the last stored point it
-// stays there. firstPoints / secondPoints: the points stored in each track.
-Point NewtonParticle(const InterpretationState& s, int i, double panelTime, int refractedCount,
-                     int firstPoints, int secondPoints);
+// first (refracted) track when i mod 10 is below the count, else on the second. Before that it
+// comes down the incident line towards the track's start (which lies on the picture's edge);
+// after the last stored point it has left the picture and is not shown.
+// firstPoints / secondPoints: the points stored in each track.
+struct NewtonPlace {
+    Point at;
+    bool shown = false;
+};
+NewtonPlace NewtonParticle(const InterpretationState& s, int i, double panelTime,
+                           int refractedCount, int firstPoints, int secondPoints);
+// panelTime at which the last of the 30 particles has passed the end of its track.
+double NewtonStreamEnd(int refractedCount, int firstPoints, int secondPoints);

@@ -1,0 +1,210 @@
+// Fermat's principle in the particle window: three bodies, the broken path of light through
+// them, its travel time and the laws it obeys, the bodies moved by the mouse and the scroll
+// bar, and the search of the least-time path.
+#include "particles/somata.h"
+
+#include "app/program.h"
+#include "shell/colours.h"
+#include "shell/qformat.h"
+#include "shell/shape.h"
+#include "waves/rixotext.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const std::string kScrollCaption = "Time of movement from  magenta through blue to GREEN ";
+const std::string kMouseCaption = "Time of movement from  magenta through blue to  GREEN";
+const QString kHowToMove = QStringLiteral(
+    "Time of movement from magenta body through blue to  green. TO MOVE THE magenta body press "
+    "Shift, to MOVE THE  GREEN PRESS Control, TO MOVE BLUE PRESS Shift & Control");
+
+Point centreOf(const Shape* s) {
+    const QPointF c = s->centre();
+    return {c.x(), c.y()};
+}
+} // namespace
+
+FermatLaw somata::tickedLaw() const {
+    if (fermalaw->isChecked()) return FermatLaw::Fermat;
+    if (descartes->isChecked()) return FermatLaw::Descartes;
+    return FermatLaw::None;
+}
+
+void somata::setSpeed2(FermatLaw law) {
+    InterpretationState& s = program.interp;
+    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
+    s.speedC2 = FermatSpeed2(law, c1, ratio(), s.speedC2);
+}
+
+bool somata::sameSide() const {
+    return SameSide(centreOf(fermat1), centreOf(fermat2), program.interp.scaleH);
+}
+
+void somata::placeBodies() {
+    // The light starts up left in the upper medium and ends down right in the lower one; the
+    // crossing body stands on the surface between them, off the least-time point.
+    const InterpretationState& s = program.interp;
+    const double W = s.scaleW, H = s.scaleH;
+    fermat1->centreOn(0.2 * W, 0.8 * H);
+    fermat2->centreOn(0.7 * W, 0.2 * H);
+    fermat3->centreOn(0.35 * W, H / 2);
+    bodiesPlaced_ = true;
+}
+
+void somata::fermat_Click() {
+    ::rixotext& panel = program.forms.rixotext();
+    // The bodies take the place of the particles, whose clocks have nothing left to move.
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    for (int i = 0; i <= 52; ++i) soma[i]->setVisible(false);
+    scene_ = Scene::Fermat;
+    canvas->Cls();
+    scaleScene(0);
+    meso2->setVisible(true);
+    if (!bodiesPlaced_) placeBodies();
+    for (Shape* body : {fermat1, fermat2, fermat3}) body->setVisible(true);
+    panel.Label6->show();
+    panel.newtongtimi->hide();
+    panel.Label7->hide();
+    fermatscr->setVisible(!sameSide());
+    {
+        const QSignalBlocker quiet(fermatscr);
+        fermatscr->setValue(int(std::lround(fermat3->centre().x())));
+    }
+    setSpeed2(tickedLaw());
+    evaluateAndDraw(kScrollCaption);
+    // How to move the bodies, and under it the time of the path they make now.
+    panel.Label6->setText(kHowToMove + QStringLiteral("\n") +
+                          QString::fromStdString(lastPath_.caption));
+}
+
+void somata::descartes_Click() {
+    descartes->setChecked(true);
+    fermalaw->setChecked(false);
+    ::rixotext& panel = program.forms.rixotext();
+    panel.newtongtimi->hide();
+    panel.Label7->hide();
+    setSpeed2(FermatLaw::Descartes);
+    redrawPath();
+}
+
+void somata::fermalaw_Click() {
+    fermalaw->setChecked(true);
+    descartes->setChecked(false);
+    ::rixotext& panel = program.forms.rixotext();
+    panel.newtongtimi->hide();
+    panel.Label7->hide();
+    setSpeed2(FermatLaw::Fermat);
+    redrawPath();
+}
+
+void somata::redrawPath() {
+    if (scene_ != Scene::Fermat) return;
+    canvas->Cls();
+    setSpeed2(tickedLaw());
+    evaluateAndDraw(kScrollCaption);
+}
+
+void somata::fermatscr_Change() {
+    if (scene_ != Scene::Fermat) return;
+    scaleScene(0);
+    fermat3->centreOn(fermatscr->value(), program.interp.scaleH / 2);
+    canvas->Cls();
+    program.forms.rixotext().Label6->show();
+    setSpeed2(tickedLaw());
+    evaluateAndDraw(kScrollCaption);
+}
+
+void somata::fermatscr_GotFocus() {
+    if (scene_ != Scene::Fermat) return;
+    setHeight(program.screen.Height() / 2);
+    setWidth(program.screen.Width() / 2);
+    scaleScene(0);
+    const double x3 = fermat3->centre().x();
+    const double value = x3 / pictureRight_ * fermatscr->maximum();
+    if (std::isfinite(value)) fermatscr->setValue(int(std::lround(value)));
+}
+
+void somata::Form_MouseDown(int /*button*/, int shift, double x, double y) {
+    // The bodies answer the mouse while they are shown.
+    if (scene_ != Scene::Fermat || !std::isfinite(x) || !std::isfinite(y)) return;
+    const double H = program.interp.scaleH, surface = H / 2;
+    setSpeed2(descartes->isChecked() ? FermatLaw::Descartes : FermatLaw::Fermat);
+    // After an end body has moved: with both ends on one side there is no crossing to slide,
+    // and a crossing body left on the far side comes back to the surface; with the ends on
+    // opposite sides the crossing body stands on the surface.
+    const auto endMoved = [&] {
+        const QPointF c3 = fermat3->centre();
+        if (sameSide()) {
+            fermatscr->hide();
+            if ((c3.y() - surface) * (y - surface) < 0) fermat3->centreOn(c3.x(), surface);
+        } else {
+            fermat3->centreOn(c3.x(), surface);
+            fermatscr->show();
+        }
+    };
+    switch (shift) {
+    case 1:
+        canvas->Cls();
+        fermat1->centreOn(x, y);
+        endMoved();
+        break;
+    case 2:
+        fermat2->centreOn(x, y);
+        endMoved();
+        canvas->Cls();
+        break;
+    case 3: {
+        const Point p1 = centreOf(fermat1);
+        const bool pointerWithEnds = sameSide() && (y - surface) * (p1.y - surface) > 0;
+        fermat3->centreOn(x, pointerWithEnds ? y : surface);
+        break;
+    }
+    default:
+        break;
+    }
+    evaluateAndDraw(kMouseCaption);
+}
+
+void somata::evaluateAndDraw(const std::string& firstCaption) {
+    const InterpretationState& s = program.interp;
+    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
+    lastPath_ = EvaluatePath(centreOf(fermat1), centreOf(fermat2), centreOf(fermat3), s.scaleH, c1,
+                             s.speedC2, ratio(), fermalaw->isChecked(), firstCaption);
+    ::rixotext& panel = program.forms.rixotext();
+    panel.Label6->setText(QString::fromStdString(lastPath_.caption));
+    panel.Label6->show();
+    canvas->ForeColor = RGB(lastPath_.colour.r, lastPath_.colour.g, lastPath_.colour.b);
+    canvas->DrawWidth = lastPath_.width;
+    const QPointF a = fermat1->centre(), b = fermat2->centre(), c = fermat3->centre();
+    canvas->Line(a.x(), a.y(), c.x(), c.y());
+    canvas->Line(b.x(), b.y(), c.x(), c.y());
+}
+
+void somata::evresielaxistoy_Click() {
+    ::rixotext& panel = program.forms.rixotext();
+    panel.newtongtimi->hide();
+    panel.Label7->hide();
+    if (scene_ != Scene::Fermat) return;
+    const InterpretationState& s = program.interp;
+    const double H = s.scaleH;
+    const LeastTime least = FindLeastTime(centreOf(fermat1), centreOf(fermat2), H, ratio());
+    if (!least.found) return;
+    // With speed c1 above and c1 / n below the least time is the time that the path through
+    // the crossing body shows there under Fermat's law.
+    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
+    const double tMin = c1 > 0 ? least.tMin / c1 : least.tMin;
+    canvas->DrawWidth = 6;
+    canvas->ForeColor = RGB(0, 255, 0);
+    canvas->Line(least.upper.x, least.upper.y, least.xMin, H / 2);
+    canvas->Line(least.xMin, H / 2, least.lower.x, least.lower.y);
+    panel.Label6->setText(QStringLiteral("LEAST TIMEΟ ΕΛΑΧΙΣΤΟΣ ΧΡΟΝΟΣ: ") + fmt(tMin, "0.00"));
+    panel.Label6->show();
+    fermat3->centreOn(least.xMin, H / 2);
+    // The scroll bar follows the body without a redraw, so the green path stays.
+    const QSignalBlocker quiet(fermatscr);
+    fermatscr->setValue(int(std::lround(least.xMin)));
+}
