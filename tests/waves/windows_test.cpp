@@ -116,21 +116,30 @@ TEST_P(WaveWindowsOnAScreen, TheWindowsShareTheScreenAndNoControlIsCut) {
         EXPECT_NEAR(std::fabs(c.ScaleWidth()) / c.width(), std::fabs(c.ScaleHeight()) / c.height(), 1e-9)
             << f->objectName().toStdString();
     }
-    // The longest texts the handlers write, shown at once.
+    // The longest texts the handlers write, shown at once: Fermat's help with the time of the
+    // path under it, the critical angle, the layer's thickness.
     panel.n1overn2->setValue(50);
     panel.prosptosi->setValue(89);
+    emit particles.fermat->aboutToShow();
     panel.newtongtimi->show();
-    panel.Label6->show();
     panel.Label7->show();
-    panel.Label6->setText(QStringLiteral("Shift+Control+click moves the crossing body"));
+    ASSERT_TRUE(panel.Label6->isVisibleTo(&panel));
+    ASSERT_TRUE(panel.Label6->text().contains(QStringLiteral("Shift & Control\n")));
     for (QWidget* c : panel.canvas->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!c->isVisibleTo(&panel)) continue;
         const std::string name = c->objectName().toStdString();
         EXPECT_TRUE(QRect(0, 0, w / 2, h).contains(c->geometry())) << name;
         if (auto* l = qobject_cast<QLabel*>(c)) {
-            EXPECT_LE(l->sizeHint().width(), l->width()) << name;
+            if (l->wordWrap())
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+            else
+                EXPECT_LE(l->sizeHint().width(), l->width()) << name;
         }
     }
+    // The particle window's scroll bar runs along its lower edge, inside it.
+    EXPECT_TRUE(particles.fermatscr->isVisibleTo(&particles));
+    EXPECT_TRUE(particles.canvas->rect().contains(particles.fermatscr->geometry()));
+    EXPECT_EQ(particles.fermatscr->geometry().bottom(), particles.canvas->height() - 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(SmallAndLarge, WaveWindowsOnAScreen,
