@@ -3,43 +3,13 @@
 // and the resident memory over 10,000 ticks.
 #include <benchmark/benchmark.h>
 
-#include "app/forms.h"
-#include "app/program.h"
-#include "app/velmoratimeleti.h"
+#include "interpretation.h"
 #include "particles/somata.h"
-#include "shell/dialogs.h"
 #include "waves/rixo.h"
-#include "waves/rixotext.h"
-
-#include <QApplication>
 
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
-
-// Resident set size of this process in KiB.
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
-
-struct Interpretation {
-    Program program{std::make_unique<ScriptedDialogs>()};
-    Interpretation() {
-        program.screen.widthPx = 1920;
-        program.screen.heightPx = 1080;
-        Main(program);
-        program.forms.velmoratimeleti().Command5_Click();
-        program.forms.rixotext().reflected->setValue(1);
-        for (Form* f : program.forms.loaded()) f->stopTimers(); // ticks come from the loop
-        QApplication::processEvents();
-    }
-};
 
 void BM_WaveFrameTickAndPaint(benchmark::State& state) {
     Interpretation app;

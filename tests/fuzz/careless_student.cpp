@@ -194,6 +194,16 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
         case 2:
         case 3: { // a menu item
             if (!f->menuBar()) break;
+            if (rnd(0, 3) == 0) { // opening a menu is its title's Click
+                QList<QMenu*> menus;
+                for (QAction* a : f->menuBar()->actions())
+                    if (a->menu() && a->isVisible() && !a->text().isEmpty()) menus << a->menu();
+                if (auto* m = pickOne(rng, menus)) {
+                    result.log << QString("open menu %1 \"%2\"").arg(w, m->title());
+                    emit m->aboutToShow();
+                }
+                break;
+            }
             QList<QAction*> items;
             for (QAction* a : f->menuBar()->findChildren<QAction*>())
                 if (!a->menu() && a->isEnabled() && !a->text().isEmpty()) items << a;

@@ -139,6 +139,12 @@ TEST(TraceRay, MissedIntersectionsEndThePath) {
     EXPECT_NEAR(wide.LastY(), 500, 1e-9);
     s.semiDirection = 3;
     EXPECT_EQ(TraceRay(s, 0, 0, 0, 0, 30).count, 1);
+    // Straight down at -90 degrees beside a face moved one unit right: parallel to it, the ray
+    // never meets the face (its line would, 1.6e16 below, by rounding).
+    s.semiDirection = 1;
+    const RayPath parallel = TraceRay(s, 0, 0, 1, -1, -90);
+    EXPECT_EQ(parallel.count, 1);
+    EXPECT_NEAR(parallel.LastY(), -150, 1e-9);
 }
 
 TEST(RayScene, OpeningPictureAndRecordFileTrace) {

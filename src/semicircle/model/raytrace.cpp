@@ -57,6 +57,11 @@ Intersection IntersectThrough(double m, double px, double py, double R, double c
     return IntersectLineCircle(m, py - m * px, R, cx, cy, semiDirection);
 }
 
+// A meeting with the flat face's line near enough to mean one. A ray all but parallel to the
+// face (90 degrees, where the cosine is 6e-17 and not 0) meets its line some 1e16 away: it
+// runs past the glass and never reaches the face.
+bool MeetsFace(const Intersection& e) { return e.Hit() && std::hypot(e.x, e.y) <= 1e4; }
+
 } // namespace
 
 Intersection ProtractorAhead(double px, double py, double dx, double dy) {
@@ -143,7 +148,7 @@ RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y
     if (s.semiDirection == 1) {
         // Flat face first.
         const Intersection e = IntersectLines(0, h, sx, sy, p1x, p1y, p2x, p2y);
-        if (!e.Hit()) return path;
+        if (!MeetsFace(e)) return path;
         add(e.x, e.y);
         const double sn = std::sin(e.angle) / n;
         if (sn >= 1 || sn < -1) {
