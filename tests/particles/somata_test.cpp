@@ -9,6 +9,7 @@
 #include "waves/rixotext.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
 
@@ -180,6 +181,22 @@ TEST_F(ParticleWindowTest, ShiftAndControlMoveEachBodyToTheClick) {
                       Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(w().canvas, &press);
     EXPECT_TRUE(near(c(w().fermat1), 0.25 * W(), 0.75 * H(), 2)) << c(w().fermat1).x();
+}
+
+TEST_F(ParticleWindowTest, TheScrollBarTakesUpTheCrossingBodyWhereTheMouseLeftIt) {
+    openFermat();
+    w().Form_MouseDown(1, kBoth, 0.45 * W(), H() / 2);
+    EXPECT_NE(w().fermatscr->value(), std::lround(0.45 * W()));
+    w().resize(300, 200); // a student shrank the window
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(w().fermatscr, &focus);
+    EXPECT_EQ(w().Width(), program->screen.Width() / 2);
+    EXPECT_EQ(w().Height(), program->screen.Height() / 2);
+    // Value / Max is the body's place across the picture; the body stays where it was.
+    const double across = w().fermatscr->value() / double(w().fermatscr->maximum());
+    EXPECT_NEAR(across * w().canvas->ScaleWidth(), 0.45 * W(), w().canvas->ScaleWidth() / w().fermatscr->maximum());
+    EXPECT_NEAR(c(w().fermat3).x(), w().fermatscr->value(), 1e-9);
+    EXPECT_NEAR(c(w().fermat3).y(), H() / 2, 1e-9);
 }
 
 TEST_F(ParticleWindowTest, BothEndsOnOneSideMakeAReflectionAndNoLeastTime) {

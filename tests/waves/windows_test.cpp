@@ -136,6 +136,11 @@ TEST_P(WaveWindowsOnAScreen, TheWindowsShareTheScreenAndNoControlIsCut) {
                 EXPECT_LE(l->sizeHint().width(), l->width()) << name;
         }
     }
+    // Fermat's bodies stand inside the picture, above the scroll bar.
+    for (const Shape* body : {particles.fermat1, particles.fermat2, particles.fermat3}) {
+        const QPointF at = particles.canvas->toPixel(body->centre().x(), body->centre().y());
+        EXPECT_TRUE(QRectF(0, 0, particles.canvas->width(), particles.fermatscr->y()).contains(at));
+    }
     // The particle window's scroll bar runs along its lower edge, inside it.
     EXPECT_TRUE(particles.fermatscr->isVisibleTo(&particles));
     EXPECT_TRUE(particles.canvas->rect().contains(particles.fermatscr->geometry()));
