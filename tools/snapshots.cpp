@@ -4,6 +4,9 @@
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "particles/somata.h"
+#include "ptolemy/EMFANISI.h"
+#include "ptolemy/ptolemaios.h"
+#include "ptolemy/ptolkam.h"
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
@@ -149,6 +152,31 @@ int main(int argc, char** argv) {
     particles.Timer1->setEnabled(false);
     for (int t = 0; t < 300; ++t) particles.Timer1_Timer();
     ok &= save(particles, folder, "somata-newton-stream");
+    for (Form* f : program.forms.loaded()) f->stopTimers();
+
+    // Ptolemy's table: water and glass, and water rebuilt from the second pair.
+    data.ptolemeosprosarmogidedo_Click();
+    ::ptolkam& table = program.forms.ptolkam();
+    ok &= save(table, folder, "ptolkam-water");
+    table.Option2->setValue(true);
+    ok &= save(table, folder, "ptolkam-glass");
+    table.Option1->setValue(true);
+    dialogs->next = "2";
+    table.Enallagi_Click();
+    ok &= save(table, folder, "ptolkam-rebuild-pair-2");
+    table.kripse_Click();
+
+    // Ptolemy's apparatus and what the observer sees; then the body moved over the target;
+    // then the explanation.
+    ::ptolemaios& disc = program.forms.ptolemaios();
+    ok &= save(disc, folder, "ptolemaios");
+    ok &= save(program.forms.EMFANISI(), folder, "EMFANISI");
+    disc.metatopisipar->setValue(100);
+    ok &= save(disc, folder, "ptolemaios-covered");
+    ok &= save(program.forms.EMFANISI(), folder, "EMFANISI-covered");
+    disc.Command1_Click();
+    ok &= save(program.forms.analysis(), folder, "analysis-ptolemy");
+    ok &= save(program.forms.incref(), folder, "incref-ptolemy-apparatus");
 
     return ok ? 0 : 1;
 }

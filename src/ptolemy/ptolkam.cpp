@@ -1,3 +1,169 @@
 #include "ptolemy/ptolkam.h"
 
-ptolkam::ptolkam(Program& p) : Form(p, "ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")) {}
+#include "app/program.h"
+#include "shell/colours.h"
+#include "shell/graph.h"
+#include "shell/qformat.h"
+
+namespace {
+// The points of the table: on a full screen the program's 3 pixels are too small to see.
+constexpr int kDot = 6;
+const QString kExplanation = QStringLiteral(
+    "Ο Πτολεμαίος προσάρμοσε τις πειραματικές τιμές έτσι που οι δεύτερες διαφορές των γωνιών "
+    "διάθλασης να είναι σταθερές και ίσες με 30'. Έτσι οι τιμές του βρέθηκαν πολύ κοντά στις "
+    "πειραματικές. Οι τιμές του βρίσκονται πάνω σε μια παραβολή. Αφετηρία είναι η διαφορά "
+    "ανάμεσα στην πρώτη και στη δεύτερη πειραματική τιμή (7,5° από αέρα σε νερό). Η διαφορά της "
+    "τρίτης από τη δεύτερη είναι κατά 30' μικρότερη, και ούτω καθεξής. Μπορούμε να διαλέξουμε "
+    "άλλη αφετηρία. Πατήστε το αριστερό πλήκτρο και δώστε τον αριθμό I του πρώτου μέλους του "
+    "ζεύγους, από 1 έως 7. Για I = 2 ξεκινάμε με τη διαφορά των γωνιών πρόσπτωσης 20° και 30°."
+    "       Ptolemy had manipulated  the experimental values  so that  the second differences of "
+    "refraction angles, to be  30'"
+    " In this way he was very near the experimental results. His values are on a parabola."
+    "  In Ptolemy's method, the difference between THE FIRST EXPERIMENTAL VALUE and the SECOND "
+    "EXPERIMENTAL VALUE (which is 7,5° from air to water)"
+    " is considered as a starting point: The 3rd from 2nd should be  30' less and so on. WE CAN "
+    "CHOOSE another  starting point. Press the LEFT BUTTON For n =2 we start  with the difference "
+    "of  20° and 30°.");
+} // namespace
+
+ptolkam::ptolkam(Program& p) : Form(p, "ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")) {
+    setBackColor(RGB(255, 255, 255));
+    Option1 = new OptionButton(QStringLiteral("INDEX Δείκτης=1,333"), canvas);
+    Option2 = new OptionButton(QStringLiteral("INDEX Δείκτης =1,5"), canvas);
+    Enallagi = new CommandButton(QStringLiteral("Refer to other n Εναλλακτική προσαρμογή"), canvas);
+    kripse = new CommandButton(QStringLiteral("CLOSE Κλείσιμο"), canvas);
+    Label1 = makeLabel(QString(), canvas);
+    // Water is what the window shows first.
+    Option1->setValue(true);
+    Option1->Click = [this] { Option1_Click(); };
+    Option2->Click = [this] { Option2_Click(); };
+    Enallagi->Click = [this] { Enallagi_Click(); };
+    kripse->Click = [this] { kripse_Click(); };
+}
+
+std::optional<PtolemyMedium> ptolkam::medium() const {
+    if (Option1->Value()) return PtolemyMedium::Water;
+    if (Option2->Value()) return PtolemyMedium::Glass;
+    return std::nullopt;
+}
+
+void ptolkam::Form_Load() {
+    setHeight(program.screen.Height());
+    setWidth(program.screen.Width());
+    setTop(0);
+    setLeft(0);
+    canvas->Scale(-10, 70, 130, -30);
+    // The controls under the graph, the explanation beside them.
+    const auto place = [this](QWidget* w, double left, double top, double width, double height) {
+        setLeft(w, left);
+        setTop(w, top);
+        setWidth(w, width);
+        setHeight(w, height);
+    };
+    place(Option1, -9, -9.5, 27, 3.5);
+    place(Option2, -9, -13.5, 27, 3.5);
+    place(Enallagi, -9, -18, 27, 5.5);
+    place(kripse, -9, -24.5, 27, 4.5);
+    place(Label1, Left(Option2) + Width(Option2), -9.5, 3.5 * Width(Option2), 20);
+    QFont f = Label1->font();
+    f.setPointSizeF(10);
+    Label1->setFont(f);
+    mainPlot();
+}
+
+void ptolkam::Option1_Click() {
+    canvas->Cls();
+    mainPlot();
+}
+
+void ptolkam::Option2_Click() {
+    canvas->Cls();
+    mainPlot();
+}
+
+void ptolkam::kripse_Click() { Hide(); }
+
+void ptolkam::axes(double left) {
+    Canvas& c = *canvas;
+    c.ForeColor = RGB(0, 0, 0);
+    c.DrawWidth = 1;
+    c.Line(left, 0, 100, 0);
+    c.Line(0, -100, 0, 100);
+    DrawAxesGrid(c, 80, 0, 70, 0, 10, 0, 10, 10);
+}
+
+void ptolkam::legend(const QString& analogy, const QString& manipulation, const QString& expected) {
+    Canvas& c = *canvas;
+    c.DrawWidth = kDot;
+    c.PSet(73, -6, RGB(255, 0, 0));
+    c.PrintAt(75, -4, analogy);
+    c.PSet(73, -8.5, RGB(0, 0, 0));
+    c.PrintAt(73, -7.3, manipulation);
+    c.DrawWidth = 1;
+    c.Circle(73, -3, 1, RGB(0, 0, 0));
+    c.PrintAt(75, -1, expected);
+}
+
+void ptolkam::mainPlot() {
+    Canvas& c = *canvas;
+    c.Scale(-10, 70, 130, -30);
+    axes(-15);
+    Label1->setText(kExplanation);
+    const std::optional<PtolemyMedium> m = medium();
+    if (m) {
+        const PtolemyTable t = MainTable(*m);
+        const double q = AnalogyRatio(t);
+        for (int k = 0; k <= t.last(); ++k) {
+            const double i = t.incidence[k];
+            c.DrawWidth = kDot;
+            c.PSet(i, t.refraction[k], RGB(0, 0, 0));
+            c.DrawWidth = 1;
+            c.Circle(i, ExpectedRefraction(i, t.n), 1, RGB(0, 0, 0));
+            c.DrawWidth = kDot;
+            c.PSet(i, q * i, RGB(255, 0, 0));
+            c.DrawWidth = 1;
+        }
+    }
+    legend(QStringLiteral("ANALOGY Σχέση αναλογίας"),
+           QStringLiteral("  PTOLEMY'S MANIPULATION Προσαρμογή Πτολεμαίου"),
+           QStringLiteral("EXPECTED VALUES Πραγματικές τιμές"));
+}
+
+void ptolkam::Enallagi_Click() {
+    Canvas& c = *canvas;
+    const std::optional<PtolemyMedium> m = medium();
+    const QString answer =
+        program.InputBox(QStringLiteral("number of first member  of pair ΑΡΙΘΜΟΣ ΠΡΩΤΟΥ ΜΕΛΟΥΣ ΖΕΥΓΟΥΣ"),
+                         QStringLiteral("CHOOSE A NUMBER BETWEEN 1 &7"));
+    c.Cls();
+    Label1->setText(QString());
+    axes(-10);
+    if (!m) return; // with no medium chosen there is no table to rebuild
+    rebuild_ = RebuildFromPair(*m, PairFromAnswer(answer.toStdString()));
+    const PtolemyTable& t = rebuild_.table;
+    const int N = t.last(), I = rebuild_.pair;
+    c.ForeColor = RGB(0, 0, 0);
+    c.PrintAt(80, 70, QStringLiteral("INCIDENCE Πρόσπτωσης "));
+    c.PrintAt(92, 70, QStringLiteral("REFRACTION Διάθλασης"));
+    c.PrintAt(105, 70, QStringLiteral("DIFFERENCE Διαφορά"));
+    for (int k = 0; k <= N; ++k) {
+        c.PrintAt(85, 60 - 5 * k, fmt(t.incidence[k], "0") + QStringLiteral("°   "));
+        c.PrintAt(96, 60 - 5 * k, fmt(rebuild_.rebuilt[k], "0.0") + QStringLiteral("°"));
+        if (k < N)
+            c.PrintAt(110, 57.5 - 5 * k, fmt(rebuild_.rebuilt[k + 1] - rebuild_.rebuilt[k], "0.0"));
+    }
+    for (int k = 0; k <= N; ++k) {
+        c.DrawWidth = kDot;
+        c.PSet(t.incidence[k], rebuild_.rebuilt[k], RGB(0, 0, 0));
+        c.DrawWidth = 1;
+        c.Circle(t.incidence[k], rebuild_.expected[k], 1, RGB(0, 0, 0));
+    }
+    c.DrawWidth = kDot;
+    c.PSet(t.incidence[I - 1], rebuild_.rebuilt[I - 1], RGB(0, 255, 0));
+    c.PSet(t.incidence[I], rebuild_.rebuilt[I], RGB(0, 0, 255));
+    for (int k = 0; k <= N; ++k) c.PSet(t.incidence[k], rebuild_.analogy * t.incidence[k], RGB(255, 0, 0));
+    c.DrawWidth = 1;
+    legend(QStringLiteral(" ANALOGY Σχέση αναλογίας"),
+           QStringLiteral("    PTOLEMY'S MANIPULATION Προσαρμογή Πτολεμαίου"),
+           QStringLiteral("  EXPECTGED  VALUES Πραγματικές τιμές"));
+}
