@@ -52,7 +52,7 @@ void ptolemaios::placeControls() {
     place(Label1, -198, 189, 196, 11);
     place(goniaprosptosis, -198, 176, 196, 8);
     place(dgonia, 4, 176, 80, 8);
-    place(Label3, 88, 176, 110, 13);
+    place(Label3, 88, 176, 110, 18);
     place(Label2, -198, -155, 290, 22);
     place(metatopisipar, -198, -179, 290, 8);
     place(Command1, 100, -155, 98, 24);

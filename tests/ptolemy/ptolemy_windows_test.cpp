@@ -204,3 +204,43 @@ TEST_F(PtolemyApparatusTest, HideShowsTheExplanationWithTheApparatus) {
     EXPECT_TRUE(printedText(*r.canvas, QStringLiteral("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου")));
     EXPECT_EQ(drawnOf(*r.canvas, Drawn::Circle).size(), 2u);
 }
+
+// On a small screen as on a large one: no control cut by an edge or laid over another, and
+// every label holds its longest text.
+class PtolemyOnAScreen : public ProgramTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(PtolemyOnAScreen, NoControlIsCutOrCovered) {
+    program->screen.widthPx = GetParam().width();
+    program->screen.heightPx = GetParam().height();
+    Main(*program);
+    const auto check = [](Form& f, std::initializer_list<QWidget*> controls) {
+        const QRect inside(0, 0, f.canvas->width(), f.canvas->height());
+        std::vector<QRect> boxes;
+        for (QWidget* c : controls) {
+            EXPECT_TRUE(inside.contains(c->geometry())) << f.objectName().toStdString();
+            for (const QRect& b : boxes) EXPECT_FALSE(b.intersects(c->geometry())) << f.objectName().toStdString();
+            boxes.push_back(c->geometry());
+            if (auto* l = qobject_cast<QLabel*>(c))
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+            if (auto* b = qobject_cast<QAbstractButton*>(c))
+                EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) / 2, b->width()) << b->text().toStdString();
+        }
+    };
+    ptolkam& t = program->forms.ptolkam();
+    t.Show();
+    check(t, {t.Option1, t.Option2, t.Enallagi, t.kripse, t.Label1});
+    ptolemaios& p = program->forms.ptolemaios();
+    p.goniaprosptosis->setValue(47);
+    p.dgonia->setValue(20);
+    p.metatopisipar->setValue(100); // the longest position text
+    check(p, {p.Label1, p.goniaprosptosis, p.dgonia, p.Label3, p.Label2, p.metatopisipar, p.Command1});
+    EMFANISI& v = program->forms.EMFANISI();
+    EXPECT_FALSE(frameOf(p).intersects(frameOf(v)));
+    EXPECT_LE(frameOf(v).right(), GetParam().width() - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, PtolemyOnAScreen,
+                         ::testing::Values(QSize(1366, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& p) {
+                             return std::to_string(p.param.width()) + "x" + std::to_string(p.param.height());
+                         });
