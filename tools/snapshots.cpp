@@ -3,6 +3,8 @@
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
+#include "alhaytham/alhazencheck.h"
+#include "alhaytham/xaithamos.h"
 #include "particles/somata.h"
 #include "ptolemy/EMFANISI.h"
 #include "ptolemy/ptolemaios.h"
@@ -177,6 +179,22 @@ int main(int argc, char** argv) {
     disc.Command1_Click();
     ok &= save(program.forms.analysis(), folder, "analysis-ptolemy");
     ok &= save(program.forms.incref(), folder, "incref-ptolemy-apparatus");
+
+    // Al Haytham's apparatus with the ruler, and the check of his rules at 1.33 and 2.00.
+    ::xaithamos& alhazen = program.forms.xaithamos();
+    alhazen.Show();
+    alhazen.Option2->setValue(true);
+    alhazen.strefo->setValue(50);
+    alhazen.timiepi->setValue(6);
+    ok &= save(alhazen, folder, "xaithamos-ruler");
+    alhazen.svise_Click();
+    ok &= save(program.forms.alhazencheck(), folder, "alhazencheck-1.33");
+    ok &= save(program.forms.incref(), folder, "incref-alhaytham-rules-1.33");
+    program.forms.alhazencheck().timidikti->setValue(200);
+    ok &= save(program.forms.alhazencheck(), folder, "alhazencheck-2.00");
+    ok &= save(program.forms.incref(), folder, "incref-alhaytham-rules-2.00");
+    program.forms.alhazencheck().timidikti->setValue(60);
+    ok &= save(program.forms.alhazencheck(), folder, "alhazencheck-0.60");
 
     return ok ? 0 : 1;
 }

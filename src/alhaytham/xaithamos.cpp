@@ -1,3 +1,183 @@
+// Al Haytham's apparatus: the graduated disc turned by the incidence, half under water, the
+// light beam refracted at its centre, and the ruler and stylus that show the incident ray, the
+// refracted ray and the perpendicular in one plane.
 #include "alhaytham/xaithamos.h"
 
-xaithamos::xaithamos(Program& p) : Form(p, "xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")) {}
+#include "alhaytham/alhazencheck.h"
+#include "alhaytham/model/alhaytham.h"
+#include "app/program.h"
+#include "data/analysis.h"
+#include "data/incref.h"
+#include "data/inpdat.h"
+#include "shell/colours.h"
+#include "shell/model/mathconst.h"
+#include "shell/qformat.h"
+
+xaithamos::xaithamos(Program& p) : Form(p, "xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")) {
+    setBackColor(RGB(255, 255, 255));
+    strefo = makeHScroll(canvas, 0, 80, 30, 1, 10, [this] { strefo_Change(); });
+    timiepi = makeVScroll(canvas, 0, 10, 0, 1, 2, [this] { timiepi_Change(); });
+    Option2 = new OptionButton(QStringLiteral("RULER VISIBLE ΚΑΝΟΝΑΣ ΟΡΑΤΟΣ"), canvas);
+    Option1 = new OptionButton(QStringLiteral("RULER IVISIBLEΚΑΝΟΝΑΣ ΑΟΡΑΤΟΣ"), canvas);
+    Option1->setValue(true); // before its handler is set: the window starts without the ruler
+    Option1->Click = [this] { Option1_Click(); };
+    Option2->Click = [this] { Option2_Click(); };
+    svise = new CommandButton(QStringLiteral("HIDE ΠΙΣΩ"), canvas);
+    svise->Click = [this] { svise_Click(); };
+    Label1 = makeLabel(QStringLiteral("Label1"), canvas);
+    Label2 = makeLabel(QStringLiteral("Label2"), canvas);
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2)})
+        setControlFont(w, "Arial", 10);
+    // The corners above the disc hold the controls; the button stands below the tank.
+    placeTwips(Label1, 120, 100, 6500, 400);
+    placeTwips(strefo, 120, 520, 5200, 300);
+    placeTwips(Label2, 120, 1000, 6500, 400);
+    placeTwips(timiepi, 300, 1500, 300, 4500);
+    placeTwips(Option2, 9400, 100, 4800, 400);
+    placeTwips(Option1, 9400, 520, 4800, 400);
+    placeTwips(svise, 11400, 15200, 2800, 700);
+}
+
+void xaithamos::Form_Load() {
+    setLeft(0);
+    setTop(0);
+    setWidth(program.screen.Width() / 2);
+    setHeight(program.screen.Height());
+    Label1->setText(QStringLiteral("INCIDENCE  ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
+                    QStringLiteral("°"));
+    Label2->setText(QStringLiteral("POSITION OF STYLUSθέση στυλού = ") + fmt(timiepi->value() / 10.0, "0.0") +
+                    QStringLiteral(" RAY ακτίνα"));
+    // The stylus and what it reads belong to the ruler, which is hidden at first.
+    timiepi->hide();
+    Label2->hide();
+    // The apparatus is there when the window first opens.
+    DrawAlHaythamApparatus();
+}
+
+void xaithamos::strefo_Change() {
+    Label1->setText(QStringLiteral("INCIDENCE ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
+                    QStringLiteral("°"));
+    canvas->Cls();
+    DrawAlHaythamApparatus();
+}
+
+void xaithamos::Option1_Click() {
+    canvas->Cls();
+    timiepi->hide();
+    Label2->hide();
+    DrawAlHaythamApparatus();
+}
+
+void xaithamos::Option2_Click() {
+    canvas->Cls();
+    timiepi->show();
+    Label2->show();
+    DrawAlHaythamApparatus();
+}
+
+void xaithamos::timiepi_Change() {
+    canvas->Cls();
+    DrawAlHaythamApparatus();
+    Label2->setText(QStringLiteral("POSITION OF STYLUSθέση στυλού = ") + fmt(timiepi->value() / 10.0, "0.0") +
+                    QStringLiteral(" RAY ακτίνα"));
+}
+
+void xaithamos::svise_Click() {
+    ::alhazencheck& check = program.forms.alhazencheck();
+    Canvas& rules = *program.forms.incref().canvas;
+    // Each print starts on a clean graph, so the list never lies over an earlier one.
+    rules.Cls();
+    check.PrintAlHaythamRules();
+    Hide();
+    rules.Cls();
+    check.PrintAlHaythamRules();
+    check.ShowExplanation();
+    program.forms.analysis().Show();
+    const ::inpdat& data = program.forms.inpdat();
+    check.setTop(0);
+    check.setLeft(0);
+    check.setWidth(data.Width());
+    check.setHeight(data.Height());
+    check.Show();
+    check.openAtIndex(kWaterIndex);
+}
+
+void xaithamos::DrawAlHaythamApparatus() {
+    Canvas& c = *canvas;
+    c.Scale(-350, 350, 300, -350);
+    const double i = strefo->value() * PI / 180;
+    const Apparatus ap = AlHaythamApparatus(strefo->value());
+
+    // The water: its surface through the centre of the disc, and the tank.
+    const QColor surfaceBlue = RGB(0, 5, 200);
+    c.Line(kTankLeft, kWaterTop, kTankRight, kWaterTop, surfaceBlue);
+    c.Line(kTankLeft, kWaterTop + 40, kTankLeft, kTankBottom, surfaceBlue);
+    c.Line(kTankLeft, kTankBottom, kTankRight, kTankBottom, surfaceBlue);
+    c.Line(kTankRight, kTankBottom, kTankRight, kWaterTop + 40, surfaceBlue);
+
+    // The disc and its graduation, turned by the incidence.
+    c.DrawWidth = 1;
+    for (const Segment& s : DiscChords(i)) c.Line(s.a.x, s.a.y, s.b.x, s.b.y);
+    c.DrawStyle = 2;
+    for (const Segment& s : DiscGraduation(i)) c.Line(s.a.x, s.a.y, s.b.x, s.b.y);
+    c.DrawStyle = 0;
+
+    // The rays: in through the sight hole, refracted at the centre towards the perpendicular.
+    const QColor red = RGB(255, 0, 0);
+    c.DrawWidth = 2;
+    c.Line(ap.hole.x, ap.hole.y, ap.centre.x, ap.centre.y, red);
+    c.DrawWidth = 3;
+    c.Line(ap.centre.x, ap.centre.y, ap.spot.x, ap.spot.y, red);
+    c.DrawWidth = 1;
+
+    // The perpendicular stays upright; the disc's marks at 170, 100 and 90 degrees turn with it.
+    const QColor perpendicularBlue = RGB(0, 0, 200);
+    c.Line(0, kDiscRadius + 30, 0, -kDiscRadius - 30, perpendicularBlue);
+    for (double mark : {170.0, 100.0, 90.0}) {
+        const Segment m = DiscMark(mark, i);
+        c.Line(m.a.x, m.a.y, m.b.x, m.b.y, perpendicularBlue);
+    }
+    // The disc's sight line (its 90 degrees) through the centre: where the ray would go unbent.
+    c.DrawStyle = 2;
+    c.Line(ap.hole.x, ap.hole.y, ap.unbent.x, ap.unbent.y, RGB(0, 100, 200));
+    c.DrawStyle = 0;
+
+    // The light beam from the lamp to the sight hole, its spot on the rim under water, and the
+    // light going on through the water.
+    const QColor beam = RGB(200, 200, 0);
+    c.DrawWidth = 2;
+    c.Line(ap.lamp.x, ap.lamp.y, ap.hole.x, ap.hole.y, beam);
+    c.FillStyle = 0;
+    c.FillColor = RGB(155, 255, 0);
+    c.CircleAspect(ap.spot.x, ap.spot.y, 14, beam, 0.5);
+    c.FillStyle = 1;
+    c.FillColor = RGB(255, 255, 0);
+    c.DrawWidth = 2;
+    c.Line(ap.spot.x, ap.spot.y, ap.beamOut.x, ap.beamOut.y, beam);
+    c.DrawWidth = 1;
+
+    if (Option2->Value()) {
+        DrawRuler();
+        DrawStylus();
+    }
+}
+
+void xaithamos::DrawRuler() {
+    Canvas& c = *canvas;
+    const Ruler ruler = AlHaythamRuler(AlHaythamApparatus(strefo->value()));
+    const QColor wood = RGB(150, 90, 30);
+    c.DrawWidth = 1;
+    for (const Segment& s : {ruler.upperEdge, ruler.lowerEdge, ruler.startEnd, ruler.farEnd})
+        c.Line(s.a.x, s.a.y, s.b.x, s.b.y, wood);
+    for (const Segment& s : ruler.marks) c.Line(s.a.x, s.a.y, s.b.x, s.b.y, wood);
+}
+
+void xaithamos::DrawStylus() {
+    Canvas& c = *canvas;
+    const Stylus stylus = AlHaythamStylus(AlHaythamApparatus(strefo->value()), timiepi->value() / 10.0);
+    c.DrawWidth = 4;
+    c.Line(stylus.shadow.a.x, stylus.shadow.a.y, stylus.shadow.b.x, stylus.shadow.b.y, RGB(160, 160, 160));
+    c.Line(stylus.stick.a.x, stylus.stick.a.y, stylus.stick.b.x, stylus.stick.b.y, colours::darkGrey);
+    c.DrawWidth = 1;
+}
