@@ -10,6 +10,7 @@
 #include "app/velmoratimeleti.h"
 
 #include <QListWidget>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,6 +95,17 @@ inline void expectAllFinite(const Canvas& c) {
         EXPECT_TRUE(std::isfinite(d.radius));
         EXPECT_FALSE(d.text.contains("NaN") || d.text.contains("Infinity")) << d.text.toStdString();
     }
+}
+
+// A text a student may read: no "nan" or "inf", no number beyond a million.
+inline bool readable(const QString& t) {
+    static const QRegularExpression bad("(?<![A-Za-z])(nan|inf)", QRegularExpression::CaseInsensitiveOption);
+    if (bad.match(t).hasMatch()) return false;
+    static const QRegularExpression number("-?\\d+(?:\\.\\d+)?(?:[eE][+-]?\\d+)?");
+    auto it = number.globalMatch(t);
+    while (it.hasNext())
+        if (std::fabs(it.next().captured(0).toDouble()) > 1e6) return false;
+    return true;
 }
 
 inline std::vector<QString> items(const QListWidget* list) {

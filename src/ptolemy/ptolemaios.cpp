@@ -43,12 +43,6 @@ ptolemaios::ptolemaios(Program& p) : Form(p, "ptolemaios", QStringLiteral("PTOLE
 
 void ptolemaios::placeControls() {
     // Above and below the disc, in the corners its rim leaves free.
-    const auto place = [this](QWidget* w, double left, double top, double width, double height) {
-        setLeft(w, left);
-        setTop(w, top);
-        setWidth(w, width);
-        setHeight(w, height);
-    };
     place(Label1, -198, 189, 196, 11);
     place(goniaprosptosis, -198, 176, 196, 8);
     place(dgonia, 4, 176, 80, 8);

@@ -54,12 +54,6 @@ void ptolkam::Form_Load() {
     setLeft(0);
     canvas->Scale(-10, 70, 130, -30);
     // The controls under the graph, the explanation beside them.
-    const auto place = [this](QWidget* w, double left, double top, double width, double height) {
-        setLeft(w, left);
-        setTop(w, top);
-        setWidth(w, width);
-        setHeight(w, height);
-    };
     place(Option1, -9, -9.5, 27, 3.5);
     place(Option2, -9, -13.5, 27, 3.5);
     place(Enallagi, -9, -18, 27, 5.5);

@@ -129,12 +129,6 @@ void hmiky::Form_Load() {
 
     // Settings in the upper corners, outside the protractor; buttons along the bottom.
     const double rowH = -10, colW = 84;
-    auto place = [this](QWidget* w, double left, double top, double width, double height) {
-        setLeft(w, left);
-        setTop(w, top);
-        setWidth(w, width);
-        setHeight(w, height);
-    };
     place(Indexnt, -199, 199, colW, rowH);
     place(Indexn, -199, 189, colW, rowH);
     place(aktis, -199, 178, colW, rowH);

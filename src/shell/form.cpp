@@ -123,6 +123,13 @@ void Form::setTop(QWidget* w, double v) { surfaceOf(w, canvas).setControlTop(w, 
 void Form::setWidth(QWidget* w, double v) { surfaceOf(w, canvas).setControlWidth(w, v); }
 void Form::setHeight(QWidget* w, double v) { surfaceOf(w, canvas).setControlHeight(w, v); }
 
+void Form::place(QWidget* w, double left, double top, double width, double height) {
+    setLeft(w, left);
+    setTop(w, top);
+    setWidth(w, width);
+    setHeight(w, height);
+}
+
 void Form::placeTwips(QWidget* w, double left, double top, double width, double height) {
     w->setGeometry(px(left), px(top), std::max(1, px(width)), std::max(1, px(height)));
 }

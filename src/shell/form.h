@@ -76,6 +76,8 @@ public:
     // Stops every timer of the window (End, and a window that goes away).
     void stopTimers();
 
+    // Place and size at once, in the surface's user scale.
+    void place(QWidget* w, double left, double top, double width, double height);
     // Place in twips, as the window was laid out before any user scale was set.
     void placeTwips(QWidget* w, double left, double top, double width, double height);
 

@@ -21,17 +21,6 @@ const QString kScrollCaption = QStringLiteral("Time of movement from  magenta th
 const QString kMouseCaption = QStringLiteral("Time of movement from  magenta through blue to  GREEN");
 constexpr int kShift = 1, kControl = 2, kBoth = 3;
 
-// A text a student may read: no "nan" or "inf", no number beyond a million.
-bool readable(const QString& t) {
-    static const QRegularExpression bad("(?<![A-Za-z])(nan|inf)", QRegularExpression::CaseInsensitiveOption);
-    if (bad.match(t).hasMatch()) return false;
-    static const QRegularExpression number("-?\\d+(?:\\.\\d+)?(?:[eE][+-]?\\d+)?");
-    auto it = number.globalMatch(t);
-    while (it.hasNext())
-        if (std::fabs(it.next().captured(0).toDouble()) > 1e6) return false;
-    return true;
-}
-
 // The time in a path's caption: the number after "GREEN" (the law's captions keep the
 // mouse's first text, without the blank).
 double travelTime(const QString& caption) {
