@@ -27,6 +27,16 @@ void analysis::Form_Load() {
     placeTwips(Text1, 0, 0, Width() - Width() / 15, 0.9 * Height());
 }
 
+void analysis::showText(const QString& text, double points) {
+    canvas->Cls();
+    QFont f = Text1->font();
+    f.setPointSizeF(points);
+    Text1->setFont(f);
+    Text1->setPlainText(text);
+    Text1->moveCursor(QTextCursor::Start);
+    Text1->show();
+}
+
 // Ticks and numbers along the axes of the sine graph, in its current scale.
 void analysis::tickmarks() {
     TickmarkStyle st;

@@ -11,4 +11,6 @@ public:
     QTextEdit* Text1;
     void Form_Load() override;
     void tickmarks();
+    // Clears the graph and shows `text` in the text box at `points`, from its start.
+    void showText(const QString& text, double points);
 };

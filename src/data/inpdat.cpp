@@ -324,33 +324,6 @@ void inpdat::ptolemeosprosarmogidedo_Click() {
     w.Show();
 }
 
-// History notes ------------------------------------------------------------------------------
-
-void inpdat::showNote(const QString& caption) {
-    program.forms.incref().canvas->Cls();
-    ::analysis& a = program.forms.analysis();
-    a.canvas->Cls();
-    a.setCaption(caption);
-    a.Show();
-}
-
-void inpdat::alhaytham_Click() {
-    showNote(QStringLiteral("AL HAYTHAM"));
-    program.forms.xaithamos().Show();
-}
-void inpdat::Descarteslaw_Click() { showNote(QStringLiteral("DESCARTES")); }
-void inpdat::Fermatlaw_Click() { showNote(QStringLiteral("FERMAT")); }
-void inpdat::fresnellaw_Click() { showNote(QStringLiteral("FRESNEL")); }
-void inpdat::Herolaw_Click() { showNote(QStringLiteral("HERO OF ALEXANDRIA")); }
-void inpdat::Keplerlaw_Click() { showNote(QStringLiteral("KEPLER")); }
-void inpdat::Newtonlaw_Click() { showNote(QStringLiteral("NEWTON")); }
-void inpdat::Ptolemylaw_Click() {
-    showNote(QStringLiteral("ABOUT PTOLEMY"));
-    program.forms.ptolemaios().Show();
-}
-void inpdat::Snellaw_Click() { showNote(QStringLiteral("SNELL")); }
-void inpdat::Witellolaw_Click() { showNote(QStringLiteral("WITELO")); }
-
 // Analysis ----------------------------------------------------------------------------------
 
 void inpdat::drawAngleFrame() {

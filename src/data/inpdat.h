@@ -11,6 +11,8 @@
 #include <array>
 
 struct DataPoints;
+struct Figure;
+enum class NoteId;
 struct HistoricalDataSet;
 
 // The data window: typed or historical refraction data, plotted into incref and analysis.
@@ -137,6 +139,9 @@ private:
     void drawAngleTitles(const QString& refraction, const QString& incidence);
     // The sine graph, the fit and the printed index; byButton gives the button's variant.
     void drawSineGraph(const DataPoints& points, bool witelo, bool byButton);
-    void showNote(const QString& caption);
+    // A historical note in the analysis window's text box, both windows cleared first; the
+    // figure, where the note has one, drawn in incref.
+    void showNote(NoteId id);
+    void drawNoteFigure(const Figure& figure);
     void alignColumns();
 };

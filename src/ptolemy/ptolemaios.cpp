@@ -1,6 +1,8 @@
 #include "ptolemy/ptolemaios.h"
 
 #include "app/program.h"
+#include "data/model/note_figures.h"
+#include "shell/graph.h"
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "ptolemy/EMFANISI.h"
@@ -199,36 +201,10 @@ void ptolemaios::Command1_Click() {
     program.forms.EMFANISI().Hide();
     ::analysis& a = program.forms.analysis();
     a.Show();
-    a.canvas->Cls();
-    a.Text1->show();
-    QFont f = a.Text1->font();
-    f.setPointSizeF(13);
-    a.Text1->setFont(f);
-    a.Text1->setPlainText(kExplanation);
+    a.showText(kExplanation, 13);
 
     ::incref& r = program.forms.incref();
-    Canvas& c = *r.canvas;
     r.Show();
-    c.Cls();
-    c.Scale(-140, 140, 140, -140);
-    c.ForeColor = RGB(0, 0, 0);
-    c.DrawWidth = 1;
-    c.Line(-150, 0, 150, -130, RGB(200, 200, 0), Canvas::BoxFilled);
-    c.Line(-140, 0, 140, 0);
-    c.Line(0, -140, 0, 140);
-    c.Circle(0, 0, 100);
-    c.Circle(0, 0, 105);
-    const double zx = -115 * std::sin(30 * kDeg), zy = 115 * std::cos(30 * kDeg);
-    const double hx = 115 * std::sin(20 * kDeg), hy = -115 * std::cos(20 * kDeg);
-    c.Line(zx, zy, 0, 0);
-    c.Line(0, 0, hx, hy);
-    c.setFontSize(14);
-    c.PrintAt(zx, zy, QStringLiteral("Z"));
-    c.PrintAt(hx, hy, QStringLiteral("H"));
-    c.PrintAt(-110, 0, QStringLiteral("D"));
-    c.PrintAt(0, 115, QStringLiteral("A"));
-    c.PrintAt(110, 0, QStringLiteral("B"));
-    c.PrintAt(0, -105, QStringLiteral("G"));
-    c.PrintAt(0, 0, QStringLiteral("E"));
-    c.PrintAt(-140, 130, QStringLiteral("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου"));
+    r.canvas->Cls();
+    DrawFigure(*r.canvas, PtolemyFigure("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου"));
 }

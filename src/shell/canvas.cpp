@@ -54,6 +54,23 @@ void Canvas::Scale(double x1, double y1, double x2, double y2) {
     update(); // the shapes follow the new scale
 }
 
+void Canvas::ScaleEven(double x1, double y1, double x2, double y2) {
+    const double w = x2 - x1, h = y1 - y2;
+    if (width() <= 0 || height() <= 0 || w <= 0 || h <= 0) {
+        Scale(x1, y1, x2, y2);
+        return;
+    }
+    // Units per pixel across and down; the scale takes the larger and widens the other way.
+    const double across = w / width(), down = h / height();
+    if (across > down) {
+        const double extra = (across * height() - h) / 2;
+        Scale(x1, y1 + extra, x2, y2 - extra);
+    } else {
+        const double extra = (down * width() - w) / 2;
+        Scale(x1 - extra, y1, x2 + extra, y2);
+    }
+}
+
 double Canvas::userW() const { return userScale_ ? width_ : width() * kTwipsPerPixel; }
 double Canvas::userH() const { return userScale_ ? height_ : height() * kTwipsPerPixel; }
 double Canvas::ScaleLeft() const { return userScale_ ? left_ : 0; }

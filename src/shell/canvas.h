@@ -53,6 +53,10 @@ public:
 
     // User scale: (x1, y1) is the top-left corner, (x2, y2) the bottom-right corner.
     void Scale(double x1, double y1, double x2, double y2);
+    // A scale with y growing upwards (y1 > y2) that shows at least the box from (x1, y1) to
+    // (x2, y2), centred, with a unit as long across as down, so that circles are round and
+    // angles are drawn as they are.
+    void ScaleEven(double x1, double y1, double x2, double y2);
     bool hasUserScale() const { return userScale_; }
     double ScaleLeft() const;
     double ScaleTop() const;

@@ -209,3 +209,53 @@ void DrawModelDrawing(Canvas& canvas, const Drawing& drawing) {
     }
     canvas.DrawWidth = width;
 }
+
+void DrawFigure(Canvas& canvas, const Figure& figure) {
+    auto colour = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+    const int width = canvas.DrawWidth, style = canvas.DrawStyle;
+    const QColor fore = canvas.ForeColor;
+    const double fontSize = canvas.FontSize();
+    // The box, widened where a line of explanation would run past its right edge.
+    canvas.setFontSize(11);
+    double right = figure.right;
+    for (int pass = 0; pass < 3; ++pass) {
+        canvas.ScaleEven(figure.left, figure.top, right, figure.bottom);
+        double needed = right;
+        for (const FigureText& t : figure.explanations)
+            needed = std::max(needed, t.at.x + canvas.TextWidth(QString::fromStdString(t.text)));
+        if (needed <= canvas.ScaleLeft() + canvas.ScaleWidth()) break;
+        right = needed + (figure.right - figure.left) * 0.02;
+    }
+    canvas.DrawWidth = 1;
+    canvas.DrawStyle = 0;
+    // A band across the whole figure (a medium) reaches both edges of the window.
+    const double shownLeft = canvas.ScaleLeft(), shownRight = shownLeft + canvas.ScaleWidth();
+    for (const FigureBand& b : figure.bands) {
+        const bool across = std::min(b.a.x, b.b.x) <= figure.left &&
+                            std::max(b.a.x, b.b.x) >= figure.right;
+        const double x1 = across ? std::min(shownLeft, b.a.x) : b.a.x;
+        const double x2 = across ? std::max(shownRight, b.b.x) : b.b.x;
+        canvas.Line(x1, b.a.y, x2, b.b.y, colour(b.colour), Canvas::BoxFilled);
+    }
+    for (const FigureLine& l : figure.lines) {
+        canvas.DrawWidth = l.width;
+        canvas.DrawStyle = l.style;
+        canvas.Line(l.a.x, l.a.y, l.b.x, l.b.y, colour(l.colour));
+    }
+    canvas.DrawWidth = 1;
+    canvas.DrawStyle = 0;
+    for (const FigureCircle& c : figure.circles)
+        canvas.Circle(c.centre.x, c.centre.y, c.radius, colour(c.colour));
+    canvas.ForeColor = QColor(0, 0, 0);
+    auto print = [&canvas](const std::vector<FigureText>& texts, double size) {
+        canvas.setFontSize(size);
+        for (const FigureText& t : texts)
+            canvas.PrintAt(t.at.x, t.at.y, QString::fromStdString(t.text));
+    };
+    print(figure.labels, 14);
+    print(figure.explanations, 11);
+    canvas.setFontSize(fontSize);
+    canvas.ForeColor = fore;
+    canvas.DrawWidth = width;
+    canvas.DrawStyle = style;
+}

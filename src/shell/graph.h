@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/model/drawing.h"
+#include "shell/model/figure.h"
 #include "shell/model/point.h"
 
 class Canvas;
@@ -49,3 +50,8 @@ void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
 // Draws a drawing that model code made, item after item, each in its colour (or the ForeColor)
 // and its width; the DrawWidth is left as it was.
 void DrawModelDrawing(Canvas& canvas, const Drawing& drawing);
+
+// Draws a figure on a clean canvas: its scale (widened to keep a unit as long across as down),
+// the bands, lines and circles, the point labels in font size 14 and the explanations in 11.
+// The pen and the font size are left as they were.
+void DrawFigure(Canvas& canvas, const Figure& figure);

@@ -187,19 +187,3 @@ TEST_F(DataWindowTest, ButtonsLeadBackToTheMenuToTheInterpretationAndToTheEnd) {
     EXPECT_TRUE(program->ended);
 }
 
-TEST_F(DataWindowTest, NotesOpenTheirWindowsAndLeaveTheDataAlone) {
-    d().Ptolemy->trigger();
-    d().alhaytham->trigger();
-    EXPECT_EQ(sines().Caption(), "AL HAYTHAM");
-    EXPECT_TRUE(program->forms.xaithamos().Visible());
-    d().Ptolemylaw->trigger();
-    EXPECT_EQ(sines().Caption(), "ABOUT PTOLEMY");
-    EXPECT_TRUE(program->forms.ptolemaios().Visible());
-    d().Fermatlaw->trigger();
-    EXPECT_EQ(sines().Caption(), "FERMAT");
-    EXPECT_TRUE(sines().Visible());
-    EXPECT_TRUE(sineCanvas().displayList().empty());
-    EXPECT_TRUE(graphCanvas().displayList().empty());
-    EXPECT_TRUE(d().fromLists);
-    EXPECT_TRUE(d().Ptolemy->isChecked());
-}
