@@ -9,6 +9,7 @@
 #include "ptolemy/EMFANISI.h"
 #include "ptolemy/ptolemaios.h"
 #include "ptolemy/ptolkam.h"
+#include "history/storiopt.h"
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
@@ -195,6 +196,35 @@ int main(int argc, char** argv) {
     ok &= save(program.forms.incref(), folder, "incref-alhaytham-rules-2.00");
     program.forms.alhazencheck().timidikti->setValue(60);
     ok &= save(program.forms.alhazencheck(), folder, "alhazencheck-0.60");
+
+    // The history notes: each note's text box, and the four illustrations.
+    inpdat& notes = program.forms.inpdat();
+    const std::pair<QAction*, const char*> items[] = {
+        {notes.alhaytham, "alhaytham"}, {notes.Descarteslaw, "descartes"},
+        {notes.Fermatlaw, "fermat"},    {notes.fresnellaw, "fresnel"},
+        {notes.Herolaw, "hero"},        {notes.Keplerlaw, "kepler"},
+        {notes.Newtonlaw, "newton"},    {notes.Ptolemylaw, "ptolemy"},
+        {notes.Snellaw, "snell"},       {notes.Witellolaw, "witelo"}};
+    for (const auto& [item, name] : items) {
+        item->trigger();
+        ok &= save(program.forms.analysis(), folder, QStringLiteral("analysis-note-") + name);
+        if (QString(name) == "fermat" || QString(name) == "hero" || QString(name) == "newton" ||
+            QString(name) == "ptolemy")
+            ok &= save(program.forms.incref(), folder, QStringLiteral("incref-note-") + name);
+    }
+
+    // The history pages as the main menu opens them, and in a smaller window.
+    ::storiopt& history = program.forms.storiopt();
+    program.forms.velmoratimeleti().Command4_Click();
+    ok &= save(history, folder, "storiopt-page1");
+    history.defteromeros_Click();
+    ok &= save(history, folder, "storiopt-page2");
+    history.setWidth(900 * 15);
+    history.setHeight(640 * 15);
+    history.protomeros_Click();
+    ok &= save(history, folder, "storiopt-page1-small");
+    history.defteromeros_Click();
+    ok &= save(history, folder, "storiopt-page2-small");
 
     return ok ? 0 : 1;
 }
