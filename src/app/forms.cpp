@@ -6,6 +6,7 @@
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "history/storiopt.h"
+#include "history/vathi.h"
 #include "particles/somata.h"
 #include "ptolemy/EMFANISI.h"
 #include "ptolemy/ptolemaios.h"
@@ -59,3 +60,4 @@ bool Forms::isLoaded(const char* name) const {
 ::xaithamos& Forms::xaithamos() { return get(xaithamos_); }
 ::alhazencheck& Forms::alhazencheck() { return get(alhazencheck_); }
 ::storiopt& Forms::storiopt() { return get(storiopt_); }
+::vathi& Forms::vathi() { return get(vathi_); }

@@ -21,6 +21,7 @@ class ptolkam;
 class xaithamos;
 class alhazencheck;
 class storiopt;
+class vathi;
 
 // The window registry. A window is made the first time anything asks for it; its
 // Form_Load runs then, without showing it, and it lives until the program ends.
@@ -46,6 +47,7 @@ public:
     ::xaithamos& xaithamos();
     ::alhazencheck& alhazencheck();
     ::storiopt& storiopt();
+    ::vathi& vathi();
 
     // Loaded windows, in the order they were loaded.
     const std::vector<Form*>& loaded() const { return loaded_; }
@@ -72,4 +74,5 @@ private:
     std::unique_ptr<::xaithamos> xaithamos_;
     std::unique_ptr<::alhazencheck> alhazencheck_;
     std::unique_ptr<::storiopt> storiopt_;
+    std::unique_ptr<::vathi> vathi_;
 };
