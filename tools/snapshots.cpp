@@ -19,6 +19,8 @@
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
 
+#include "shell/layoutcheck.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,20 +36,77 @@ public:
     QString InputBox(const QString&, const QString&, const QString&) override { return next; }
 };
 
+// Layout faults seen so far, each told once.
+QStringList faults;
+Program* shownProgram = nullptr;
+
 bool save(Form& f, const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name + ".png");
     const bool ok = f.grab().save(path);
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    // Every window on the screen at this moment, as the student sees them together.
+    std::vector<const Form*> shown;
+    for (const Form* w : shownProgram->forms.loaded())
+        if (w->isVisible()) shown.push_back(w);
+    // The windows that one button opens side by side.
+    static const std::vector<QStringList> groups = {
+        {"hmiky", "List_of_Data", "Grafindex", "errors"},
+        {"inpdat", "analysis", "incref"},
+        {"rixo", "rixotext", "somata"},
+        {"ptolemaios", "EMFANISI"},
+        {"alhazencheck", "analysis", "incref"}};
+    for (const QString& fault : LayoutFaults(shown, groups))
+        if (!faults.contains(fault)) {
+            faults << fault;
+            std::printf("LAYOUT %s (at %s)\n", qPrintable(fault), qPrintable(name));
+        }
     return ok;
+}
+
+// "1366x768" as a size; an empty size when the text is not one.
+QSize sizeFrom(const QString& text) {
+    const QStringList p = text.split('x');
+    if (p.size() != 2) return {};
+    bool okW = false, okH = false;
+    const int w = p[0].toInt(&okW), h = p[1].toInt(&okH);
+    return okW && okH && w >= 320 && h >= 240 && w <= 16384 && h <= 16384 ? QSize(w, h) : QSize();
 }
 } // namespace
 
+// snapshots [FOLDER] [--screen WxH] [--scale S] [--check]
+// The screen is given in device pixels, as a monitor is sold; at scale 2 the windows are laid
+// out on half as many logical pixels, each drawn with four device pixels. With --check the
+// tool fails when a window shows a layout fault.
 int main(int argc, char** argv) {
+    QString folderArg = QStringLiteral("snapshots");
+    QSize screen(1920, 1080);
+    double scale = 1;
+    bool check = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == "--screen" && i + 1 < argc) {
+            screen = sizeFrom(QString::fromLocal8Bit(argv[++i]));
+            if (screen.isEmpty()) {
+                std::fprintf(stderr, "--screen wants a size such as 1366x768\n");
+                return 2;
+            }
+        } else if (a == "--scale" && i + 1 < argc) {
+            scale = QString::fromLocal8Bit(argv[++i]).toDouble();
+            if (!(scale >= 1 && scale <= 4)) {
+                std::fprintf(stderr, "--scale wants a factor from 1 to 4\n");
+                return 2;
+            }
+        } else if (a == "--check") {
+            check = true;
+        } else {
+            folderArg = a;
+        }
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (scale != 1) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     mapFonts();
-    const QString folder =
-        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("snapshots")).absolutePath();
+    const QString folder = QDir(folderArg).absolutePath();
     QDir().mkpath(folder);
     // Whatever the windows write (the record file) goes to a folder of its own.
     QTemporaryDir work;
@@ -57,6 +116,9 @@ int main(int argc, char** argv) {
     auto answers = std::make_unique<Answers>();
     Answers* dialogs = answers.get();
     Program program(std::move(answers));
+    shownProgram = &program;
+    program.screen.widthPx = int(screen.width() / scale);
+    program.screen.heightPx = int(screen.height() / scale);
     Main(program);
     ok &= save(program.forms.velmoratimeleti(), folder, "velmoratimeleti");
 
@@ -90,6 +152,16 @@ int main(int argc, char** argv) {
     // The data window with Ptolemy's glass data, then two laws over it, then EXPECTED.
     program.forms.velmoratimeleti().Command2_Click();
     ::inpdat& data = program.forms.inpdat();
+    // Every historical data set once, for the longest names; Ptolemy's glass is kept.
+    const std::pair<QAction*, const char*> sets[] = {
+        {data.newt2, "newton-water"},       {data.Newt, "newton-glass"},
+        {data.Alhazen2, "alhaytham-water"}, {data.Alhazen, "alhaytham-glass"},
+        {data.ptolemy2, "ptolemy-water"},   {data.Vitello_water, "witelo-water"},
+        {data.Vitello_Glass, "witelo-glass"}};
+    for (const auto& [set, name] : sets) {
+        set->trigger();
+        ok &= save(data, folder, QStringLiteral("inpdat-") + name);
+    }
     data.Ptolemy->trigger();
     ok &= save(data, folder, "inpdat-ptolemy-glass");
     ok &= save(program.forms.incref(), folder, "incref-ptolemy-glass");
@@ -226,5 +298,8 @@ int main(int argc, char** argv) {
     history.defteromeros_Click();
     ok &= save(history, folder, "storiopt-page2-small");
 
+    std::printf("%lld layout faults at %dx%d, scale %g\n", static_cast<long long>(faults.size()),
+                screen.width(), screen.height(), scale);
+    if (check && !faults.isEmpty()) return 1;
     return ok ? 0 : 1;
 }

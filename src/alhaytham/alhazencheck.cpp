@@ -30,11 +30,12 @@ alhazencheck::alhazencheck(Program& p)
     Command1->Click = [this] { Command1_Click(); };
     Command2 = new CommandButton(QStringLiteral("END"), canvas);
     Command2->Click = [this] { Command2_Click(); };
-    // Right of the graph, above the legend.
-    placeTwips(Label1, 12300, 300, 1900, 400);
-    placeTwips(timidikti, 13100, 800, 300, 4000);
-    placeTwips(Command1, 12200, 5000, 2000, 800);
-    placeTwips(Command2, 12200, 5900, 2000, 500);
+    // Right of the graph, above the legend, near the right edge of a window of any width.
+    const double w = 14400, h = 16200;
+    placeTwipsNearEdges(Label1, 12300, 300, 1900, 400, w, h);
+    placeTwipsNearEdges(timidikti, 13100, 800, 300, 4000, w, h);
+    placeTwipsNearEdges(Command1, 12200, 5000, 2000, 800, w, h);
+    placeTwipsNearEdges(Command2, 12200, 5900, 2000, 500, w, h);
 }
 
 void alhazencheck::Form_Load() {

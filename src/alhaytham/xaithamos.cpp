@@ -29,14 +29,19 @@ xaithamos::xaithamos(Program& p) : Form(p, "xaithamos", QStringLiteral("Πείρ
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2)})
         setControlFont(w, "Arial", 10);
-    // The corners above the disc hold the controls; the button stands below the tank.
-    placeTwips(Label1, 120, 100, 6500, 400);
-    placeTwips(strefo, 120, 520, 5200, 300);
-    placeTwips(Label2, 120, 1000, 6500, 400);
-    placeTwips(timiepi, 300, 1500, 300, 4500);
-    placeTwips(Option2, 9400, 100, 4800, 400);
-    placeTwips(Option1, 9400, 520, 4800, 400);
-    placeTwips(svise, 11400, 15200, 2800, 700);
+}
+
+void xaithamos::placeControls() {
+    // The corners above the disc hold the controls; the button stands below the tank. They are
+    // laid out for half of a 1920 x 1080 screen and keep to their corners on any other.
+    const double w = 14400, h = 16200;
+    placeTwipsNearEdges(Label1, 120, 100, 5200, 400, w, h);
+    placeTwipsNearEdges(strefo, 120, 520, 5200, 300, w, h);
+    placeTwipsNearEdges(Label2, 120, 1000, 5200, 400, w, h);
+    placeTwipsNearEdges(timiepi, 300, 1500, 300, 4500, w, h);
+    placeTwipsNearEdges(Option2, 10200, 100, 4000, 400, w, h);
+    placeTwipsNearEdges(Option1, 10200, 520, 4000, 400, w, h);
+    placeTwipsNearEdges(svise, 11400, 15200, 2800, 700, w, h);
 }
 
 void xaithamos::Form_Load() {
@@ -44,6 +49,7 @@ void xaithamos::Form_Load() {
     setTop(0);
     setWidth(program.screen.Width() / 2);
     setHeight(program.screen.Height());
+    placeControls();
     Label1->setText(QStringLiteral("INCIDENCE  ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
                     QStringLiteral("°"));
     Label2->setText(QStringLiteral("POSITION OF STYLUSθέση στυλού = ") + fmt(timiepi->value() / 10.0, "0.0") +

@@ -30,4 +30,7 @@ public:
     void DrawAlHaythamApparatus();
     void DrawRuler();
     void DrawStylus();
+
+private:
+    void placeControls();
 };

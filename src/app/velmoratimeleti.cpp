@@ -5,6 +5,8 @@
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "history/storiopt.h"
+
+#include <algorithm>
 #include "particles/somata.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
@@ -18,6 +20,7 @@
 
 velmoratimeleti::velmoratimeleti(Program& p)
     : Form(p, "velmoratimeleti", QStringLiteral("STUDY OF REFRACTION   MEΛΕΤΗ ΤΗΣ ΔΙΑΘΛΑΣΗΣ")) {
+    mayBeCovered = true; // the windows it opens lie beside it or over it
     setWidth(10470);
     setHeight(9990);
     canvas->setFontName("Arial");
@@ -78,7 +81,10 @@ void Main(Program& program) {
     menu.Show();
 
     menu.setLeft(menu.Command1, 0);
-    const double row = screen.Height() * 4 / 8;
+    // Half way down the screen, or under the interpretation button where a short screen
+    // would put the row over it.
+    const double row = std::max(screen.Height() * 4 / 8,
+                                menu.Top(menu.Command5) + menu.Height(menu.Command5) + 120);
     menu.setTop(menu.Command1, row);
     menu.setTop(menu.Command2, row);
     menu.setTop(menu.Command3, row);

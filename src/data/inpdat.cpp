@@ -4,6 +4,7 @@
 #include "alhaytham/xaithamos.h"
 #include "data/analysis.h"
 #include "shell/graph.h"
+#include "shell/layoutcheck.h"
 #include "data/model/historical.h"
 #include "data/incref.h"
 #include "data/model/laws.h"
@@ -128,6 +129,11 @@ inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
     onClick(Witellolaw, [this] { Witellolaw_Click(); });
 }
 
+namespace {
+// The data set's name is set in this size where the window leaves it room.
+constexpr double kLabel3Points = 9;
+} // namespace
+
 void inpdat::Form_Load() {
     setFontName("Arial Greek");
     setLeft(0);
@@ -171,6 +177,10 @@ void inpdat::alignColumns() {
         setWidth(w, right - left);
     }
     setWidth(Label3, Left(List2) + Width(List2) - Left(List1));
+    // On a narrow window the headings and the data set's name take a smaller letter, or two
+    // lines, rather than lose their ends.
+    for (QLabel* heading : {Label1, Label2}) ShrinkToFit(heading, 8, 6);
+    ShrinkToFit(Label3, kLabel3Points, 6);
 }
 
 void inpdat::showEvent(QShowEvent* event) {
@@ -293,6 +303,7 @@ void inpdat::loadDataSet(QAction* item, const char* name) {
         List2->addItem(QString::fromStdString(s));
     Label3->show();
     Label3->setText(text(set->label3Caption));
+    ShrinkToFit(Label3, kLabel3Points, 6);
 
     fromLists = true;
     loadedSet = set;

@@ -26,6 +26,7 @@ storiopt::storiopt(Program& p)
     : Form(p, "storiopt", QStringLiteral("Σύντομη Ιστορία")),
       page1_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page1.html"))),
       page2_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page2.html"))) {
+    mayBeCovered = true; // a page over the whole screen, under whatever opens next
     Picture1 = new Canvas(canvas);
     Picture2 = new Canvas(canvas);
     ShowPage(Picture1, *page1_);

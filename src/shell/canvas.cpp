@@ -285,6 +285,22 @@ void Canvas::Cls() {
     update();
 }
 
+// A line across or down the surface lies on the pixel grid: a line of odd width in device
+// pixels runs through the middle of a row (or column) of pixels, one of even width along the
+// border between two, so that a one-pixel line is one pixel wide and fully dark, not two
+// half-grey pixels. Slanted lines keep their antialiased place.
+QLineF Canvas::onGrid(QPointF a, QPointF b) const {
+    const double dpr = devicePixelRatioF();
+    const int device = int(std::lround(std::max(1, DrawWidth) * dpr));
+    auto align = [&](double v) {
+        const double d = v * dpr;
+        return (device % 2 ? std::floor(d) + 0.5 : std::round(d)) / dpr;
+    };
+    if (std::fabs(a.x() - b.x()) < 1e-9) a.rx() = b.rx() = align(a.x());
+    if (std::fabs(a.y() - b.y()) < 1e-9) a.ry() = b.ry() = align(a.y());
+    return QLineF(a, b);
+}
+
 void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
     Line(x1, y1, x2, y2, ForeColor, mode);
 }
@@ -300,11 +316,15 @@ void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& colo
     d.style = DrawStyle;
     if (mode == Plain) {
         p.setPen(pen(color));
-        p.drawLine(a, b);
+        p.drawLine(onGrid(a, b));
         d.kind = Drawn::Line;
     } else {
-        const QRectF r = QRectF(a, b).normalized();
+        QRectF r = QRectF(a, b).normalized();
         if (mode == BoxFilled) {
+            // A filled box ends on whole device pixels, so its edges are sharp.
+            const double dpr = devicePixelRatioF();
+            r = QRectF(QPointF(std::round(r.left() * dpr), std::round(r.top() * dpr)) / dpr,
+                       QPointF(std::round(r.right() * dpr), std::round(r.bottom() * dpr)) / dpr);
             p.fillRect(r, color);
             d.kind = Drawn::FilledBox;
             d.fill = color;
@@ -312,7 +332,10 @@ void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& colo
         } else {
             p.setPen(pen(color));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(r);
+            const QLineF top = onGrid(r.topLeft(), r.topRight()), left = onGrid(r.topLeft(), r.bottomLeft());
+            const QLineF bottom = onGrid(r.bottomLeft(), r.bottomRight());
+            const QLineF right = onGrid(r.topRight(), r.bottomRight());
+            p.drawRect(QRectF(QPointF(left.x1(), top.y1()), QPointF(right.x1(), bottom.y1())));
             d.kind = Drawn::Box;
         }
     }
@@ -333,8 +356,8 @@ void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
     QPainter& p = painter();
     p.setPen(pen(color));
     for (std::size_t i = 1; i < points.size(); ++i) {
-        p.drawLine(toPixel(points[i - 1].x(), points[i - 1].y()),
-                   toPixel(points[i].x(), points[i].y()));
+        p.drawLine(onGrid(toPixel(points[i - 1].x(), points[i - 1].y()),
+                          toPixel(points[i].x(), points[i].y())));
         if (recording_) {
             Drawn d;
             d.points = {points[i - 1], points[i]};

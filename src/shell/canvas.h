@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -184,6 +185,7 @@ private:
     QPainter& painter();
     void endPainting() const;
     QPen pen(const QColor& color) const;
+    QLineF onGrid(QPointF a, QPointF b) const;
     void record(Drawn d);
     QPointF radiiOf(double radius, double aspect) const;
     void recordCircle(double x, double y, double radius, const QColor& color, double aspect,

@@ -70,6 +70,23 @@ void Form::layoutChildren() {
         menuBar_->setGeometry(0, 0, width(), top);
     }
     canvas->setGeometry(0, top, width(), std::max(1, height() - top));
+    for (const NearEdges& n : nearEdges_) placeNearEdges(n);
+}
+
+void Form::placeTwipsNearEdges(QWidget* w, double left, double top, double width, double height,
+                               double designWidth, double designHeight) {
+    for (auto it = nearEdges_.begin(); it != nearEdges_.end();)
+        it = it->w == w ? nearEdges_.erase(it) : it + 1;
+    nearEdges_.push_back({w, left, top, width, height, designWidth, designHeight});
+    placeNearEdges(nearEdges_.back());
+}
+
+void Form::placeNearEdges(const NearEdges& n) {
+    const double surfaceWidth = canvas->width() * kTwips, surfaceHeight = canvas->height() * kTwips;
+    double left = n.left, top = n.top;
+    if (left + n.width / 2 > n.designWidth / 2) left += surfaceWidth - n.designWidth;
+    if (top + n.height / 2 > n.designHeight / 2) top += surfaceHeight - n.designHeight;
+    placeTwips(n.w, std::max(0.0, left), std::max(0.0, top), n.width, n.height);
 }
 
 void Form::resizeEvent(QResizeEvent*) { layoutChildren(); }
@@ -122,6 +139,12 @@ void Form::setLeft(QWidget* w, double v) { surfaceOf(w, canvas).setControlLeft(w
 void Form::setTop(QWidget* w, double v) { surfaceOf(w, canvas).setControlTop(w, v); }
 void Form::setWidth(QWidget* w, double v) { surfaceOf(w, canvas).setControlWidth(w, v); }
 void Form::setHeight(QWidget* w, double v) { surfaceOf(w, canvas).setControlHeight(w, v); }
+
+bool Form::overlapAllowed(const QWidget* a, const QWidget* b) const {
+    for (const auto& [p, q] : overlaps_)
+        if ((p == a && q == b) || (p == b && q == a)) return true;
+    return false;
+}
 
 void Form::place(QWidget* w, double left, double top, double width, double height) {
     setLeft(w, left);

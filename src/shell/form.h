@@ -78,6 +78,18 @@ public:
 
     // Place and size at once, in the surface's user scale.
     void place(QWidget* w, double left, double top, double width, double height);
+    // Place in twips as designed for a surface of designWidth x designHeight twips, kept near
+    // its edges: on a surface of another size a control in the right half keeps its distance
+    // from the right edge and one in the lower half its distance from the lower edge, never
+    // past the left or upper edge. The place follows every resize of the window.
+    void placeTwipsNearEdges(QWidget* w, double left, double top, double width, double height,
+                             double designWidth, double designHeight);
+    // Controls that the window lays over one another on purpose; everywhere else two controls
+    // never overlap.
+    void allowOverlap(const QWidget* a, const QWidget* b) { overlaps_.push_back({a, b}); }
+    bool overlapAllowed(const QWidget* a, const QWidget* b) const;
+    // A window that others open over, as the main menu lies under the windows it opens.
+    bool mayBeCovered = false;
     // Place in twips, as the window was laid out before any user scale was set.
     void placeTwips(QWidget* w, double left, double top, double width, double height);
 
@@ -89,4 +101,11 @@ private:
     void layoutChildren();
     QMenuBar* menuBar_ = nullptr;
     std::vector<Timer*> timers_;
+    std::vector<std::pair<const QWidget*, const QWidget*>> overlaps_;
+    struct NearEdges {
+        QWidget* w;
+        double left, top, width, height, designWidth, designHeight;
+    };
+    std::vector<NearEdges> nearEdges_;
+    void placeNearEdges(const NearEdges& n);
 };

@@ -1,0 +1,142 @@
+#include "shell/layoutcheck.h"
+
+#include "shell/canvas.h"
+#include "shell/controls.h"
+#include "shell/form.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace {
+
+QString nameOf(const QWidget* w) {
+    if (!w->objectName().isEmpty()) return w->objectName();
+    if (auto* l = qobject_cast<const QLabel*>(w)) return "label \"" + l->text().left(40) + "\"";
+    if (auto* b = qobject_cast<const QAbstractButton*>(w))
+        return "button \"" + b->text().left(40) + "\"";
+    return w->metaObject()->className();
+}
+
+// The controls that lie on a surface of the window: the window's canvas and its picture boxes.
+std::vector<const QWidget*> controlsOn(const QWidget* surface, const Form& form) {
+    std::vector<const QWidget*> out;
+    for (const QObject* o : surface->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (!w || w->isWindow() || !w->isVisibleTo(&form)) continue;
+        out.push_back(w);
+    }
+    return out;
+}
+
+// The longest run of text that cannot be broken across lines.
+int widestWord(const QFontMetrics& m, const QString& text) {
+    int widest = 0;
+    for (const QString& word : text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+        widest = std::max(widest, m.horizontalAdvance(word));
+    return widest;
+}
+
+void checkSurface(const QWidget* surface, const Form& form, QStringList& faults) {
+    const QString window = form.objectName();
+    const QRect inside(QPoint(0, 0), surface->size());
+    const auto controls = controlsOn(surface, form);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QWidget* c = controls[i];
+        const QRect g = c->geometry();
+        // A picture box may be larger than the window: what it shows is drawn in its visible part.
+        if (!inside.adjusted(-1, -1, 1, 1).contains(g) && !qobject_cast<const Canvas*>(c))
+            faults << QString("%1: %2 at %3,%4 %5x%6 is cut by the edge of %7x%8")
+                          .arg(window, nameOf(c))
+                          .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                          .arg(inside.width()).arg(inside.height());
+        // A list whose rows are wider than itself shows a scroll bar across: its rows are cut.
+        if (auto* list = qobject_cast<const QListWidget*>(c); list && list->count() > 0) {
+            int widest = 0;
+            for (int r = 0; r < list->count(); ++r)
+                widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(r)->text()));
+            if (widest > list->viewport()->width() - 2)
+                faults << QString("%1: the rows of %2 are wider than the list").arg(window, nameOf(c));
+        }
+        if (!CaptionFits(c)) faults << QString("%1: the text of %2 does not fit it").arg(window, nameOf(c));
+        for (std::size_t j = 0; j < i; ++j) {
+            const QRect both = g.intersected(controls[j]->geometry());
+            if (both.width() > 1 && both.height() > 1 && !form.overlapAllowed(c, controls[j]))
+                faults << QString("%1: %2 lies over %3").arg(window, nameOf(c), nameOf(controls[j]));
+        }
+        if (auto* picture = qobject_cast<const Canvas*>(c)) checkSurface(picture, form, faults);
+    }
+}
+
+QRect frameOf(const Form& f) { return QRect(f.pos(), f.size()); }
+
+} // namespace
+
+bool CaptionFits(const QWidget* control) {
+    const QFontMetrics m(control->font());
+    if (auto* l = qobject_cast<const QLabel*>(control)) {
+        const QString text = l->text();
+        if (text.isEmpty()) return true;
+        if (l->wordWrap())
+            return widestWord(m, text) <= l->width() + 1 &&
+                   l->heightForWidth(l->width()) <= l->height() + 1;
+        return m.horizontalAdvance(text) <= l->width() + 1 && m.height() <= l->height() + 1;
+    }
+    if (auto* b = qobject_cast<const CommandButton*>(control)) {
+        // The caption wraps inside the button, 4 pixels in from each side and 2 from the top.
+        const QRect room = b->rect().adjusted(4, 2, -4, -2);
+        const QRect needed = m.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+        return widestWord(m, b->text()) <= room.width() + 1 && needed.height() <= room.height() + 1;
+    }
+    if (qobject_cast<const QRadioButton*>(control) || qobject_cast<const QCheckBox*>(control)) {
+        auto* b = static_cast<const QAbstractButton*>(control);
+        if (b->text().isEmpty()) return true;
+        return b->sizeHint().width() <= b->width() + 1 && m.height() <= b->height() + 1;
+    }
+    return true;
+}
+
+void ShrinkToFit(QWidget* control, double largest, double smallest) {
+    QFont f = control->font();
+    for (double size = largest; size >= smallest - 1e-9; size -= 0.25) {
+        f.setPointSizeF(size);
+        control->setFont(f);
+        if (CaptionFits(control)) return;
+    }
+}
+
+QStringList ControlFaults(const Form& form) {
+    QStringList faults;
+    checkSurface(form.canvas, form, faults);
+    return faults;
+}
+
+QStringList LayoutFaults(const std::vector<const Form*>& shown,
+                         const std::vector<QStringList>& groups) {
+    auto together = [&groups](const Form& a, const Form& b) {
+        for (const QStringList& g : groups)
+            if (g.contains(a.objectName()) && g.contains(b.objectName())) return true;
+        return false;
+    };
+    QStringList faults;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        faults << ControlFaults(*shown[i]);
+        for (std::size_t j = 0; j < i; ++j) {
+            const Form& a = *shown[i];
+            const Form& b = *shown[j];
+            if (a.mayBeCovered || b.mayBeCovered || !together(a, b)) continue;
+            const QRect both = frameOf(a).intersected(frameOf(b));
+            if (both.width() > 1 && both.height() > 1)
+                faults << QString("%1 and %2 overlap by %3x%4")
+                              .arg(a.objectName(), b.objectName())
+                              .arg(both.width()).arg(both.height());
+        }
+    }
+    return faults;
+}
