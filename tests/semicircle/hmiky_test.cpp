@@ -386,17 +386,20 @@ TEST_F(SemicircleWindowTest, ARefusedIncidenceChangesNothing) {
     expectAllFinite(c);
 }
 
-// A ray keeps only what it measured: no refraction of its own when it never comes out to the
-// protractor, no index when an angle is 0 or 180 degrees (whose sine is 1.2e-16, not 0).
+// A ray keeps only what it measured: where no refracted light comes out to the protractor the
+// row says so, and an angle of 0 or 180 degrees (whose sine is 1.2e-16, not 0) has no index.
 TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     open();
     giveAngle("30"); // refraction 19.47, index 1.50
-    // n = 0.5 is past its critical angle (30 degrees) at 60: reflected at the flat face.
+    // n = 0.5 is past its critical angle (30 degrees) at 60: turned back at the flat face.
     h().Indexn->setValue(5);
     giveAngle("60");
+    const QString none = QStringLiteral("no ray  καμία ακτίνα");
     EXPECT_EQ(items(list().List1), std::vector<QString>{"60.00"});
-    EXPECT_EQ(items(list().List2), std::vector<QString>{""});
-    EXPECT_EQ(items(list().List3), std::vector<QString>{""});
+    EXPECT_EQ(items(list().List2), std::vector<QString>{none});
+    EXPECT_EQ(items(list().List3), std::vector<QString>{none});
+    EXPECT_FALSE(program->semi.refrAngleMeasured);
+    EXPECT_FALSE(program->semi.indexMeasured);
     // Straight in along the axis: a refraction of 0, and no ratio of sines to take.
     h().Indexn->setValue(15);
     giveAngle("0");
@@ -411,8 +414,8 @@ TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     const QString refraction = list().List2->item(0)->text();
     EXPECT_TRUE(refraction.isEmpty() || std::fabs(refraction.toDouble()) <= 360)
         << refraction.toStdString();
-    // Off the axis the index is measured again, and it is the glass's 1.5 (h = 0: the ray runs
-    // along a radius to the centre of the flat face and is refracted only there).
+    // Off the axis the index is measured again, and it is the glass's 1.5 (h = 0: the ray from
+    // the left comes in at the centre of the flat face and leaves along a radius).
     h().hvalue->setValue(0);
     giveAngle("150");
     ASSERT_EQ(items(list().List3).size(), 1u);
