@@ -1,5 +1,6 @@
 #include "semicircle/model/raytrace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -197,8 +198,8 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
             if (!inGlass && path.count == 1) turnedBack = true;
             d = {d.x + 2 * cosIn * normal.x, d.y + 2 * cosIn * normal.y};
             // Kept of unit length, or the rounding of many reflections would tell at the end.
-            const double length = std::hypot(d.x, d.y);
-            d = {d.x / length, d.y / length};
+            const double size = std::hypot(d.x, d.y);
+            d = {d.x / size, d.y / size};
             add(p, PathEvent::Reflected, face, inGlass);
         } else {
             const double k = eta * cosIn - (sinOut2 < 1 ? std::sqrt(1 - sinOut2) : 0);
