@@ -133,6 +133,15 @@ int main(int argc, char** argv) {
     ok &= save(program.forms.List_of_Data(), folder, "List_of_Data-sweep");
     ok &= save(program.forms.Grafindex(), folder, "Grafindex-sweep");
 
+    // Curved face to the right, 60 degrees: past the critical angle the light is reflected
+    // inside at the flat face and leaves through the curved face.
+    h.Raref_Click();
+    dialogs->next = "60";
+    h.Command1_Click();
+    ok &= save(h, folder, "hmiky-reflection-inside");
+    ok &= save(program.forms.List_of_Data(), folder, "List_of_Data-reflection-inside");
+    h.moredens_Click();
+
     // A misplaced ray and semicircle, so the mean error has a curve to show.
     h.hvalue->setValue(10);
     h.xcoor->setValue(2);

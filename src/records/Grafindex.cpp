@@ -46,7 +46,7 @@ void Grafindex::zografizo() {
     std::vector<double> measured;
     for (int i = 0; i < list.List1->count() && i < list.List3->count(); ++i) {
         const QString xText = list.List1->item(i)->text(), yText = list.List3->item(i)->text();
-        if (xText == QLatin1String("-") || yText == QLatin1String("-")) continue; // no value
+        if (!::List_of_Data::HoldsValue(xText) || !::List_of_Data::HoldsValue(yText)) continue;
         const float x = float(Val(xText.toStdString()));
         const float y = float(Val(yText.toStdString()));
         if (!std::isfinite(x) || !std::isfinite(y)) continue;

@@ -69,11 +69,10 @@ void List_of_Data::Command1_Click() {
     ::inpdat& data = program.forms.inpdat();
     // The data window has fourteen boxes; later rows have nowhere to go.
     const int rows = std::min({List1->count(), List2->count(), int(data.Text1.size())});
-    // A cell with no value (a ray with no refraction of its own leaves it empty, a sweep's
-    // ray that gives none a dash) goes over as an empty box, never as a measured 0.
+    // A cell with no value goes over as an empty box, never as a measured 0.
     auto transfer = [](const QListWidgetItem* item, QLineEdit* box) {
         const QString cell = item->text().trimmed();
-        if (cell.isEmpty() || cell == QLatin1String(kNoNumber)) {
+        if (!HoldsValue(cell)) {
             box->clear();
             return;
         }
@@ -98,7 +97,7 @@ void List_of_Data::drawGraph(double yAxisTop) {
     c.DrawWidth = 5;
     for (int i = 0; i < List1->count() && i < List3->count(); ++i) {
         const QString xText = List1->item(i)->text(), yText = List3->item(i)->text();
-        if (xText == QLatin1String("-") || yText == QLatin1String("-")) continue; // no value
+        if (!HoldsValue(xText) || !HoldsValue(yText)) continue;
         c.PSet(Val(xText.toStdString()), Val(yText.toStdString()));
     }
     c.DrawWidth = 1;
@@ -124,6 +123,11 @@ void List_of_Data::clearRows() {
     List1->clear();
     List2->clear();
     List3->clear();
+}
+
+bool List_of_Data::HoldsValue(const QString& cell) {
+    const QString t = cell.trimmed();
+    return !t.isEmpty() && t != QLatin1String(kNoNumber) && t != kNoRay;
 }
 
 void List_of_Data::addRow(const QString& a, const QString& b, const QString& c) {

@@ -4,6 +4,10 @@
 
 #include <QListWidget>
 
+// What a row shows in place of a refraction angle and an index where no refracted light
+// reached the protractor.
+inline const QString kNoRay = QStringLiteral("no ray  καμία ακτίνα");
+
 // The list window beside the semicircle: one row per traced ray, and the settings.
 class List_of_Data : public Form {
     Q_OBJECT
@@ -35,6 +39,8 @@ public:
     void showSettings(const QString& hCaption, const QString& angleCaption,
                       const QString& xcCaption, const QString& ycCaption, double rayH,
                       double tilt, double xc, double yc);
+    // Whether a cell holds a measured number (not empty, not a dash, not kNoRay).
+    static bool HoldsValue(const QString& cell);
     // Adds one row to the three lists.
     void addRow(const QString& incidence, const QString& refraction, const QString& index);
 

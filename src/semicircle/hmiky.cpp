@@ -204,19 +204,36 @@ void hmiky::drawSceneBase() {
     drawsemicircle(s.xc, s.yc, s.radiusR);
 }
 
-RayPath hmiky::traceRay(double alphaDeg) {
+void hmiky::keepMeasurement(const RayTrace& trace, double alphaDeg) {
     ExperimentState& s = program.semi;
-    takeIndex();
-    return TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, alphaDeg);
+    s.incidence = trace.incidence;
+    s.incidenceDeg = alphaDeg;
+    // Where nothing was measured the last measured values stay, marked as not this ray's.
+    s.refrAngleMeasured = trace.refrAngleMeasured;
+    if (trace.refrAngleMeasured) s.refrAngle = trace.refrAngle;
+    s.indexMeasured = trace.indexMeasured;
+    if (trace.indexMeasured) s.measuredIndex = trace.measuredIndex;
 }
 
-void hmiky::drawPath(const RayPath& path) {
+RayTrace hmiky::traceRay(double alphaDeg) {
+    ExperimentState& s = program.semi;
+    takeIndex();
+    const RayTrace trace = TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, alphaDeg);
+    keepMeasurement(trace, alphaDeg);
+    return trace;
+}
+
+void hmiky::drawPath(const RayPath& path, const PathTones& tones) {
     Canvas& c = *canvas;
+    if (path.count == 0) return;
     c.CurrentX = path.X(0);
     c.CurrentY = path.Y(0);
-    const QColor tones[3] = {blue, green, blue};
-    for (int i = 1; i < path.count; ++i) c.LineTo(path.X(i), path.Y(i), tones[i - 1]);
+    for (int i = 1; i < path.count; ++i)
+        c.LineTo(path.X(i), path.Y(i),
+                 i == 1 ? tones.first : path.InGlass(i) ? tones.inGlass : tones.outside);
 }
+
+void hmiky::drawPath(const RayPath& path) { drawPath(path, {blue, green, blue}); }
 
 void hmiky::drawFreeRay() {
     std::vector<QPointF> points;
@@ -228,16 +245,14 @@ void hmiky::DrawRayScene(double h, double x0, double y0, double theta) {
     ExperimentState& s = program.semi;
     takeIndex();
     const RayScene r = ComputeRayScene(s, h, x0, y0, theta);
+    keepMeasurement(r.trace, s.incidenceDeg);
     Canvas& c = *canvas;
-    if (r.hasE && r.hasNormal) {
+    if (r.hasNormal) {
         c.Line(r.e.x, r.e.y, r.normalRight.x, r.normalRight.y, colours::red);
         c.Line(r.e.x, r.e.y, r.normalLeft.x, r.normalLeft.y, colours::red);
     }
-    if (r.hasE) c.Line(r.e.x, r.e.y, r.s.x, r.s.y, blue);
     c.Line(r.p1.x, r.p1.y, r.p2.x, r.p2.y, green);
-    if (r.hasE && r.reflectedAtFlat) c.Line(r.e.x, r.e.y, r.reflectedEnd.x, r.reflectedEnd.y, blue);
-    if (r.hasE && r.hasX) c.Line(r.e.x, r.e.y, r.x.x, r.x.y, green);
-    if (r.hasX && r.hasF) c.Line(r.x.x, r.x.y, r.f.x, r.f.y, blue);
+    drawPath(r.trace.path);
 }
 
 void hmiky::openExperiment() {
@@ -439,14 +454,16 @@ void hmiky::Command1_Click() {
     drawAxes();
 
     const double given = *typed;
-    const RayPath path = traceRay(given);
-    drawPath(path);
+    const RayTrace trace = traceRay(given);
+    drawPath(trace.path);
     provoli2();
-    // A ray that never comes out to the protractor has no refraction of its own, and one at
-    // 0 or 180 degrees no index: those cells stay empty rather than show an earlier ray's.
+    // Where no refracted light reaches the protractor the row says so; a ray at 0 or 180
+    // degrees has no ratio of sines to take, and its index cell stays empty.
     list.addRow(fmt(s.incidence * 180 / PI, "0.00"),
-                s.refrAngleMeasured ? fmt(s.refrAngle * 180 / PI, "0.00") : QString(),
-                s.indexMeasured ? fmt(s.measuredIndex, "0.00") : QString());
+                trace.refrAngleMeasured ? fmt(trace.refrAngle * 180 / PI, "0.00") : kNoRay,
+                trace.indexMeasured        ? fmt(trace.measuredIndex, "0.00")
+                : trace.refrAngleMeasured ? QString()
+                                          : kNoRay);
     provoli2Labels();
 }
 

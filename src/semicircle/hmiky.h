@@ -108,14 +108,23 @@ public:
     // The two axes in black.
     void drawAxes();
     // Traces a ray at alphaDeg degrees with the index the scroll bar shows and the current
-    // settings; updates the measured index and refraction angle.
-    RayPath traceRay(double alphaDeg);
-    // Draws a traced path: blue outside the glass, green inside; stops at the last real point.
+    // settings; keeps its incidence, and its refraction angle and index where it measured them.
+    RayTrace traceRay(double alphaDeg);
+    // The colours of a drawn path: its first stretch (the incident light), the stretches inside
+    // the glass, the other stretches outside it.
+    struct PathTones {
+        QColor first, inGlass, outside;
+    };
+    // Draws a traced path, by default blue outside the glass and green inside, every point the
+    // light passes, reflections inside included.
+    void drawPath(const RayPath& path, const PathTones& tones);
     void drawPath(const RayPath& path);
     // Draws the polyline of a free ray (beams, fans, the critical ray) in green.
     void drawFreeRay();
 
 private:
+    // What a traced ray measured, into the experiment state.
+    void keepMeasurement(const RayTrace& trace, double alphaDeg);
     // The four settings labels of the list window.
     void provoli2Labels();
 };

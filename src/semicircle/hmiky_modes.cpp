@@ -19,9 +19,14 @@
 #include <system_error>
 
 namespace {
-using colours::blue;
 using colours::green;
 using colours::red;
+
+// The running sum of the measured indices of a sweep and how many rays measured one.
+struct IndexSum {
+    double sum = 0;
+    int rays = 0;
+};
 
 // A list cell never shows "NaN": a ray that gives no value leaves a dash.
 QString cell(double v, const char* pattern) {
@@ -41,30 +46,31 @@ void startSweep(hmiky& w) {
     w.canvas->Cls();
 }
 
-void sweepRay(hmiky& w, double alphaDeg, double& indexSum) {
+void sweepRay(hmiky& w, double alphaDeg, IndexSum& indices) {
     Program& program = w.program;
-    ExperimentState& s = program.semi;
-    const RayPath path = w.traceRay(alphaDeg);
-    w.drawPath(path);
+    const RayTrace trace = w.traceRay(alphaDeg);
+    w.drawPath(trace.path);
     // The refraction column is in degrees, as the single ray shows it and as the data window
-    // reads it when the rows are transferred.
+    // reads it when the rows are transferred. A ray whose light never comes out refracted
+    // measures nothing, and its row says so.
     program.forms.List_of_Data().addRow(
-        QString::fromStdString(PlainNumber(s.incidence * 180 / PI, 7)),
-        cell(s.refrAngle * 180 / PI, "0.00"), cell(s.measuredIndex, "0.0000"));
-    indexSum += s.measuredIndex;
-    // A ray that ended on the curved face right of the axis still leaves the glass there.
-    if (const auto exit = SweepExit(s, path)) w.canvas->LineTo(exit->x, exit->y, blue);
+        QString::fromStdString(PlainNumber(trace.incidence * 180 / PI, 7)),
+        trace.refrAngleMeasured ? cell(trace.refrAngle * 180 / PI, "0.00") : kNoRay,
+        trace.indexMeasured ? cell(trace.measuredIndex, "0.0000") : kNoRay);
+    if (trace.indexMeasured) {
+        indices.sum += trace.measuredIndex;
+        ++indices.rays;
+    }
 }
 
-void finishSweep(hmiky& w, double indexSum, const QString& meanCaption) {
+void finishSweep(hmiky& w, const IndexSum& indices, const QString& meanCaption) {
     Program& program = w.program;
     const ExperimentState& s = program.semi;
     ::List_of_Data& list = program.forms.List_of_Data();
     list.showSettings(QStringLiteral("h= "), QStringLiteral("ANGLE φ="), QStringLiteral("xc = "),
                       QStringLiteral("yc = "), s.rayH, s.tilt, s.xc, s.yc);
-    const int rows = list.List3->count();
-    if (rows > 0 && std::isfinite(indexSum / rows))
-        list.canvas->Print(meanCaption + fmt(indexSum / rows, "0.00"));
+    if (indices.rays > 0 && std::isfinite(indices.sum / indices.rays))
+        list.canvas->Print(meanCaption + fmt(indices.sum / indices.rays, "0.00"));
     program.forms.Grafindex().zografizo();
     w.Show();
 }
@@ -76,10 +82,10 @@ void RaysSweep(hmiky& w) {
     w.takeGeometry();
     s.rayH = w.settings().h;
     w.drawSceneBase();
-    double sum = 0;
+    IndexSum indices;
     for (const double a : kSweepAngles)
-        sweepRay(w, a, sum);
-    finishSweep(w, sum, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης"));
+        sweepRay(w, a, indices);
+    finishSweep(w, indices, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης"));
 }
 
 // The sweep with a semicircle and rays misplaced at random, the settings hidden.
@@ -113,13 +119,13 @@ void RandomRays(hmiky& w) {
     // The change handlers have drawn their own scenes; the sweep starts from a clean one.
     w.canvas->Cls();
     w.drawSceneBase();
-    double sum = 0;
+    IndexSum indices;
     for (const double nominal : kSweepAngles) {
         const double u = RandomFraction();
         const double sign = RandomFraction() > 0.5 ? 1 : -1;
-        sweepRay(w, nominal + sign * u, sum);
+        sweepRay(w, nominal + sign * u, indices);
     }
-    finishSweep(w, sum, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη= "));
+    finishSweep(w, indices, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη= "));
 }
 
 // Parallel rays from one side, traced as free rays.
@@ -214,17 +220,12 @@ void hmiky::krisimi() {
     }
     const double a = *found;
     program.MsgBox(QStringLiteral("critical=") + fmt(a, "0.00"), QStringLiteral("Critical Angle"));
-    const RayPath path = traceRay(a);
+    const RayPath path = traceRay(a).path;
     if (path.count >= 2) {
         s.freeRay = {float(path.X(0)), float(path.Y(0)), float(path.X(1)), float(path.Y(1))};
         drawFreeRay();
     }
-    Canvas& c = *canvas;
-    c.CurrentX = path.X(0);
-    c.CurrentY = path.Y(0);
-    const QColor tones[3] = {colours::cyan, colours::darkGrey, colours::darkGrey};
-    for (int i = 1; i < path.count; ++i)
-        c.LineTo(path.X(i), path.Y(i), tones[i - 1]);
+    drawPath(path, {colours::cyan, colours::darkGrey, colours::darkGrey});
 }
 
 // ---- Other windows and the record file --------------------------------------------------
@@ -241,19 +242,11 @@ void hmiky::fylaxe_Click() { fylakise(); }
 void hmiky::fylakise() {
     ExperimentState& s = program.semi;
     takeIndex();
-    // The grid sweeps these settings; the window keeps drawing with the student's own.
-    const ExperimentState before = s;
+    // The grid is traced on a copy of the state: the window keeps drawing with the student's
+    // own settings.
     std::error_code ec;
     std::filesystem::path file = std::filesystem::current_path(ec);
     file = ec ? std::filesystem::path(kRecordFileName) : file / kRecordFileName;
-    const RecordFileResult result =
-        WriteRecordFile(s, file, TraceForRecord);
-    s.rayH = before.rayH;
-    s.xc = before.xc;
-    s.yc = before.yc;
-    s.tilt = before.tilt;
-    s.incidence = before.incidence;
-    s.refrAngle = before.refrAngle;
-    s.measuredIndex = before.measuredIndex;
+    const RecordFileResult result = WriteRecordFile(s, file, TraceForRecord);
     program.MsgBox(QString::fromStdString(RecordFileMessage(result)));
 }

@@ -20,7 +20,7 @@ TEST(RecordFileSpecial, ANamedPipeOrADirectoryIsRefusedWithoutWaiting) {
     const fs::path pipe = dir / kRecordFileName;
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     int traced = 0;
-    const auto tracer = [&](ExperimentState&, double) {
+    const auto tracer = [&](const ExperimentState&, double) {
         ++traced;
         return 0.5;
     };

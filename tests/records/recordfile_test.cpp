@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A perfectly placed semicircle: sin r = sin i / n whatever the set-up.
-double idealTracer(ExperimentState& state, double) {
+double idealTracer(const ExperimentState& state, double) {
     return std::asin(std::sin(state.incidence * PI / 180) / state.indexN);
 }
 
@@ -74,9 +74,9 @@ TEST_F(RecordFileTest, IdealSemicircleGivesItsIndexInEveryRecordInGridOrder) {
     EXPECT_EQ(settings(7321), (std::vector<double>{0, 0, 0, 0}));
     EXPECT_EQ(settings(14641), (std::vector<double>{2, 1, 1, 5}));
 
-    // The globals are left at the last set-up.
-    EXPECT_EQ(std::vector<double>({state.rayH, state.xc, state.yc, state.tilt}),
-              (std::vector<double>{2, 1, 1, 5}));
+    // The grid is traced on a copy: the state keeps the student's own set-up.
+    EXPECT_EQ(std::vector<double>({state.rayH, state.xc, state.yc, state.tilt, state.refrAngle}),
+              (std::vector<double>{0, 0, 0, 0, 0}));
 }
 
 TEST_F(RecordFileTest, ExistingLongerFileKeepsItsTailAndASecondRunGivesTheSameFile) {
@@ -105,7 +105,7 @@ TEST_F(RecordFileTest, ExistingLongerFileKeepsItsTailAndASecondRunGivesTheSameFi
 TEST_F(RecordFileTest, FailuresNameTheFileAndTheReasonAndNeverClaimSuccess) {
     ExperimentState state;
     int traces = 0;
-    const auto counting = [&](ExperimentState& s, double t) {
+    const auto counting = [&](const ExperimentState& s, double t) {
         ++traces;
         return idealTracer(s, t);
     };
@@ -136,7 +136,7 @@ TEST_F(RecordFileTest, FailuresNameTheFileAndTheReasonAndNeverClaimSuccess) {
 TEST_F(RecordFileTest, FlatLineStoresInfinityAndIsCounted) {
     ExperimentState state;
     // Every ray leaves at the same angle: slope 0, so no finite index.
-    const auto flat = [](ExperimentState&, double) { return 0.5; };
+    const auto flat = [](const ExperimentState&, double) { return 0.5; };
     const RecordFileResult result = WriteRecordFile(state, file, flat);
     ASSERT_TRUE(result.ok) << result.reason;
     EXPECT_EQ(result.recordsWritten, 14641);

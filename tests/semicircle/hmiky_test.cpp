@@ -195,6 +195,64 @@ TEST_F(SemicircleTest, SweepListsNineRaysFromSixDegreesWithTheMeanIndexAndItsGra
     EXPECT_TRUE(printedText(graph, QStringLiteral("MEAN ERROR Μέσο σφάλμα=0.000 %")));
 }
 
+TEST_F(SemicircleTest, SweepsFollowTheLightThroughReflectionsAndSayWhereNoneArrives) {
+    Canvas& listing = record(list());
+    Canvas& graph = record(program->forms.Grafindex());
+    // Curved face to the right, n = 1.5, centred: each ray runs along a radius to the centre.
+    // Below arcsin(1 / 1.5) = 41.81 it leaves the flat face at arcsin(1.5 sin i); past it, it is
+    // reflected, runs back along a radius and leaves the arc undeviated, so the protractor shows
+    // the incidence itself and the index read is 1.
+    h().Raref->trigger();
+    scene().Cls();
+    h().Command4->click();
+    const std::vector<double> angles{6, 10, 20, 30, 40, 50, 60, 70, 80};
+    std::vector<QString> refraction, index;
+    for (const double a : angles) {
+        const double i = a * PI / 180;
+        const double r = a < 41.81 ? std::asin(1.5 * std::sin(i)) : i;
+        refraction.push_back(QString::fromStdString(Format(r * 180 / PI, "0.00")));
+        index.push_back(QString::fromStdString(Format(std::sin(r) / std::sin(i), "0.0000")));
+    }
+    EXPECT_EQ(items(list().List2), refraction);
+    EXPECT_EQ(items(list().List3), index);
+    EXPECT_EQ(index.back(), "1.0000");
+    // Inside the glass the reflected light is green from the centre; the refracted light
+    // leaves the centre blue.
+    EXPECT_EQ(segmentsFrom(scene(), kGreen, 0, 0), 4);
+    EXPECT_EQ(segmentsFrom(scene(), kBlue, 0, 0), 5);
+    for (const Drawn& d : drawnOf(scene(), Drawn::Line, kBlue))
+        if (std::hypot(d.points[0].x(), d.points[0].y()) > 1e-6 &&
+            std::fabs(std::hypot(d.points[0].x(), d.points[0].y()) - 150) > 1e-6) {
+            // The light leaving the arc ends on the protractor.
+            EXPECT_NEAR(std::hypot(d.points[1].x(), d.points[1].y()), 150, 1e-9);
+        }
+    EXPECT_EQ(drawnOf(graph, Drawn::Point).size(), 9u);
+
+    // Curved face to the left, n = 0.6: from arcsin(0.6) = 36.87 degrees on, the light is
+    // turned back at the flat face. Those rows say so, and the mean and the graph leave them
+    // out.
+    h().moredens->trigger();
+    h().Indexn->setValue(6);
+    listing.Cls();
+    h().Command4->click();
+    const QString none = QStringLiteral("no ray  καμία ακτίνα");
+    refraction.clear();
+    index.clear();
+    for (const double a : angles) {
+        const double s = std::sin(a * PI / 180) / 0.6; // sin r
+        refraction.push_back(s < 1 ? QString::fromStdString(Format(std::asin(s) * 180 / PI, "0.00"))
+                                   : none);
+        index.push_back(s < 1 ? QStringLiteral("0.6000") : none);
+    }
+    EXPECT_EQ(items(list().List2), refraction);
+    EXPECT_EQ(items(list().List3), index);
+    EXPECT_EQ(refraction[4], none); // 40 degrees
+    EXPECT_TRUE(printedText(
+        listing, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης0.60")));
+    EXPECT_EQ(drawnOf(graph, Drawn::Point).size(), 4u);
+    for (const QString& row : items(list().List2)) EXPECT_TRUE(readable(row)) << row.toStdString();
+}
+
 TEST_F(SemicircleTest, ExtremeSettingsNeverShowNaN) {
     // Grazing and backward rays, then a sweep, for n = 0.5 and 2, both directions, centred
     // and with the ray high, the centre moved and the face tilted 5 degrees.
@@ -386,17 +444,20 @@ TEST_F(SemicircleWindowTest, ARefusedIncidenceChangesNothing) {
     expectAllFinite(c);
 }
 
-// A ray keeps only what it measured: no refraction of its own when it never comes out to the
-// protractor, no index when an angle is 0 or 180 degrees (whose sine is 1.2e-16, not 0).
+// A ray keeps only what it measured: where no refracted light comes out to the protractor the
+// row says so, and an angle of 0 or 180 degrees (whose sine is 1.2e-16, not 0) has no index.
 TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     open();
     giveAngle("30"); // refraction 19.47, index 1.50
-    // n = 0.5 is past its critical angle (30 degrees) at 60: reflected at the flat face.
+    // n = 0.5 is past its critical angle (30 degrees) at 60: turned back at the flat face.
     h().Indexn->setValue(5);
     giveAngle("60");
+    const QString none = QStringLiteral("no ray  καμία ακτίνα");
     EXPECT_EQ(items(list().List1), std::vector<QString>{"60.00"});
-    EXPECT_EQ(items(list().List2), std::vector<QString>{""});
-    EXPECT_EQ(items(list().List3), std::vector<QString>{""});
+    EXPECT_EQ(items(list().List2), std::vector<QString>{none});
+    EXPECT_EQ(items(list().List3), std::vector<QString>{none});
+    EXPECT_FALSE(program->semi.refrAngleMeasured);
+    EXPECT_FALSE(program->semi.indexMeasured);
     // Straight in along the axis: a refraction of 0, and no ratio of sines to take.
     h().Indexn->setValue(15);
     giveAngle("0");
@@ -411,8 +472,8 @@ TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     const QString refraction = list().List2->item(0)->text();
     EXPECT_TRUE(refraction.isEmpty() || std::fabs(refraction.toDouble()) <= 360)
         << refraction.toStdString();
-    // Off the axis the index is measured again, and it is the glass's 1.5 (h = 0: the ray runs
-    // along a radius to the centre of the flat face and is refracted only there).
+    // Off the axis the index is measured again, and it is the glass's 1.5 (h = 0: the ray from
+    // the left comes in at the centre of the flat face and leaves along a radius).
     h().hvalue->setValue(0);
     giveAngle("150");
     ASSERT_EQ(items(list().List3).size(), 1u);

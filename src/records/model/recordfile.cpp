@@ -42,8 +42,9 @@ double gridValue(double first, double span, int counter) {
 
 } // namespace
 
-void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
+void ComputeRecords(const ExperimentState& glass, const RefractionTracer& trace,
                     const std::function<void(const MeasurementRecord&)>& sink) {
+    ExperimentState state = glass;
     std::array<double, 4> sinIncidence{};
     std::array<double, 4> sinRefraction{};
     for (int i = 1; i <= kGridSteps; ++i) {
@@ -58,8 +59,7 @@ void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
                     for (int m = 1; m <= 4; ++m) {
                         state.incidence = 10 * m + 40;
                         sinIncidence[m - 1] = std::sin(PI * state.incidence / 180);
-                        state.refrAngle = trace(state, tiltRadians);
-                        sinRefraction[m - 1] = std::sin(state.refrAngle);
+                        sinRefraction[m - 1] = std::sin(trace(state, tiltRadians));
                     }
                     const LineFit fit = FitLine(sinIncidence, sinRefraction);
                     // A flat line has no index: +infinity, whatever the sign of zero, and also
@@ -81,7 +81,7 @@ void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
     }
 }
 
-RecordFileResult WriteRecordFile(ExperimentState& state, const std::filesystem::path& path,
+RecordFileResult WriteRecordFile(const ExperimentState& state, const std::filesystem::path& path,
                                  const RefractionTracer& trace) {
     RecordFileResult result;
     result.fileName = path.string();

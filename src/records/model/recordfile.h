@@ -28,15 +28,16 @@ inline constexpr int kRecordCount = kGridSteps * kGridSteps * kGridSteps * kGrid
 inline constexpr std::size_t kRecordFileMinBytes =
     (kRecordCount - 1) * kRecordSlotBytes + kRecordBytes;
 
-// Traces one ray for the set-up in the state, with state.incidence set in degrees and the
-// tilt given in radians, and returns the refraction angle in radians, or NaN when the ray
-// never reaches the protractor; such a series has no index (stored as +infinity).
-using RefractionTracer = std::function<double(ExperimentState& state, double tiltRadians)>;
+// Traces one ray for the set-up in the state (rayH, xc, yc, tilt in degrees, the incidence in
+// degrees), with the tilt also given in radians, and returns the refraction angle in radians,
+// or NaN when no refracted light reaches the protractor; such a series has no index (stored
+// as +infinity).
+using RefractionTracer = std::function<double(const ExperimentState& setup, double tiltRadians)>;
 
 // Runs the grid of ray heights, centres and tilts, traces the incidences 50, 60, 70 and 80
-// for each and hands every record, in file order, to the sink. Leaves the state at the last
-// set-up (rayH 2, xc 1, yc 1, tilt 5) and the last trace.
-void ComputeRecords(ExperimentState& state, const RefractionTracer& trace,
+// for each with the glass of the state (index, radius, direction) and hands every record, in
+// file order, to the sink. The set-ups are traced on a copy: the state is left as it was.
+void ComputeRecords(const ExperimentState& state, const RefractionTracer& trace,
                     const std::function<void(const MeasurementRecord&)>& sink);
 
 struct RecordFileResult {
@@ -49,7 +50,7 @@ struct RecordFileResult {
 
 // Writes the record file at path, creating it or overwriting its first slots without
 // truncating it.
-RecordFileResult WriteRecordFile(ExperimentState& state, const std::filesystem::path& path,
+RecordFileResult WriteRecordFile(const ExperimentState& state, const std::filesystem::path& path,
                                  const RefractionTracer& trace);
 
 // The message the semicircle window shows after writing the file.

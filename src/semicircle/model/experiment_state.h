@@ -16,8 +16,11 @@ struct ExperimentState {
     std::int16_t semiDirection = 1; // 1: curved face to the left, 2: to the right
     double measuredIndex = 0;
     double refrAngle = 0;    // radians, from the x axis to the exit point on the protractor
-    bool refrAngleMeasured = false; // the last ray traced reached the protractor
-    bool indexMeasured = false;     // ... and its sines gave measuredIndex (not 0 or 180 deg)
+    // Whether refracted light of the last ray traced reached the protractor (refrAngle is then
+    // its reading) and its sines gave measuredIndex (not 0 or 180 degrees); where not, both
+    // keep an earlier ray's values.
+    bool refrAngleMeasured = false;
+    bool indexMeasured = false;
     double arcStart = 0;
     float arcEnd = 0;
     std::array<float, 4> freeRay{}; // (x1, y1) start, (x2, y2) a point the ray runs through

@@ -4,40 +4,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 
 #include "shell/model/mathconst.h"
-
-std::optional<Point> SweepExit(const ExperimentState& s, const RayPath& path) {
-    if (path.count < 4) return std::nullopt;
-    const double fx = path.X(3), fy = path.Y(3);
-    const double xx = path.X(2), xy = path.Y(2);
-    if (!(fx > 0)) return std::nullopt;
-    const double R = s.radiusR;
-    // Only a path that stopped on the curved face still has to leave the glass.
-    if (!(std::fabs(std::hypot(fx - s.xc, fy - s.yc) - R) <= 1e-6 * std::fabs(R)))
-        return std::nullopt;
-    const double len = std::hypot(fx - xx, fy - xy);
-    if (len == 0 || R == 0) return std::nullopt;
-    // Cosine of the angle between the last chord X->F and the radius at F.
-    double c = ((fx - xx) * (fx - s.xc) + (fy - xy) * (fy - s.yc)) / (R * len);
-    if (c > 1 && c <= 1 + 1e-12) c = 1; // a chord along the radius, off by rounding only
-    if (!(c <= 1) || c < -1) return std::nullopt;
-    if (c < 0) return std::nullopt; // not on its way out
-    const double psi = c == 0 ? PI / 2 : std::atan(std::sqrt(1 - c * c) / c);
-    const double n = s.indexN;
-    const double t = n * std::sin(psi);
-    if (t >= 1 || t <= -1) // reflected once more: nothing leaves at F
-        return std::nullopt;
-    // Snell's law at F: the emerging ray turns away from the radius, on the side of it that
-    // the ray inside came from (n u + (cos r - n cos psi) times the outward normal).
-    const double ux = (fx - xx) / len, uy = (fy - xy) / len;
-    const double nx = (fx - s.xc) / R, ny = (fy - s.yc) / R;
-    const double k = std::sqrt(1 - t * t) - n * c;
-    const Intersection q = ProtractorAhead(fx, fy, n * ux + k * nx, n * uy + k * ny);
-    if (!q.Hit()) return std::nullopt;
-    return Point{q.x, q.y};
-}
 
 double RandomFraction() {
     // Reseeded from the clock at every draw, so two runs never share their settings.
@@ -56,21 +26,25 @@ double RandomTilt() {
     return 11 * RandomFraction() - 5;
 }
 
-std::optional<double> krisimi(ExperimentState& s) {
-    // A ray that leaves through the flat face ends left of the y axis, one totally reflected
-    // there ends on the arc to the right; bisect on that change of side.
-    auto endsLeft = [&s](double deg) {
-        return TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, deg).LastX() < 0;
+std::optional<double> krisimi(const ExperimentState& s) {
+    constexpr double kLastProbe = 89.9999;
+    // Bisect on the change from light refracted out through the flat face to light totally
+    // reflected there.
+    auto refractedOut = [&s](double deg) {
+        return !TotallyReflectedAtFlatFace(TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, deg).path);
     };
     double a = 5, step = 1;
     int halvings = 0;
     while (true) {
-        if (a >= 90) return std::nullopt;
-        if (endsLeft(a) != endsLeft(a + step)) {
+        if (a >= kLastProbe) return std::nullopt;
+        // From 90 degrees on the light runs along the flat face or comes in from the other
+        // side: the search stays short of it.
+        const double next = std::min(a + step, kLastProbe);
+        if (refractedOut(a) != refractedOut(next)) {
             step /= 2;
             ++halvings;
         } else {
-            a += step;
+            a = next;
         }
         if (step < 0.00001 || halvings > 20) return a;
     }
@@ -244,20 +218,25 @@ std::optional<double> MeanIndexError(const std::vector<double>& measured, double
     return 100 * std::sqrt(sum / static_cast<double>(measured.size())) / n;
 }
 
-std::vector<ErrorPoint> MeanErrorCurve(ExperimentState& s) {
+std::vector<ErrorPoint> MeanErrorCurve(const ExperimentState& s) {
     std::vector<ErrorPoint> curve;
     const double n = s.indexN;
     if (n == 0) return curve;
     curve.reserve(67);
+    ExperimentState trial = s;
     for (int r = 14; r <= 146; r += 2) {
-        s.radiusR = r;
+        trial.radiusR = r;
         double sum = 0;
+        int measured = 0;
         for (const double angle : kSweepAngles) {
-            TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, angle);
-            sum += (s.measuredIndex - n) * (s.measuredIndex - n);
+            const RayTrace t = TraceRay(trial, s.rayH, s.tilt, s.xc, s.yc, angle);
+            if (!t.indexMeasured) continue;
+            sum += (t.measuredIndex - n) * (t.measuredIndex - n);
+            ++measured;
         }
-        curve.push_back({double(r), 100 * std::sqrt(sum / 9) / n});
+        const double error = measured > 0 ? 100 * std::sqrt(sum / measured) / n
+                                          : std::numeric_limits<double>::quiet_NaN();
+        curve.push_back({double(r), error});
     }
-    s.radiusR = 148;
     return curve;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The series of rays of the semicircle experiment: the sweep's exit through the curved face,
-// random settings, the critical-angle search, free rays marched through the glass, fans and
-// beams, and the mean error of the measured index. Draws nothing.
+// The series of rays of the semicircle experiment: random settings, the critical-angle search,
+// free rays marched through the glass, fans and beams, and the mean error of the measured
+// index. Draws nothing.
 #include <array>
 
 #include "shell/model/point.h"
@@ -14,11 +14,6 @@
 // Incidence angles of a sweep, in degrees: the first ray is at 6, not 0.
 inline constexpr std::array<double, 9> kSweepAngles{6, 10, 20, 30, 40, 50, 60, 70, 80};
 
-// When a swept ray ends on the right of the y axis, the ray still has to leave the glass
-// through the curved face at its last point F: the protractor point to draw to from F, or
-// nothing (no exit found, or totally reflected again).
-std::optional<Point> SweepExit(const ExperimentState& s, const RayPath& path);
-
 // 2 Rnd - 1, drawn after reseeding from the clock.
 double RandomUnit();
 // 11 Rnd - 5 (degrees), drawn after reseeding from the clock.
@@ -26,9 +21,10 @@ double RandomTilt();
 // Rnd in [0, 1), drawn after reseeding from the clock.
 double RandomFraction();
 
-// The smallest incidence (degrees) at which the ray no longer leaves through the flat face,
-// searched from 5 degrees with the current rayH, tilt, xc, yc; nothing when none below 90.
-std::optional<double> krisimi(ExperimentState& s);
+// The smallest incidence (degrees) at which the light that meets the flat face from inside is
+// totally reflected there, searched from 5 degrees with the current rayH, tilt, xc, yc;
+// nothing when none below 90.
+std::optional<double> krisimi(const ExperimentState& s);
 
 // Frame of the semicircle: origin (cx, cy), turned by theta.
 Point ToLocal(double cx, double cy, double px, double py, double theta);
@@ -54,5 +50,6 @@ struct ErrorPoint {
     double radius = 0, error = 0;
 };
 // Mean error of a sweep against the radius 14, 16, ... 146 (67 points) for the settings in s
-// (rayH, xc, yc, tilt in radians, indexN). Leaves s.radiusR at 148, as the loop ends.
-std::vector<ErrorPoint> MeanErrorCurve(ExperimentState& s);
+// (rayH, xc, yc, tilt in radians, indexN), over the rays of each sweep that measure an index;
+// NaN at a radius where none does.
+std::vector<ErrorPoint> MeanErrorCurve(const ExperimentState& s);

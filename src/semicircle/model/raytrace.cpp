@@ -1,5 +1,6 @@
 #include "semicircle/model/raytrace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -7,19 +8,6 @@
 #include "shell/model/mathconst.h"
 
 namespace {
-
-// Arcsine written as the program writes it; |s| <= 1 is the caller's business.
-double ArcSin(double s) {
-    const double c = std::sqrt(1 - s * s);
-    if (c == 0) return s > 0 ? PI / 2 : -PI / 2;
-    return std::atan(s / c);
-}
-
-// Direction of the radius from a centre to a point, within (-90 deg, 90 deg].
-double RadiusDirection(double dx, double dy) {
-    if (dx != 0) return std::atan(dy / dx);
-    return dy >= 0 ? PI / 2 : -PI / 2;
-}
 
 // arctan(-1/m): the direction of the normal of a line of slope m.
 double NormalDirection(double m) {
@@ -44,31 +32,9 @@ std::optional<double> SineRatio(double numerator, double denominator) {
     return std::fabs(numerator / denominator);
 }
 
-// Mirror of the direction (dx, dy) in a flat face tilted by theta (normal cos, sin theta).
-void MirrorInFlatFace(double theta, double& dx, double& dy) {
-    const double nx = std::cos(theta), ny = std::sin(theta);
-    const double dot = dx * nx + dy * ny;
-    dx -= 2 * dot * nx;
-    dy -= 2 * dot * ny;
-}
-
-Intersection IntersectThrough(double m, double px, double py, double R, double cx, double cy,
-                              int semiDirection) {
-    return IntersectLineCircle(m, py - m * px, R, cx, cy, semiDirection);
-}
-
-// A meeting with the flat face's line near enough to mean one. A ray all but parallel to the
-// face (90 degrees, where the cosine is 6e-17 and not 0) meets its line some 1e16 away: it
-// runs past the glass and never reaches the face.
-bool MeetsFace(const Intersection& e) { return e.Hit() && std::hypot(e.x, e.y) <= 1e4; }
-
 } // namespace
 
 Intersection ProtractorAhead(double px, double py, double dx, double dy) {
-    const double len = std::hypot(dx, dy);
-    if (!(len > 0)) return {};
-    dx /= len;
-    dy /= len;
     const double b = px * dx + py * dy;
     const double disc = b * b - (px * px + py * py - 150.0 * 150.0);
     if (!(disc >= 0)) return {};
@@ -123,194 +89,191 @@ Intersection IntersectLineCircle(double m, double b, double R, double cx, double
     return {x, y, rho - std::atan(m)};
 }
 
-RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y0,
-                 double alphaDeg) {
-    const double n = s.indexN;
-    const double R = s.radiusR;
-    const double alpha = alphaDeg * PI / 180;
-    s.incidenceDeg = alphaDeg;
-    s.incidence = alpha;
-    s.refrAngleMeasured = false;
-    s.indexMeasured = false;
-
-    RayPath path;
-    const double sx = 150 * std::cos(alpha), sy = 150 * std::sin(alpha);
-    path.p[0] = sx;
-    path.p[1] = sy;
-    auto add = [&path](double x, double y) {
-        path.p[2 * path.count] = x;
-        path.p[2 * path.count + 1] = y;
-        ++path.count;
-    };
-    const double p1x = x0 + R * std::sin(theta), p1y = y0 - R * std::cos(theta);
-    const double p2x = x0 - R * std::sin(theta), p2y = y0 + R * std::cos(theta);
-
-    if (s.semiDirection == 1) {
-        // Flat face first.
-        const Intersection e = IntersectLines(0, h, sx, sy, p1x, p1y, p2x, p2y);
-        if (!MeetsFace(e)) return path;
-        add(e.x, e.y);
-        const double sn = std::sin(e.angle) / n;
-        if (sn >= 1 || sn < -1) {
-            // n < 1: no refracted ray. The reflected ray runs from E, mirrored in the face,
-            // to the protractor; nothing runs inside (the third point stays at E).
-            double dx = e.x - sx, dy = e.y - sy;
-            MirrorInFlatFace(theta, dx, dy);
-            const Intersection q = ProtractorAhead(e.x, e.y, dx, dy);
-            if (q.Hit()) {
-                add(e.x, e.y);
-                add(q.x, q.y);
-            }
-            return path;
-        }
-        const double r = ArcSin(sn);
-        const Intersection x = IntersectThrough(std::tan(r + theta), e.x, e.y, R, x0, y0, 1);
-        if (!x.Hit()) return path;
-        add(x.x, x.y);
-        const double t = n * std::sin(x.angle);
-        const double rho = RadiusDirection(x.x - x0, x.y - y0);
-        if (std::fabs(t) < 1) {
-            // Leaving, the ray turns away from the radius on the side it came in on.
-            const Intersection f =
-                IntersectThrough(std::tan(rho - ArcSin(t)), x.x, x.y, 150, 0, 0, 1);
-            if (!f.Hit()) return path;
-            add(f.x, f.y);
-            s.refrAngle = ProtractorAngle(f);
-            s.refrAngleMeasured = true;
-            if (const auto index = SineRatio(std::sin(alpha), std::sin(s.refrAngle))) {
-                s.measuredIndex = *index;
-                s.indexMeasured = true;
-            }
-        } else {
-            // Reflected inside at the curved face: the path ends on the arc.
-            const Intersection f =
-                IntersectThrough(std::tan(rho + x.angle), x.x, x.y, R, x0, y0, 1);
-            if (f.Hit()) add(f.x, f.y);
-        }
-        return path;
-    }
-
-    if (s.semiDirection == 2) {
-        // Curved face first.
-        if (sx == 0) return path;
-        const double m0 = (sy - h) / sx;
-        const Intersection x = IntersectLineCircle(m0, h, R, x0, y0, 2);
-        if (!x.Hit()) return path;
-        add(x.x, x.y);
-        const double sn = std::sin(x.angle) / n;
-        const double rho0 = RadiusDirection(x.x - x0, x.y - y0);
-        if (sn >= 1 || sn <= -1) {
-            // n < 1 beyond its critical angle: reflected at the curved face back to the
-            // protractor, on the side the reflected ray travels to.
-            const double dx = -sx, dy = h - sy;
-            const double nx = (x.x - x0) / R, ny = (x.y - y0) / R;
-            const double dot = dx * nx + dy * ny;
-            const int side = dx - 2 * dot * nx >= 0 ? 2 : 1;
-            const Intersection f =
-                IntersectThrough(std::tan(rho0 + x.angle), x.x, x.y, 150, 0, 0, side);
-            if (f.Hit()) {
-                add(x.x, x.y);
-                add(f.x, f.y);
-            }
-            return path;
-        }
-        // Entering, the ray turns towards the radius and stays on its side of it.
-        const double mi = std::tan(rho0 - ArcSin(sn));
-        const Intersection e = IntersectLines(x.x, x.y, x.x + 1, x.y + mi, p1x, p1y, p2x, p2y);
-        if (!e.Hit()) return path;
-        add(e.x, e.y);
-        const double t = n * std::sin(e.angle);
-        if (std::fabs(t) < 1) {
-            const Intersection f =
-                IntersectThrough(std::tan(ArcSin(t) + theta), e.x, e.y, 150, 0, 0, 1);
-            if (!f.Hit()) return path;
-            add(f.x, f.y);
-            s.refrAngle = ProtractorAngle(f);
-            s.refrAngleMeasured = true;
-            if (const auto index = SineRatio(std::sin(s.refrAngle), std::sin(alpha))) {
-                s.measuredIndex = *index;
-                s.indexMeasured = true;
-            }
-        } else {
-            // Totally reflected at the flat face: the path ends on the curved face.
-            const Intersection f =
-                IntersectThrough(-std::tan(e.angle - theta), e.x, e.y, R, x0, y0, 2);
-            if (f.Hit()) add(f.x, f.y);
-        }
-    }
-    return path;
-}
 
 namespace {
 
-RayScene SceneOfRay(ExperimentState& s, double h, double x0, double y0, double theta,
-                    bool signedIndex) {
-    const double n = s.indexN;
-    const double R = s.radiusR;
-    const double alpha = s.incidence;
-    const int dir = s.semiDirection;
-    s.refrAngleMeasured = false;
-    s.indexMeasured = false;
-    RayScene sc;
-    sc.s = {150 * std::cos(alpha), 150 * std::sin(alpha)};
-    sc.p1 = {x0 + R * std::sin(theta), y0 - R * std::cos(theta)};
-    sc.p2 = {x0 - R * std::sin(theta), y0 + R * std::cos(theta)};
-    const Intersection e = IntersectLines(0, h, sc.s.x, sc.s.y, sc.p1.x, sc.p1.y, sc.p2.x, sc.p2.y);
-    if (!e.Hit()) return sc;
-    sc.e = {e.x, e.y};
-    sc.hasE = true;
-    if (sc.p2.y != sc.p1.y) {
-        const double mN = -(sc.p2.x - sc.p1.x) / (sc.p2.y - sc.p1.y);
-        sc.normalRight = {150, e.y + mN * (150 - e.x)};
-        sc.normalLeft = {-0.75 * R, e.y + mN * (-0.75 * R - e.x)};
-        sc.hasNormal = true;
+struct Vec {
+    double x, y;
+};
+double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
+
+constexpr double kNowhere = std::numeric_limits<double>::infinity();
+// A meeting closer than this share of R is the point the light has just left.
+constexpr double kAheadShare = 1e-9;
+// The sine of the refraction angle reaches 1 at the critical angle itself only to within
+// rounding: there the light grazes along the face, as a textbook draws it; past it, all of it
+// is reflected.
+constexpr double kCriticalRounding = 1e-12;
+// How far past its end a face still catches the light: rounding only, so that a ray through
+// the edge where the two faces meet is met by one of them.
+constexpr double kEdgeShare = 1e-9;
+
+// The half-disc: the flat face through the centre across `axis`, the curved face on the side
+// `axis` points to.
+struct Glass {
+    double n, R;
+    Vec centre;
+    Vec axis;  // unit normal of the flat face, towards the curved face
+    Vec along; // unit vector along the flat face
+};
+
+// Distance along d from p to the flat segment ahead, or kNowhere. A ray parallel to the face
+// never meets it.
+double FlatAhead(const Glass& g, Vec p, Vec d) {
+    const double across = Dot(d, g.axis);
+    if (across == 0) return kNowhere;
+    const double t = Dot({g.centre.x - p.x, g.centre.y - p.y}, g.axis) / across;
+    if (!(t > kAheadShare * g.R)) return kNowhere;
+    const Vec q{p.x + t * d.x - g.centre.x, p.y + t * d.y - g.centre.y};
+    return std::fabs(Dot(q, g.along)) <= g.R * (1 + kEdgeShare) ? t : kNowhere;
+}
+
+// Distance along d from p to the glass's own half circle ahead, or kNowhere.
+double CurvedAhead(const Glass& g, Vec p, Vec d) {
+    const Vec m{p.x - g.centre.x, p.y - g.centre.y};
+    const double b = Dot(m, d);
+    const double disc = b * b - (Dot(m, m) - g.R * g.R);
+    if (!(disc >= 0)) return kNowhere;
+    const double root = std::sqrt(disc);
+    for (const double t : {-b - root, -b + root}) {
+        if (!(t > kAheadShare * g.R)) continue;
+        const Vec q{m.x + t * d.x, m.y + t * d.y};
+        if (Dot(q, g.axis) >= -kEdgeShare * g.R) return t;
     }
-    const double sn = std::sin(e.angle) / n;
-    if (sn >= 1 || sn < -1) {
-        // n < 1 and a large incidence: reflected at the flat face, as TraceRay does.
-        double dx = e.x - sc.s.x, dy = e.y - sc.s.y;
-        MirrorInFlatFace(theta, dx, dy);
-        const Intersection q = ProtractorAhead(e.x, e.y, dx, dy);
-        if (q.Hit()) {
-            sc.reflectedEnd = {q.x, q.y};
-            sc.reflectedAtFlat = true;
-        }
-        return sc;
-    }
-    const Intersection x = IntersectThrough(std::tan(ArcSin(sn) + theta), e.x, e.y, R, x0, y0, dir);
-    if (!x.Hit()) return sc;
-    sc.x = {x.x, x.y};
-    sc.hasX = true;
-    const double t = n * std::sin(x.angle);
-    if (!(std::fabs(t) < 1)) return sc;
-    const double rho = RadiusDirection(x.x - x0, x.y - y0);
-    const Intersection f = IntersectThrough(std::tan(rho - ArcSin(t)), x.x, x.y, 150, 0, 0, dir);
-    if (!f.Hit()) return sc;
-    sc.f = {f.x, f.y};
-    sc.hasF = true;
-    s.refrAngleMeasured = true;
-    s.refrAngle = ProtractorAngle(f);
-    if (const auto ratio = SineRatio(std::sin(alpha), std::sin(s.refrAngle))) {
-        const double sign = std::sin(alpha) / std::sin(s.refrAngle) < 0 ? -1 : 1;
-        s.measuredIndex = signedIndex ? sign * *ratio : *ratio;
-        s.indexMeasured = true;
-    }
-    return sc;
+    return kNowhere;
 }
 
 } // namespace
 
-RayScene ComputeRayScene(ExperimentState& s, double h, double x0, double y0, double theta) {
-    return SceneOfRay(s, h, x0, y0, theta, false);
+RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0, double y0,
+                     double alpha) {
+    RayTrace out;
+    out.incidence = alpha;
+    RayPath& path = out.path;
+    auto add = [&path](Vec p, PathEvent event, Face face, bool inGlassAfter) {
+        path.points[path.count++] = {p.x, p.y, event, face, inGlassAfter};
+    };
+    Vec p{150 * std::cos(alpha), 150 * std::sin(alpha)};
+    add(p, PathEvent::Source, Face::None, false);
+    if (s.semiDirection != 1 && s.semiDirection != 2) return out;
+
+    const Vec towardsArc{std::cos(theta), std::sin(theta)};
+    const Glass g{s.indexN, s.radiusR, {x0, y0},
+                  s.semiDirection == 1 ? Vec{-towardsArc.x, -towardsArc.y} : towardsArc,
+                  {-towardsArc.y, towardsArc.x}};
+    // From the source towards (0, h); the source lies on the protractor, outside the glass.
+    Vec d{0 - p.x, h - p.y};
+    const double length = std::hypot(d.x, d.y);
+    if (!(length > 0) || !(g.R > 0) || !(g.n > 0)) return out;
+    d = {d.x / length, d.y / length};
+
+    bool inGlass = false;
+    bool turnedBack = false; // reflected at the first face, before it ever entered
+    Face last = Face::None;
+    while (path.count < RayPath::kMaxPoints - 1) {
+        // A straight line meets the flat face's line once: light that has just met the flat
+        // face (grazing along it, perhaps, at the critical angle) meets the curved face next.
+        const double tFlat = last == Face::Flat ? kNowhere : FlatAhead(g, p, d);
+        const double tCurved = CurvedAhead(g, p, d);
+        const double t = std::min(tFlat, tCurved);
+        if (t == kNowhere) break;
+        const Face face = tFlat <= tCurved ? Face::Flat : Face::Curved;
+        last = face;
+        p = {p.x + t * d.x, p.y + t * d.y};
+
+        // The normal on the side the light comes from.
+        Vec normal = face == Face::Flat
+                         ? g.axis
+                         : Vec{(p.x - g.centre.x) / g.R, (p.y - g.centre.y) / g.R};
+        double cosIn = -Dot(d, normal);
+        if (cosIn < 0) {
+            normal = {-normal.x, -normal.y};
+            cosIn = -cosIn;
+        }
+        // Snell's law: sin out = eta sin in, on the far side of the same normal.
+        const double eta = inGlass ? g.n : 1 / g.n;
+        const double sinOut2 = eta * eta * (1 - cosIn * cosIn);
+        if (sinOut2 > 1 + kCriticalRounding) {
+            // The sine would pass 1: all the light is reflected, and stays where it was.
+            if (!inGlass && path.count == 1) turnedBack = true;
+            d = {d.x + 2 * cosIn * normal.x, d.y + 2 * cosIn * normal.y};
+            // Kept of unit length, or the rounding of many reflections would tell at the end.
+            const double size = std::hypot(d.x, d.y);
+            d = {d.x / size, d.y / size};
+            add(p, PathEvent::Reflected, face, inGlass);
+        } else {
+            const double k = eta * cosIn - (sinOut2 < 1 ? std::sqrt(1 - sinOut2) : 0);
+            d = {eta * d.x + k * normal.x, eta * d.y + k * normal.y};
+            inGlass = !inGlass;
+            add(p, PathEvent::Refracted, face, inGlass);
+        }
+        // Out of the glass (or turned back before it), the straight light never meets this
+        // convex glass again.
+        if (!inGlass) break;
+    }
+    if (inGlass) return out; // caught inside: no light reaches the protractor
+
+    const Intersection f = ProtractorAhead(p.x, p.y, d.x, d.y);
+    if (!f.Hit()) return out;
+    add({f.x, f.y}, PathEvent::Protractor, Face::None, false);
+    out.reachesProtractor = true;
+    if (turnedBack) return out;
+
+    out.refrAngleMeasured = true;
+    out.refrAngle = ProtractorAngle(f);
+    // A student reads the index as the sine of the angle in the air at the flat face over the
+    // sine of the angle in the glass: the source's angle over the arrival's when the light
+    // comes in through the flat face, the other way round when it comes in through the curved
+    // face. Light that passes the glass by is read as the direction's usual way in.
+    const Face firstFace = path[1].face;
+    const bool inThroughFlat =
+        firstFace == Face::Flat || (firstFace == Face::None && s.semiDirection == 1);
+    const auto index = inThroughFlat ? SineRatio(std::sin(alpha), std::sin(out.refrAngle))
+                                     : SineRatio(std::sin(out.refrAngle), std::sin(alpha));
+    if (index) {
+        out.indexMeasured = true;
+        out.measuredIndex = *index;
+    }
+    return out;
 }
 
-double aktina2(ExperimentState& s, double h, double x0, double y0, double theta) {
-    s.incidence = s.incidence * PI / 180;
-    SceneOfRay(s, h, x0, y0, theta, true);
-    return s.refrAngle;
+RayTrace TraceRay(const ExperimentState& s, double h, double theta, double x0, double y0,
+                  double alphaDeg) {
+    return FollowLight(s, h, theta, x0, y0, alphaDeg * PI / 180);
 }
 
-double TraceForRecord(ExperimentState& s, double tiltRadians) {
-    const double r = aktina2(s, s.rayH, s.xc, s.yc, tiltRadians);
-    return s.refrAngleMeasured ? r : std::numeric_limits<double>::quiet_NaN();
+bool TotallyReflectedAtFlatFace(const RayPath& path) {
+    for (int i = 1; i < path.count; ++i)
+        if (path[i].face == Face::Flat && path.InGlass(i))
+            return path[i].event == PathEvent::Reflected;
+    return false;
+}
+
+RayScene ComputeRayScene(const ExperimentState& s, double h, double x0, double y0, double theta) {
+    RayScene sc;
+    const double R = s.radiusR;
+    sc.trace = FollowLight(s, h, theta, x0, y0, s.incidence);
+    sc.p1 = {x0 + R * std::sin(theta), y0 - R * std::cos(theta)};
+    sc.p2 = {x0 - R * std::sin(theta), y0 + R * std::cos(theta)};
+    const RayPath& path = sc.trace.path;
+    for (int i = 1; i < path.count; ++i) {
+        if (path[i].face != Face::Flat) continue;
+        if (sc.p2.y == sc.p1.y) break; // a face along the x axis: no normal within the picture
+        sc.e = {path.X(i), path.Y(i)};
+        const double mN = -(sc.p2.x - sc.p1.x) / (sc.p2.y - sc.p1.y);
+        sc.normalRight = {150, sc.e.y + mN * (150 - sc.e.x)};
+        sc.normalLeft = {-0.75 * R, sc.e.y + mN * (-0.75 * R - sc.e.x)};
+        sc.hasNormal = true;
+        break;
+    }
+    return sc;
+}
+
+RayTrace aktina2(const ExperimentState& s, double h, double x0, double y0, double theta) {
+    return TraceRay(s, h, theta, x0, y0, s.incidence);
+}
+
+double TraceForRecord(const ExperimentState& s, double tiltRadians) {
+    const RayTrace t = aktina2(s, s.rayH, s.xc, s.yc, tiltRadians);
+    return t.refrAngleMeasured ? t.refrAngle : std::numeric_limits<double>::quiet_NaN();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The optics of the semicircle experiment: one ray from the protractor through the half-disc
-// of glass and back out, with Snell's law at the flat and at the curved face. Draws nothing.
+// of glass and out again, followed as the light goes, with Snell's law wherever it meets a
+// face. Pure: it reads the glass from the state, changes nothing and draws nothing.
 #include <array>
+#include <cstdint>
 
 #include "shell/model/point.h"
 
@@ -27,47 +29,78 @@ double LineAngle(double x1, double y1, double x2, double y2, double x3, double y
 Intersection IntersectLineCircle(double m, double b, double R, double cx, double cy,
                                  int semiDirection);
 
-// Where the ray from (px, py) in the direction (dx, dy) meets the protractor (radius 150
-// about the origin) ahead of it; the angle is 0 there, or -200 when it never does.
+// Where the ray from (px, py) in the direction of the unit vector (dx, dy) meets the
+// protractor (radius 150 about the origin) ahead of it; the angle is 0 there, or -200 when it
+// never does.
 Intersection ProtractorAhead(double px, double py, double dx, double dy);
 
-// Source, first point on the glass, second point on a face, last point. Only the first
-// `count` points are real; a drawing stops at the last real one.
-struct RayPath {
-    std::array<double, 8> p{};
-    int count = 1;
-    double X(int i) const { return p[2 * i]; }
-    double Y(int i) const { return p[2 * i + 1]; }
-    double LastX() const { return p[2 * (count - 1)]; }
-    double LastY() const { return p[2 * (count - 1) + 1]; }
+// The faces of the glass: the flat segment of length 2R and the glass's own half circle.
+enum class Face : std::uint8_t { None, Flat, Curved };
+// What the light does at a point of its path.
+enum class PathEvent : std::uint8_t { Source, Refracted, Reflected, Protractor };
+
+struct PathPoint {
+    double x, y;
+    PathEvent event;
+    Face face;         // the face met here; None at the source and on the protractor
+    bool inGlassAfter; // the light runs inside the glass from here to the next point
 };
 
-// Traces the ray from the protractor at alphaDeg degrees through (0, h) into the semicircle
-// centred at (x0, y0) with tilt theta (radians). Sets s.incidence (radians) and
-// s.incidenceDeg; sets s.refrAngle only when the ray comes out to the protractor through the
-// opposite face (s.refrAngleMeasured), and s.measuredIndex only when, besides, neither angle is
-// 0 or 180 degrees (s.indexMeasured): otherwise both keep an earlier ray's values.
-RayPath TraceRay(ExperimentState& s, double h, double theta, double x0, double y0, double alphaDeg);
+// Every point the light passes, from the source on the protractor to where it ends.
+struct RayPath {
+    // A ray caught by total reflection stops after this many points, still in the glass.
+    static constexpr int kMaxPoints = 40;
+    std::array<PathPoint, kMaxPoints> points;
+    int count = 0;
+    const PathPoint& operator[](int i) const { return points[i]; }
+    double X(int i) const { return points[i].x; }
+    double Y(int i) const { return points[i].y; }
+    double LastX() const { return points[count - 1].x; }
+    double LastY() const { return points[count - 1].y; }
+    // Whether the stretch from point i - 1 to point i runs inside the glass.
+    bool InGlass(int i) const { return points[i - 1].inGlassAfter; }
+};
+
+// What one traced ray shows on the protractor.
+struct RayTrace {
+    RayPath path;
+    double incidence = 0;            // radians
+    bool reachesProtractor = false;  // the path ends on the protractor
+    // The light that arrives there was refracted by the glass, or passed it by: its angle is
+    // read. Light turned back at the first face, or caught inside, gives no reading.
+    bool refrAngleMeasured = false;
+    double refrAngle = 0;            // radians, from the x axis to the arrival point
+    bool indexMeasured = false;      // ... and neither angle is 0 or 180 degrees
+    double measuredIndex = 0;
+};
+
+// Follows the light from the protractor at alpha (radians) through (0, h) through the
+// semicircle of s (index, radius, direction) centred at (x0, y0) with tilt theta (radians).
+RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0, double y0,
+                     double alpha);
+
+// The same with the incidence in degrees, as the student gives it.
+RayTrace TraceRay(const ExperimentState& s, double h, double theta, double x0, double y0,
+                  double alphaDeg);
+
+// True when the light, meeting the flat face from inside the glass for the first time, is
+// totally reflected there.
+bool TotallyReflectedAtFlatFace(const RayPath& path);
 
 // What the opening picture of the semicircle window shows for the ray at s.incidence
-// (radians): incident ray S-E, flat face P1-P2, red normal through E, E-X inside, X-F out.
+// (radians): the traced light, the flat face P1-P2 and the red normal where the light first
+// meets the flat face.
 struct RayScene {
-    Point s, e, p1, p2;
-    Point normalRight, normalLeft; // the normal's ends at x = 150 and at x = -0.75 R
-    Point x, f;
-    Point reflectedEnd; // where a ray reflected at the flat face meets the protractor
-    bool hasE = false, hasNormal = false, hasX = false, hasF = false;
-    bool reflectedAtFlat = false;
+    RayTrace trace;
+    Point p1, p2;
+    Point e, normalRight, normalLeft; // the normal's ends at x = 150 and at x = -0.75 R
+    bool hasNormal = false;
 };
+RayScene ComputeRayScene(const ExperimentState& s, double h, double x0, double y0, double theta);
 
-// The computation behind DrawRayScene; sets s.refrAngle and s.measuredIndex when F exists.
-RayScene ComputeRayScene(ExperimentState& s, double h, double x0, double y0, double theta);
+// The ray of the record file: s.incidence holds the incidence in degrees.
+RayTrace aktina2(const ExperimentState& s, double h, double x0, double y0, double theta);
 
-// DrawRayScene without a picture, for the record file: s.incidence is in degrees on entry and
-// is left in radians. Returns s.refrAngle; s.refrAngleMeasured says whether this ray reached
-// the protractor (otherwise refrAngle is still that of an earlier ray).
-double aktina2(ExperimentState& s, double h, double x0, double y0, double theta);
-
-// The tracer of the record file: aktina2 for the set-up held in the state (s.incidence in
-// degrees), or NaN when that ray never reaches the protractor.
-double TraceForRecord(ExperimentState& s, double tiltRadians);
+// The tracer of the record file: the refraction angle of aktina2 for the set-up held in the
+// state, or NaN when no refracted light reaches the protractor.
+double TraceForRecord(const ExperimentState& s, double tiltRadians);
