@@ -41,20 +41,32 @@ List_of_Data::List_of_Data(Program& p)
         setControlFont(w, "Arial", 8, true);
     Command1->Click = [this] { Command1_Click(); };
 
+    placeControls();
+}
+
+void List_of_Data::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    placeControls();
+}
+
+void List_of_Data::placeControls() {
     // Design layout, in twips: a line at the top for the mean index, the three columns with
-    // their headings, the settings of the last sweep under them, and the transfer button.
-    const double col = 2000, gap = 80, left = 120;
+    // their headings, the settings of the last sweep under them, and the transfer button. On
+    // a window less high than the design the lists give up rows, so that the settings and the
+    // button stay inside it.
+    const double col = 2000, gap = 80, left = 120, designHeight = 6000;
+    const double shortfall = std::clamp(designHeight - canvas->height() * 15.0, 0.0, 2400.0);
     for (int i = 0; i < 3; ++i) {
         QLabel* heading = i == 0 ? Label5 : i == 1 ? Label6 : Label7;
         QListWidget* list = i == 0 ? List1 : i == 1 ? List2 : List3;
         placeTwips(heading, left + i * (col + gap), 330, col, 450);
-        placeTwips(list, left + i * (col + gap), 800, col, 3600);
+        placeTwips(list, left + i * (col + gap), 800, col, 3600 - shortfall);
     }
-    placeTwips(Label1, left, 4500, 3000, 300);
-    placeTwips(Label2, left + 3050, 4500, 3000, 300);
-    placeTwips(Label3, left, 4850, 3000, 300);
-    placeTwips(Label4, left + 3050, 4850, 3000, 300);
-    placeTwips(Command1, left, 5300, 3600, 600);
+    placeTwips(Label1, left, 4500 - shortfall, 3000, 300);
+    placeTwips(Label2, left + 3050, 4500 - shortfall, 3000, 300);
+    placeTwips(Label3, left, 4850 - shortfall, 3000, 300);
+    placeTwips(Label4, left + 3050, 4850 - shortfall, 3000, 300);
+    placeTwips(Command1, left, 5300 - shortfall, 3600, 600);
 }
 
 void List_of_Data::Form_Load() {

@@ -44,7 +44,11 @@ public:
     // Adds one row to the three lists.
     void addRow(const QString& incidence, const QString& refraction, const QString& index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void placeControls();
     // The graph of a click and of zografizo; they differ only in the height of the y axis.
     void drawGraph(double yAxisTop);
 };

@@ -22,7 +22,7 @@ void errors::Form_Load() {
     // To the right of the list and index windows, as tall as the semicircle window, so the
     // labels under the radius axis keep clear of its numbers.
     const double left = program.forms.hmiky().Width() + program.forms.List_of_Data().Width();
-    const double minWidth = 300 * 15;
+    const double minWidth = 200 * 15;
     setLeft(std::min(left, program.screen.Width() - minWidth));
     setTop(0);
     setWidth(std::max(minWidth, program.screen.Width() - left));

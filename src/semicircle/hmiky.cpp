@@ -1,4 +1,5 @@
 #include "semicircle/hmiky.h"
+#include "shell/layoutcheck.h"
 #include "shell/qformat.h"
 #include "shell/colours.h"
 
@@ -66,8 +67,12 @@ hmiky::hmiky(Program& p)
         auto* e = new QLineEdit(t, canvas);
         e->setReadOnly(true);
         e->setFrame(false);
-        // Show a long text from its start, not scrolled to its end.
-        connect(e, &QLineEdit::textChanged, e, [e] { e->setCursorPosition(0); });
+        // Show a long text from its start, not scrolled to its end, and the whole of it: on a
+        // small window in a smaller letter.
+        connect(e, &QLineEdit::textChanged, e, [e] {
+            e->setCursorPosition(0);
+            ShrinkToFit(e, 8, 6);
+        });
         setControlFont(e, "Arial", 8);
         return e;
     };
@@ -286,6 +291,11 @@ void hmiky::openExperiment() {
     setTop(Command4, -150);
     setTop(Command2, Top(Command3) + Height(Command3)); // just above Command3
     setLeft(Command4, -200 + Width(cmdend) + Width(Command1));
+    // The buttons grow and shrink with the window: on a small screen their captions take a
+    // smaller letter rather than spill out.
+    for (QWidget* b : std::initializer_list<QWidget*>{Command1, Command2, Command3, Command4, cmdend,
+                                                      aktis, gon})
+        ShrinkToFit(b, 8, 6);
 
     drawSceneBase();
     Show();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -93,6 +94,11 @@ bool CaptionFits(const QWidget* control) {
         const QRect room = b->rect().adjusted(4, 2, -4, -2);
         const QRect needed = m.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
         return widestWord(m, b->text()) <= room.width() + 1 && needed.height() <= room.height() + 1;
+    }
+    if (auto* e = qobject_cast<const QLineEdit*>(control); e && e->isReadOnly()) {
+        // A read-only box shows a caption and its number: the whole of it, a little margin
+        // inside its frame.
+        return m.horizontalAdvance(e->text()) <= e->width() - 6 && m.height() <= e->height() + 1;
     }
     if (qobject_cast<const QRadioButton*>(control) || qobject_cast<const QCheckBox*>(control)) {
         auto* b = static_cast<const QAbstractButton*>(control);
