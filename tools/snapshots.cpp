@@ -32,6 +32,7 @@ public:
     QString next;
     void MsgBox(const QString&, const QString&) override {}
     QString InputBox(const QString&, const QString&, const QString&) override { return next; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 bool save(Form& f, const QString& folder, const QString& name) {
