@@ -57,17 +57,21 @@ QString cell(QString text) {
 
 QString TabSeparated(const std::vector<QStringList>& columns, const QStringList& headings) {
     qsizetype rows = 0;
-    for (const QStringList& c : columns) rows = std::max(rows, c.size());
+    for (const QStringList& c : columns)
+        rows = std::max(rows, c.size());
     QStringList lines;
     for (qsizetype r = 0; r < rows; ++r) {
         QStringList cells;
-        for (const QStringList& c : columns) cells << (r < c.size() ? cell(c[r]) : QString());
+        for (const QStringList& c : columns)
+            cells << (r < c.size() ? cell(c[r]) : QString());
         lines << cells.join('\t');
     }
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
     if (!headings.isEmpty()) {
         QStringList cells;
-        for (const QString& h : headings) cells << cell(h);
+        for (const QString& h : headings)
+            cells << cell(h);
         lines.prepend(cells.join('\t'));
     }
     return lines.isEmpty() ? QString() : lines.join('\n') + '\n';
@@ -75,7 +79,8 @@ QString TabSeparated(const std::vector<QStringList>& columns, const QStringList&
 
 QStringList ItemTexts(const QListWidget* list) {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
     return out;
 }
 

@@ -42,7 +42,8 @@ SvgContents readSvg(const QByteArray& bytes) {
             ++out.lines;
         if (name == u"ellipse" || name == u"circle") ++out.ellipses;
         if (name == u"image") ++out.images;
-        if (name == u"text") out.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (name == u"text")
+            out.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
     out.wellFormed = !xml.hasError() && !out.viewBox.isEmpty();
     return out;
@@ -95,14 +96,15 @@ TEST_F(TakeAwayTest, TheIndexGraphSavedAsSvgHoldsEveryLineDotAndCaptionItDrew) {
     ASSERT_TRUE(svg.wellFormed);
     EXPECT_EQ(svg.viewBox, QString("0 0 %1 %2").arg(c.width()).arg(c.height()));
     EXPECT_EQ(svg.lines, int(drawnOf(c, Drawn::Line).size()));
-    EXPECT_GT(svg.lines, 20); // the two axes and their ticks
+    EXPECT_GT(svg.lines, 20);   // the two axes and their ticks
     EXPECT_EQ(svg.ellipses, 2); // the two rows, as dots five pixels wide
     EXPECT_EQ(svg.images, 0);   // every stroke drawn again, no picture of the ink
     // A text in two scripts may come as two runs, one after the other.
     const QString texts = svg.texts.join(QString());
     EXPECT_TRUE(texts.contains(QStringLiteral("INCIDENCE ANGLE Πρόπστωσης")));
     EXPECT_TRUE(texts.contains(QStringLiteral("MEAN ERROR Μέσο σφάλμα=4.714 %")));
-    for (const QString& t : printed(c)) EXPECT_TRUE(texts.contains(t)) << t.toStdString();
+    for (const QString& t : printed(c))
+        EXPECT_TRUE(texts.contains(t)) << t.toStdString();
 
     // After a Cls the SVG holds only what was drawn since.
     c.Cls();
@@ -173,7 +175,8 @@ TEST_F(TakeAwayTest, CancelAStrangeEndingOrAFolderThatCannotBeWrittenSaveNothing
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.write("kept");
     blocker.close();
-    for (const QString& name : {path("notes/ray.png"), path("notes/ray.svg"), path("no/such/ray.png")}) {
+    for (const QString& name :
+         {path("notes/ray.png"), path("notes/ray.svg"), path("no/such/ray.png")}) {
         dialogs->messages.clear();
         save(&w, name);
         ASSERT_EQ(dialogs->messages.size(), 1u) << name.toStdString();
@@ -214,7 +217,8 @@ TEST_F(TakeAwayTest, TheListWindowCopiesItsRowsAsColumnsForASpreadsheet) {
     copy(l.List2); // from inside a list: all the rows, not the list's current one alone
     const QStringList lines = clipboardText().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), l.List1->count() + 1);
-    EXPECT_EQ(lines[0], QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\tINDEX Διάθλασης"));
+    EXPECT_EQ(lines[0],
+              QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\tINDEX Διάθλασης"));
     for (int i = 0; i < l.List1->count(); ++i) {
         const QStringList cells = lines[i + 1].split('\t');
         ASSERT_EQ(cells.size(), 3) << lines[i + 1].toStdString();
@@ -227,7 +231,8 @@ TEST_F(TakeAwayTest, TheListWindowCopiesItsRowsAsColumnsForASpreadsheet) {
     // An empty list copies its headings alone.
     l.clearRows();
     copy(&l);
-    EXPECT_EQ(clipboardText(), QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\tINDEX Διάθλασης\n"));
+    EXPECT_EQ(clipboardText(),
+              QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\tINDEX Διάθλασης\n"));
 }
 
 TEST_F(TakeAwayTest, TheDataWindowCopiesTheTypedRowsOrTheLoadedDataSet) {
@@ -319,7 +324,8 @@ TEST(CanvasStrokes, TheStrokesPaintTheSamePictureAsTheInkAndStopAtTheirLimit) {
         for (int x = 0; x < ink.width(); ++x) {
             const QColor a = ink.pixelColor(x, y), b = again.pixelColor(x, y);
             if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                    std::abs(a.blue() - b.blue()) > 24)
+                    std::abs(a.blue() - b.blue()) >
+                24)
                 ++far;
             if (b.lightness() < 128) ++dark;
         }
@@ -330,7 +336,8 @@ TEST(CanvasStrokes, TheStrokesPaintTheSamePictureAsTheInkAndStopAtTheirLimit) {
     c.Cls();
     EXPECT_TRUE(c.strokes().empty());
     c.DrawWidth = 1;
-    for (std::size_t i = 0; i <= Canvas::kMaxStrokes; ++i) c.Line(0, 100, 300, 100, RGB(0, 0, 0));
+    for (std::size_t i = 0; i <= Canvas::kMaxStrokes; ++i)
+        c.Line(0, 100, 300, 100, RGB(0, 0, 0));
     EXPECT_FALSE(c.strokesComplete());
     EXPECT_TRUE(c.strokes().empty());
     QImage dense(ink.size(), ink.format());
