@@ -34,6 +34,7 @@ public:
     QString next;
     void MsgBox(const QString&, const QString&) override {}
     QString InputBox(const QString&, const QString&, const QString&) override { return next; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // Layout faults seen so far, each told once.

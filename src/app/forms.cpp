@@ -31,6 +31,7 @@ template <class W> W& Forms::get(std::unique_ptr<W>& slot) {
         // Registered before Form_Load runs, so a load that asks for this window again
         // (directly or through another window) gets it instead of a second copy.
         slot = std::make_unique<W>(program_);
+        slot->setDialogs([this]() -> Dialogs& { return *program_.dialogs; });
         loaded_.push_back(slot.get());
         slot->Form_Load();
     }

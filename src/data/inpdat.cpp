@@ -12,6 +12,7 @@
 #include "ptolemy/ptolemaios.h"
 #include "ptolemy/ptolkam.h"
 #include "shell/model/numfmt.h"
+#include "shell/takeaway.h"
 #include "app/program.h"
 #include "app/velmoratimeleti.h"
 #include "waves/rixo.h"
@@ -181,6 +182,18 @@ void inpdat::alignColumns() {
     // lines, rather than lose their ends.
     for (QLabel* heading : {Label1, Label2}) ShrinkToFit(heading, 8, 6);
     ShrinkToFit(Label3, kLabel3Points, 6);
+}
+
+// The rows the window shows: the loaded data set (its lists carry their headings), or the
+// typed boxes under their headings.
+QString inpdat::tableText() const {
+    if (!List1->isHidden()) return TabSeparated({ItemTexts(List1), ItemTexts(List2)});
+    QStringList incidence, refraction;
+    for (int i = 0; i < kRows; ++i) {
+        incidence << Text1[i]->text();
+        refraction << Refr[i]->text();
+    }
+    return TabSeparated({incidence, refraction}, {Label1->text(), Label2->text()});
 }
 
 void inpdat::showEvent(QShowEvent* event) {

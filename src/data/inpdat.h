@@ -76,6 +76,7 @@ public:
     float fitB = 0;
 
     void Form_Load() override;
+    QString tableText() const override;
 
     void Command1_Click();
     void Command2_Click();

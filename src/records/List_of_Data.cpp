@@ -6,6 +6,7 @@
 #include "records/Grafindex.h"
 #include "semicircle/hmiky.h"
 #include "shell/model/numfmt.h"
+#include "shell/takeaway.h"
 #include "app/program.h"
 
 #include <algorithm>
@@ -113,6 +114,11 @@ void List_of_Data::drawGraph(double yAxisTop) {
         c.PSet(Val(xText.toStdString()), Val(yText.toStdString()));
     }
     c.DrawWidth = 1;
+}
+
+QString List_of_Data::tableText() const {
+    return TabSeparated({ItemTexts(List1), ItemTexts(List2), ItemTexts(List3)},
+                        {Label5->text(), Label6->text(), Label7->text()});
 }
 
 void List_of_Data::Form_Click() { drawGraph(2); }

@@ -28,6 +28,7 @@ public:
 
     void Form_Load() override;
     void Form_Click() override;
+    QString tableText() const override;
     void Command1_Click();
     void zografizo();
     void tickmarks();

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -20,6 +21,75 @@ Qt::PenStyle penStyle(int drawStyle) {
     case 4: return Qt::DashDotDotLine;
     case 5: return Qt::NoPen;
     default: return Qt::SolidLine;
+    }
+}
+
+QPen strokePen(const Stroke& s) {
+    QPen p(QColor::fromRgba(s.color));
+    p.setWidthF(std::max(1.0f, s.width));
+    p.setStyle(penStyle(s.style));
+    p.setCapStyle(Qt::RoundCap);
+    return p;
+}
+
+// The one routine that paints a drawing call: onto the ink image as it is made, and onto
+// any other painter when the drawing is taken away.
+void paintStroke(QPainter& p, const Stroke& s) {
+    switch (s.op) {
+    case Stroke::Segment:
+        p.setPen(strokePen(s));
+        p.drawLine(s.a, s.b);
+        break;
+    case Stroke::Outline:
+        p.setPen(strokePen(s));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(s.a, s.b).normalized());
+        break;
+    case Stroke::FilledRect: p.fillRect(QRectF(s.a, s.b).normalized(), QColor::fromRgba(s.color)); break;
+    case Stroke::Ellipse:
+        p.setPen(strokePen(s));
+        p.setBrush(s.filled ? QBrush(QColor::fromRgba(s.fill)) : QBrush(Qt::NoBrush));
+        p.drawEllipse(s.a, s.b.x(), s.b.y());
+        break;
+    case Stroke::Arc: {
+        const QPointF c = s.a, r = s.b;
+        auto onArc = [&](double t) {
+            return QPointF(c.x() + r.x() * std::cos(t), c.y() - r.y() * std::sin(t));
+        };
+        const QRectF box(c.x() - r.x(), c.y() - r.y(), 2 * r.x(), 2 * r.y());
+        QPainterPath path;
+        if (s.radiusToStart) {
+            path.moveTo(c);
+            path.lineTo(onArc(s.start));
+        } else {
+            path.moveTo(onArc(s.start));
+        }
+        path.arcTo(box, s.start * 180 / M_PI, s.sweep * 180 / M_PI);
+        if (s.radiusToEnd) path.lineTo(c);
+        if (s.radiusToStart && s.radiusToEnd) path.closeSubpath();
+        if (s.filled) p.fillPath(path, QColor::fromRgba(s.fill));
+        p.setPen(strokePen(s));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+        break;
+    }
+    case Stroke::Dot: {
+        const QColor color = QColor::fromRgba(s.color);
+        if (s.width <= 1) {
+            p.fillRect(QRectF(s.a.x() - 0.5, s.a.y() - 0.5, 1, 1), color);
+        } else {
+            const double r = s.width / 2.0;
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            p.drawEllipse(s.a, r, r);
+        }
+        break;
+    }
+    case Stroke::Text:
+        p.setFont(s.font);
+        p.setPen(QColor::fromRgba(s.color));
+        p.drawText(s.a, s.text);
+        break;
     }
 }
 } // namespace
@@ -155,7 +225,14 @@ QImage Canvas::image() const {
     return out;
 }
 
-void Canvas::paintLayers(QPainter& p, const QRect& area) const {
+void Canvas::paintSurface(QPainter& p) const {
+    endPainting();
+    p.save();
+    paintLayers(p, rect(), strokesComplete_);
+    p.restore();
+}
+
+void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes) const {
     p.fillRect(area, back_);
     if (pictureRenderer_) {
         p.save();
@@ -172,7 +249,11 @@ void Canvas::paintLayers(QPainter& p, const QRect& area) const {
     for (const auto& s : shapes_)
         if (s->layer() == Shape::UnderInk && s->Visible() && s->pixelRect().intersects(area))
             s->paint(p);
-    if (!image_.isNull()) {
+    if (inkFromStrokes) {
+        p.save();
+        for (const Stroke& s : strokes_) paintStroke(p, s);
+        p.restore();
+    } else if (!image_.isNull()) {
         // The ink image is at the device-pixel ratio: copy the matching device rectangle.
         const qreal dpr = image_.devicePixelRatio();
         const QRectF source(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr);
@@ -244,12 +325,25 @@ void Canvas::setControlHeight(QWidget* w, double v) const {
 
 Canvas::~Canvas() { endPainting(); }
 
-QPen Canvas::pen(const QColor& color) const {
-    QPen p(color);
-    p.setWidthF(std::max(1, DrawWidth));
-    p.setStyle(penStyle(DrawStyle));
-    p.setCapStyle(Qt::RoundCap);
-    return p;
+Stroke Canvas::stroke(Stroke::Op op, const QColor& color) const {
+    Stroke s;
+    s.op = op;
+    s.color = color.rgba();
+    s.width = float(DrawWidth);
+    s.style = std::uint8_t(std::clamp(DrawStyle, 0, 255));
+    return s;
+}
+
+void Canvas::ink(Stroke s) {
+    paintStroke(painter(), s);
+    if (!strokesComplete_) return;
+    if (strokes_.size() >= kMaxStrokes) {
+        // Too dense to keep call by call: until the next Cls the ink is its image only.
+        strokesComplete_ = false;
+        std::vector<Stroke>().swap(strokes_);
+        return;
+    }
+    strokes_.push_back(std::move(s));
 }
 
 void Canvas::record(Drawn d) {
@@ -279,6 +373,10 @@ void Canvas::Cls() {
     ensureImage();
     image_.fill(Qt::transparent);
     list_.clear();
+    // A picture that once was dense gives its room back; an animation keeps its own.
+    if (strokes_.capacity() > 4096) std::vector<Stroke>().swap(strokes_);
+    strokes_.clear();
+    strokesComplete_ = true;
     ++clsCount_;
     CurrentX = ScaleLeft();
     CurrentY = ScaleTop();
@@ -301,43 +399,53 @@ QLineF Canvas::onGrid(QPointF a, QPointF b) const {
     return QLineF(a, b);
 }
 
+// A box on the grid: a filled one ends on whole device pixels, so its edges are sharp; an
+// outline has its four sides on the grid as lines are.
+QRectF Canvas::onGrid(const QRectF& r, bool filled) const {
+    const double dpr = devicePixelRatioF();
+    if (filled)
+        return QRectF(QPointF(std::round(r.left() * dpr), std::round(r.top() * dpr)) / dpr,
+                      QPointF(std::round(r.right() * dpr), std::round(r.bottom() * dpr)) / dpr);
+    const QLineF top = onGrid(r.topLeft(), r.topRight()), left = onGrid(r.topLeft(), r.bottomLeft());
+    const QLineF bottom = onGrid(r.bottomLeft(), r.bottomRight());
+    const QLineF right = onGrid(r.topRight(), r.bottomRight());
+    return QRectF(QPointF(left.x1(), top.y1()), QPointF(right.x1(), bottom.y1()));
+}
+
 void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
     Line(x1, y1, x2, y2, ForeColor, mode);
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& color, LineMode mode) {
     if (!drawable("Line", {x1, y1, x2, y2})) return;
-    QPainter& p = painter();
     const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
     Drawn d;
     d.points = {QPointF(x1, y1), QPointF(x2, y2)};
     d.color = color;
     d.width = DrawWidth;
     d.style = DrawStyle;
+    Stroke s = stroke(mode == Plain         ? Stroke::Segment
+                      : mode == BoxFilled ? Stroke::FilledRect
+                                          : Stroke::Outline,
+                      color);
     if (mode == Plain) {
-        p.setPen(pen(color));
-        p.drawLine(onGrid(a, b));
-        d.kind = Drawn::Line;
+        const QLineF g = onGrid(a, b);
+        s.a = g.p1();
+        s.b = g.p2();
     } else {
-        QRectF r = QRectF(a, b).normalized();
-        if (mode == BoxFilled) {
-            // A filled box ends on whole device pixels, so its edges are sharp.
-            const double dpr = devicePixelRatioF();
-            r = QRectF(QPointF(std::round(r.left() * dpr), std::round(r.top() * dpr)) / dpr,
-                       QPointF(std::round(r.right() * dpr), std::round(r.bottom() * dpr)) / dpr);
-            p.fillRect(r, color);
-            d.kind = Drawn::FilledBox;
-            d.fill = color;
-            d.filled = true;
-        } else {
-            p.setPen(pen(color));
-            p.setBrush(Qt::NoBrush);
-            const QLineF top = onGrid(r.topLeft(), r.topRight()), left = onGrid(r.topLeft(), r.bottomLeft());
-            const QLineF bottom = onGrid(r.bottomLeft(), r.bottomRight());
-            const QLineF right = onGrid(r.topRight(), r.bottomRight());
-            p.drawRect(QRectF(QPointF(left.x1(), top.y1()), QPointF(right.x1(), bottom.y1())));
-            d.kind = Drawn::Box;
-        }
+        const QRectF r = onGrid(QRectF(a, b).normalized(), mode == BoxFilled);
+        s.a = r.topLeft();
+        s.b = r.bottomRight();
+    }
+    ink(std::move(s));
+    if (mode == Plain) {
+        d.kind = Drawn::Line;
+    } else if (mode == BoxFilled) {
+        d.kind = Drawn::FilledBox;
+        d.fill = color;
+        d.filled = true;
+    } else {
+        d.kind = Drawn::Box;
     }
     CurrentX = x2;
     CurrentY = y2;
@@ -353,11 +461,13 @@ void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
     if (points.empty()) return;
     for (const QPointF& q : points)
         if (!drawable("Polyline", {q.x(), q.y()})) return;
-    QPainter& p = painter();
-    p.setPen(pen(color));
     for (std::size_t i = 1; i < points.size(); ++i) {
-        p.drawLine(onGrid(toPixel(points[i - 1].x(), points[i - 1].y()),
-                          toPixel(points[i].x(), points[i].y())));
+        Stroke s = stroke(Stroke::Segment, color);
+        const QLineF g = onGrid(toPixel(points[i - 1].x(), points[i - 1].y()),
+                                toPixel(points[i].x(), points[i].y()));
+        s.a = g.p1();
+        s.b = g.p2();
+        ink(std::move(s));
         if (recording_) {
             Drawn d;
             d.points = {points[i - 1], points[i]};
@@ -409,11 +519,12 @@ void Canvas::recordCircle(double x, double y, double radius, const QColor& color
 
 void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
     if (!drawable("Circle", {x, y, x + radius, y}) || !std::isfinite(aspect)) return;
-    QPainter& p = painter();
-    const QPointF r = radiiOf(radius, aspect);
-    p.setPen(pen(color));
-    p.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
-    p.drawEllipse(toPixel(x, y), r.x(), r.y());
+    Stroke s = stroke(Stroke::Ellipse, color);
+    s.a = toPixel(x, y);
+    s.b = radiiOf(radius, aspect);
+    s.filled = FillStyle == 0;
+    s.fill = FillColor.rgba();
+    ink(std::move(s));
     recordCircle(x, y, radius, color, aspect, FillStyle == 0, nullptr);
 }
 
@@ -422,32 +533,21 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color, doub
     if (!drawable("Arc", {x, y, x + radius, y}) || !std::isfinite(start) || !std::isfinite(end) ||
         !std::isfinite(aspect))
         return;
-    QPainter& p = painter();
-    const QPointF c = toPixel(x, y);
-    const QPointF r = radiiOf(radius, aspect);
     const double a = std::fabs(start), b = std::fabs(end);
     double sweep = b - a;
     if (sweep < 0) sweep += kTwoPi;
     // Counter-clockwise as the eye sees it, whatever the direction of the user y axis.
-    auto onArc = [&](double t) {
-        return QPointF(c.x() + r.x() * std::cos(t), c.y() - r.y() * std::sin(t));
-    };
-    const QRectF box(c.x() - r.x(), c.y() - r.y(), 2 * r.x(), 2 * r.y());
-    QPainterPath path;
-    if (start < 0) {
-        path.moveTo(c);
-        path.lineTo(onArc(a));
-    } else {
-        path.moveTo(onArc(a));
-    }
-    path.arcTo(box, a * 180 / M_PI, sweep * 180 / M_PI);
-    if (end < 0) path.lineTo(c);
     const bool closed = start < 0 && end < 0;
-    if (closed) path.closeSubpath();
-    if (FillStyle == 0 && closed) p.fillPath(path, FillColor);
-    p.setPen(pen(color));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    Stroke s = stroke(Stroke::Arc, color);
+    s.a = toPixel(x, y);
+    s.b = radiiOf(radius, aspect);
+    s.start = a;
+    s.sweep = sweep;
+    s.radiusToStart = start < 0;
+    s.radiusToEnd = end < 0;
+    s.filled = FillStyle == 0 && closed;
+    s.fill = FillColor.rgba();
+    ink(std::move(s));
     const double arc[2] = {start, end};
     recordCircle(x, y, radius, color, aspect, FillStyle == 0 && closed, arc);
 }
@@ -456,15 +556,9 @@ void Canvas::PSet(double x, double y) { PSet(x, y, ForeColor); }
 
 void Canvas::PSet(double x, double y, const QColor& color) {
     if (!drawable("PSet", {x, y})) return;
-    QPainter& p = painter();
-    const QPointF c = toPixel(x, y);
-    const double r = std::max(1, DrawWidth) / 2.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    if (DrawWidth <= 1)
-        p.fillRect(QRectF(c.x() - 0.5, c.y() - 0.5, 1, 1), color);
-    else
-        p.drawEllipse(c, r, r);
+    Stroke s = stroke(Stroke::Dot, color);
+    s.a = toPixel(x, y);
+    ink(std::move(s));
     Drawn d;
     d.kind = Drawn::Point;
     d.points = {QPointF(x, y)};
@@ -493,12 +587,14 @@ double Canvas::TextWidth(const QString& text) const {
 
 void Canvas::Print(const QString& text) {
     if (!drawable("Print", {CurrentX, CurrentY})) return;
-    QPainter& p = painter();
-    p.setFont(font_);
-    p.setPen(ForeColor);
+    ensureImage();
     const QPointF at = toPixel(CurrentX, CurrentY);
     const QFontMetricsF fm(font_, &image_);
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    Stroke s = stroke(Stroke::Text, ForeColor);
+    s.a = QPointF(at.x(), at.y() + fm.ascent());
+    s.text = text;
+    s.font = font_;
+    ink(std::move(s));
     Drawn d;
     d.kind = Drawn::Text;
     d.points = {QPointF(CurrentX, CurrentY)};

@@ -12,6 +12,7 @@
 
 #include <QPainter>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -37,6 +38,24 @@ struct Drawn {
     QString text;
     bool italic = false;
     double fontSize = 0;
+};
+
+// One drawing call as it was painted, in the surface's pixels. The canvas keeps those since
+// the last Cls, so that its ink can be painted again onto any painter: a take-away SVG is
+// drawn by the very routine that put the ink on the screen.
+struct Stroke {
+    enum Op : std::uint8_t { Segment, Outline, FilledRect, Ellipse, Arc, Dot, Text };
+    Op op = Segment;
+    std::uint8_t style = 0; // DrawStyle
+    bool filled = false;    // Ellipse, Arc
+    bool radiusToStart = false, radiusToEnd = false; // Arc: a negative angle draws its radius
+    float width = 1;        // DrawWidth
+    QRgb color = 0, fill = 0;
+    QPointF a, b;           // Segment: the ends; boxes: two corners; Ellipse, Arc: centre and
+                            // radii; Dot: the point; Text: the start of the base line
+    double start = 0, sweep = 0; // Arc, radians counter-clockwise as the eye sees them
+    QString text;
+    QFont font;
 };
 
 // The drawing surface of a window or picture box. What is drawn stays drawn until Cls,
@@ -143,6 +162,16 @@ public:
     // device-pixel ratio; one device pixel per pixel at ratio 1.
     QImage image() const;
 
+    // The surface painted anew onto any painter, with the ink drawn again from its strokes
+    // (from the ink image when the strokes since the last Cls were too many to keep), in
+    // the surface's pixels from (0, 0).
+    void paintSurface(QPainter& p) const;
+    // The strokes since the last Cls; at most kMaxStrokes are kept: beyond that the ink is
+    // only an image until the next Cls (an animation clears every tick and stays far below).
+    static constexpr std::size_t kMaxStrokes = 40000;
+    const std::vector<Stroke>& strokes() const { return strokes_; }
+    bool strokesComplete() const { return strokesComplete_; }
+
     // Shapes, drawn by the canvas in their layer; the canvas owns them.
     Shape* addShape(Shape::Layer layer, Shape::Kind kind = Shape::Rectangle);
     const std::vector<std::unique_ptr<Shape>>& shapes() const { return shapes_; }
@@ -181,11 +210,15 @@ protected:
 private:
     void ensureImage();
     bool drawable(const char* what, std::initializer_list<double> userValues) const;
-    void paintLayers(QPainter& p, const QRect& area) const;
+    // The layers from the bottom up; the ink from the image, or from the strokes.
+    void paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes = false) const;
     QPainter& painter();
     void endPainting() const;
-    QPen pen(const QColor& color) const;
     QLineF onGrid(QPointF a, QPointF b) const;
+    QRectF onGrid(const QRectF& r, bool filled) const;
+    // Paints a stroke onto the ink and keeps it.
+    void ink(Stroke s);
+    Stroke stroke(Stroke::Op op, const QColor& color) const;
     void record(Drawn d);
     QPointF radiiOf(double radius, double aspect) const;
     void recordCircle(double x, double y, double radius, const QColor& color, double aspect,
@@ -199,6 +232,8 @@ private:
     QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     std::vector<Drawn> list_;
+    std::vector<Stroke> strokes_;
+    bool strokesComplete_ = true;
     bool recording_ = false;
     int clsCount_ = 0;
     std::vector<std::unique_ptr<Shape>> shapes_;

@@ -1,5 +1,5 @@
 #include "shell/form.h"
-
+#include "shell/takeaway.h"
 
 #include <QCloseEvent>
 #include <cmath>
@@ -18,6 +18,7 @@ Form::Form(Program& p, const char* name, const QString& caption) : program(p) {
     canvas->onClick = [this] { Form_Click(); };
     resize(640, 480);
     layoutChildren();
+    InstallTakeAwayKeys();
 }
 
 Form::~Form() { stopTimers(); }

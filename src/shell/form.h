@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class Dialogs;
 class Program;
 
 // The base of every window: a menu bar over a drawing surface that holds the controls.
@@ -76,6 +77,16 @@ public:
     // Stops every timer of the window (End, and a window that goes away).
     void stopTimers();
 
+    // Take-aways (shell/takeaway.h): Ctrl+S saves the drawing through a save-file dialog,
+    // Ctrl+C copies it, or the window's table where it shows one.
+    void saveDrawing();
+    void copyDrawing();
+    // The rows the window shows, tab-separated, a line each, its headings first; empty for
+    // a window without a table, whose Ctrl+C copies its picture.
+    virtual QString tableText() const { return QString(); }
+    // The dialogs the take-aways ask through; the registry hands them to every window.
+    void setDialogs(std::function<Dialogs&()> dialogs) { dialogs_ = std::move(dialogs); }
+
     // Place and size at once, in the surface's user scale.
     void place(QWidget* w, double left, double top, double width, double height);
     // Place in twips as designed for a surface of designWidth x designHeight twips, kept near
@@ -108,4 +119,5 @@ private:
     };
     std::vector<NearEdges> nearEdges_;
     void placeNearEdges(const NearEdges& n);
+    std::function<Dialogs&()> dialogs_;
 };

@@ -46,6 +46,15 @@ QString CarelessDialogs::InputBox(const QString& prompt, const QString&, const Q
     return answer;
 }
 
+QString CarelessDialogs::SaveFileName(const QString&, const QString&, const QString&) {
+    static const QStringList names{"",          "drawing.png",       "drawing.svg", "drawing.SVG",
+                                   "notes.txt", "no/such/folder/x.png", "drawing",    "nan.svg"};
+    std::uniform_int_distribution<int> pick(0, int(names.size()) - 1);
+    const QString answer = names[pick(rng_)];
+    log_ << QString("  save as \"%1\"").arg(answer);
+    return answer;
+}
+
 namespace {
 
 // The texts a window shows: captions, labels, buttons, lists, boxes, menu items, prints.
@@ -283,10 +292,15 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
                     }
             break;
         }
-        case 9: { // close or resize the window
-            if (rnd(0, 3) == 0) {
+        case 9: { // close or resize the window, or take its drawing away
+            const int how = rnd(0, 7);
+            if (how < 2) {
                 result.log << QString("close %1").arg(w);
                 f->close();
+            } else if (how == 2) {
+                const bool save = rnd(0, 1);
+                result.log << QString("%1 on %2").arg(save ? "Ctrl+S" : "Ctrl+C", w);
+                QTest::keyClick(f, save ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
             } else {
                 const int wpx = rnd(200, 1920), hpx = rnd(150, 1080);
                 result.log << QString("resize %1 to %2 x %3").arg(w).arg(wpx).arg(hpx);

@@ -26,6 +26,9 @@ public:
     explicit CarelessDialogs(std::mt19937& rng, QStringList& log) : rng_(rng), log_(log) {}
     void MsgBox(const QString& text, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& proposed) override;
+    // A name in the working folder (a scratch folder), of any ending, in no folder, or none.
+    QString SaveFileName(const QString& title, const QString& suggested,
+                         const QString& filters) override;
     QStringList messages;
 
 private:
