@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -308,6 +309,16 @@ int main(int argc, char** argv) {
     history.defteromeros_Click();
     ok &= save(history, folder, "storiopt-page2-small");
 
+    if (qEnvironmentVariableIsSet("SNAPSHOTS_INK"))
+        for (const Form* w : program.forms.loaded())
+            for (const Canvas* c : w->findChildren<const Canvas*>())
+                std::printf("ink %s %s %zu KiB\n", qPrintable(w->objectName()), w->isVisible() ? "shown" : "hidden",
+                            c->inkBytes() / 1024);
+    // What the program holds with every window opened, as the system counts it.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:")) std::printf("resident memory %s\n", line.mid(6).trimmed().constData());
     std::printf("%lld layout faults at %dx%d, scale %g\n", static_cast<long long>(faults.size()),
                 screen.width(), screen.height(), scale);
     if (check && !faults.isEmpty()) return 1;

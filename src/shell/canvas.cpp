@@ -196,8 +196,20 @@ void Canvas::ensureImage() {
     if (!image_.isNull()) {
         QPainter p(&grown);
         p.drawImage(QPointF(0, 0), image_);
+    } else if (strokesComplete_ && !strokes_.empty()) {
+        // The ink was given back while the window was hidden: its strokes draw it again.
+        QPainter p(&grown);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        for (const Stroke& s : strokes_) paintStroke(p, s);
     }
     image_ = grown;
+}
+
+void Canvas::releaseInk() {
+    if (!strokesComplete_ || image_.isNull()) return;
+    endPainting();
+    image_ = QImage();
 }
 
 // The painter stays open between drawing calls, since a fan of rays is thousands of short
@@ -249,7 +261,7 @@ void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes) co
     for (const auto& s : shapes_)
         if (s->layer() == Shape::UnderInk && s->Visible() && s->pixelRect().intersects(area))
             s->paint(p);
-    if (inkFromStrokes) {
+    if (inkFromStrokes || (image_.isNull() && strokesComplete_ && !strokes_.empty())) {
         p.save();
         for (const Stroke& s : strokes_) paintStroke(p, s);
         p.restore();
@@ -325,6 +337,10 @@ void Canvas::setControlHeight(QWidget* w, double v) const {
 
 Canvas::~Canvas() { endPainting(); }
 
+std::size_t Canvas::inkBytes() const {
+    return std::size_t(image_.sizeInBytes()) + strokes_.capacity() * sizeof(Stroke);
+}
+
 Stroke Canvas::stroke(Stroke::Op op, const QColor& color) const {
     Stroke s;
     s.op = op;
@@ -370,8 +386,7 @@ bool Canvas::drawable(const char* what, std::initializer_list<double> values) co
 
 void Canvas::Cls() {
     endPainting();
-    ensureImage();
-    image_.fill(Qt::transparent);
+    if (!image_.isNull()) image_.fill(Qt::transparent);
     list_.clear();
     // A picture that once was dense gives its room back; an animation keeps its own.
     if (strokes_.capacity() > 4096) std::vector<Stroke>().swap(strokes_);
@@ -569,27 +584,29 @@ void Canvas::PSet(double x, double y, const QColor& color) {
     record(std::move(d));
 }
 
-double Canvas::TextHeight(const QString&) const {
-    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-    probe.setDotsPerMeterX(3780);
-    probe.setDotsPerMeterY(3780);
-    QFontMetricsF fm(font_, &probe);
-    return fm.height() / pixelsPerUnitY();
+namespace {
+// Text is measured as on a usual screen of 96 dots per inch, whatever the surface holds.
+QFontMetricsF MetricsOf(const QFont& font) {
+    static QImage probe = [] {
+        QImage i(1, 1, QImage::Format_ARGB32_Premultiplied);
+        i.setDotsPerMeterX(3780);
+        i.setDotsPerMeterY(3780);
+        return i;
+    }();
+    return QFontMetricsF(font, &probe);
 }
+} // namespace
+
+double Canvas::TextHeight(const QString&) const { return MetricsOf(font_).height() / pixelsPerUnitY(); }
 
 double Canvas::TextWidth(const QString& text) const {
-    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-    probe.setDotsPerMeterX(3780);
-    probe.setDotsPerMeterY(3780);
-    QFontMetricsF fm(font_, &probe);
-    return fm.horizontalAdvance(text) / pixelsPerUnitX();
+    return MetricsOf(font_).horizontalAdvance(text) / pixelsPerUnitX();
 }
 
 void Canvas::Print(const QString& text) {
     if (!drawable("Print", {CurrentX, CurrentY})) return;
-    ensureImage();
     const QPointF at = toPixel(CurrentX, CurrentY);
-    const QFontMetricsF fm(font_, &image_);
+    const QFontMetricsF fm = MetricsOf(font_);
     Stroke s = stroke(Stroke::Text, ForeColor);
     s.a = QPointF(at.x(), at.y() + fm.ascent());
     s.text = text;
@@ -609,14 +626,15 @@ void Canvas::Print(const QString& text) {
 
 void Canvas::paintEvent(QPaintEvent* e) {
     endPainting();
-    ensureImage();
+    if (!image_.isNull()) ensureImage(); // at the screen's pixel ratio, should it have changed
     QPainter p(this);
     paintLayers(p, e->rect());
 }
 
 void Canvas::resizeEvent(QResizeEvent*) {
     endPainting();
-    ensureImage();
+    // Ink already drawn grows with the surface; a surface without ink waits for its first line.
+    if (!image_.isNull()) ensureImage();
 }
 
 int mouseButtonCode(Qt::MouseButton b) {

@@ -169,6 +169,11 @@ public:
     // The strokes since the last Cls; at most kMaxStrokes are kept: beyond that the ink is
     // only an image until the next Cls (an animation clears every tick and stays far below).
     static constexpr std::size_t kMaxStrokes = 40000;
+    // A hidden surface gives back the image of its ink where its strokes hold the whole of it;
+    // the image comes back, drawn from the strokes, with the next drawing call.
+    void releaseInk();
+    // Bytes the surface holds for its ink (the image, the strokes).
+    std::size_t inkBytes() const;
     const std::vector<Stroke>& strokes() const { return strokes_; }
     bool strokesComplete() const { return strokesComplete_; }
 

@@ -62,6 +62,9 @@ void Form::Show() {
 void Form::setVisible(bool on) {
     QWidget::setVisible(on);
     if (on) layoutChildren();
+    // A hidden window keeps its drawing as strokes only, not as a screen-sized image.
+    if (!on)
+        for (Canvas* c : findChildren<Canvas*>()) c->releaseInk();
 }
 
 void Form::layoutChildren() {

@@ -201,3 +201,34 @@ TEST(KeyCodes, OnlyKeysNotCharactersNavigate) {
                   Qt::Key_Ampersand, Qt::Key_Period})
         EXPECT_EQ(keyCodeOf(k), 0) << k;
 }
+
+// A one-pixel line across or down is one row (column) of fully dark pixels, whatever the
+// surface's size: odd or even, and a scale whose units fall between pixels.
+TEST(CrispLines, AOnePixelAxisIsOnePixelWideAndFullyDarkOnEveryWidth) {
+    for (const QSize size : {QSize(400, 400), QSize(401, 399), QSize(960, 540), QSize(683, 287)}) {
+        Canvas c;
+        c.resize(size);
+        c.Scale(-5, 3, 100, -0.8); // the index graph's scale
+        c.Cls();
+        c.Line(-5, 0, 100, 0, RGB(0, 0, 0));  // the x axis
+        c.Line(0, -0.8, 0, 3, RGB(0, 0, 0));  // the y axis
+        c.Line(10, 2, 90, 1.5, RGB(0, 0, 0), Canvas::BoxOutline); // two more rows down midX
+        const QImage img = c.image();
+        auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < 40; };
+        auto grey = [&](int x, int y) { const int g = qGray(img.pixel(x, y)); return g >= 40 && g < 215; };
+        const int midX = size.width() * 2 / 3, midY = size.height() / 5;
+        int darkRows = 0, greyRows = 0, darkCols = 0, greyCols = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            darkRows += dark(midX, y);
+            greyRows += grey(midX, y);
+        }
+        for (int x = 0; x < size.width(); ++x) {
+            darkCols += dark(x, midY);
+            greyCols += grey(x, midY);
+        }
+        EXPECT_EQ(darkRows, 3) << size.width() << "x" << size.height();
+        EXPECT_EQ(greyRows, 0) << size.width() << "x" << size.height();
+        EXPECT_EQ(darkCols, 1) << size.width() << "x" << size.height();
+        EXPECT_EQ(greyCols, 0) << size.width() << "x" << size.height();
+    }
+}
