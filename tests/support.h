@@ -87,6 +87,20 @@ inline bool near(const QPointF& p, double x, double y, double tolerance = 1e-6) 
     return std::fabs(p.x() - x) < tolerance && std::fabs(p.y() - y) < tolerance;
 }
 
+// An axis number printed for its tick: the graph sets it where it reads best (centred under
+// its tick, clear of the axis, inside the surface), so it stands within its own width and a
+// line's height of the place the graph gives it.
+inline bool axisNumberAt(const Canvas& c, const QString& text, double x, double y) {
+    const QPointF want = c.toPixel(x, y);
+    for (const Drawn& d : c.displayList()) {
+        if (d.kind != Drawn::Text || d.text != text) continue;
+        const QPointF at = c.toPixel(d.points[0].x(), d.points[0].y());
+        const double width = std::fabs(c.TextWidth(text) * c.pixelsPerUnitX());
+        if (std::fabs(at.x() - want.x()) <= width + 6 && std::fabs(at.y() - want.y()) <= 24) return true;
+    }
+    return false;
+}
+
 // Nothing drawn or printed holds a NaN or an infinity.
 inline void expectAllFinite(const Canvas& c) {
     for (const Drawn& d : c.displayList()) {

@@ -53,17 +53,89 @@ TickmarkStyle TenthsOfTheScale(const Canvas& c, double yStep, int xModulus, int 
     return st;
 }
 
+namespace {
+
+// Places the numbers of one graph's axes so that each can be read: inside the surface, clear
+// of the axes' lines and of one another. A number with no room of its own near its tick is
+// left out, so that a tight scale is numbered every second or third tick instead of in a
+// run of digits.
+class AxisNumbers {
+public:
+    explicit AxisNumbers(Canvas& c) : c_(c) {
+        const QPointF origin = c.toPixel(0, 0);
+        axisRow_ = origin.y();
+        axisColumn_ = origin.x();
+    }
+    // A number under the tick at x, its top at height `top` (user units), centred on the tick.
+    void under(double x, double top, const QString& text) {
+        const QSizeF s = size(text);
+        const QPointF at = c_.toPixel(x, top);
+        QRectF r(at.x() - s.width() / 2, at.y(), s.width(), s.height());
+        if (crossesRow(r)) r.moveTop(axisRow_ + 2); // never struck through by the x axis
+        place(r, text, s.width() / 2);
+    }
+    // A number at height y whose left edge the graph puts at x (user units): kept on that side
+    // of the y axis, and clear of it.
+    void beside(double x, double y, const QString& text) {
+        const QSizeF s = size(text);
+        const QPointF at = c_.toPixel(x, y);
+        QRectF r(at, s);
+        if (crossesRow(r)) r.moveTop(axisRow_ + 2); // the number of 0 hangs just under the axis
+        if (crossesColumn(r)) {
+            if (at.x() < axisColumn_) r.moveRight(axisColumn_ - 3);
+            else r.moveLeft(axisColumn_ + 3);
+        }
+        place(r, text, s.height());
+    }
+
+private:
+    QSizeF size(const QString& text) const {
+        return QSizeF(std::fabs(c_.TextWidth(text) * c_.pixelsPerUnitX()) + 1,
+                      std::fabs(c_.TextHeight(text) * c_.pixelsPerUnitY()));
+    }
+    bool crossesRow(const QRectF& r) const { return r.top() < axisRow_ + 1 && r.bottom() > axisRow_ - 1; }
+    bool crossesColumn(const QRectF& r) const {
+        return r.left() < axisColumn_ + 1 && r.right() > axisColumn_ - 1;
+    }
+    // Inside the surface, moved at most `slack` pixels from where it belongs; not over a number
+    // already placed nor, after the move, over an axis.
+    void place(QRectF r, const QString& text, double slack) {
+        const QRectF before = r;
+        if (r.right() > c_.width()) r.moveRight(c_.width());
+        if (r.left() < 0) r.moveLeft(0);
+        if (r.bottom() > c_.height()) r.moveBottom(c_.height());
+        if (r.top() < 0) r.moveTop(0);
+        if (std::fabs(r.left() - before.left()) > slack || std::fabs(r.top() - before.top()) > slack ||
+            r.width() > c_.width() || r.height() > c_.height())
+            return;
+        if ((!crossesRow(before) && crossesRow(r)) || (!crossesColumn(before) && crossesColumn(r)))
+            return;
+        for (const QRectF& other : taken_)
+            if (other.adjusted(-3, -1, 3, 1).intersects(r)) return;
+        taken_.push_back(r);
+        const QPointF user = c_.toUser(r.topLeft());
+        c_.PrintAt(user.x(), user.y(), text);
+    }
+
+    Canvas& c_;
+    double axisRow_ = 0, axisColumn_ = 0;
+    std::vector<QRectF> taken_;
+};
+
+} // namespace
+
 void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
     if (!(st.xStep > 0) || !(st.yStep > 0) || st.xModulus < 1 || st.yModulus < 1) return;
     // A scale far wider than its step would take for ever to number; no graph needs more.
     const int kMaxPasses = kMaxTicks * std::max(st.xModulus, st.yModulus);
+    AxisNumbers numbers(c);
     // Positive x: the label goes up after the step, so it stands at the next tick.
     double x = 0;
     for (int k = 1; x < c.ScaleWidth() && k < kMaxPasses; ++k) {
         if (k % st.xModulus == 0) {
             c.Line(x, -st.t, x, st.t);
             x += st.xStep;
-            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
+            numbers.under(x, -st.t, fmt(x, st.xFormat));
         }
     }
     x = 0;
@@ -71,7 +143,7 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
         if (k % st.xModulus == 0) {
             c.Line(x, -st.t, x, st.t);
             x -= st.xStep;
-            c.PrintAt(x, -st.t, fmt(x, st.xFormat));
+            numbers.under(x, -st.t, fmt(x, st.xFormat));
         }
     }
     double y = 0;
@@ -79,16 +151,16 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
         y += st.yStep;
         if (k % st.yModulus == 0) {
             c.Line(-st.u, y, st.u, y);
-            c.PrintAt(-st.v, y, fmt(y, st.yFormat));
+            numbers.beside(-st.v, y, fmt(y, st.yFormat));
         }
     }
-    c.PrintAt(-st.v, 0, fmt(0, st.yFormat));
+    numbers.beside(-st.v, 0, fmt(0, st.yFormat));
     y = 0;
     for (int k = 1; y > -std::fabs(c.ScaleHeight()) && k < kMaxPasses; ++k) {
         y -= st.yStep;
         if (k % st.yModulus == 0) {
             c.Line(-st.u, y, st.u, y);
-            c.PrintAt(-st.v, y, fmt(y, st.yNegativeFormat));
+            numbers.beside(-st.v, y, fmt(y, st.yNegativeFormat));
         }
     }
 }
@@ -123,14 +195,13 @@ void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin,
         return fmt(y, "0.00") + fmt(s, "0.00e+00");
     };
 
+    AxisNumbers numbers(c);
     // Each label stands at the next tick's position, so the last may lie a step beyond xMax.
     double x = 0;
     for (int n = 0; x < xMax && n < kMaxTicks; ++n) {
         c.Line(x, -ystep / 5, x, ystep / 5);
         x = x + xstep;
-        c.CurrentX = x;
-        c.CurrentY = ystep / 5;
-        c.Print(QString::fromStdString(PlainNumber(x)));
+        numbers.under(x, ystep / 5, QString::fromStdString(PlainNumber(x)));
     }
 
     x = 0;
@@ -139,9 +210,7 @@ void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin,
             x = x - xstep;
             if (x >= xFloor) {
                 c.Line(x, -ystep / 5, x, ystep / 5);
-                c.CurrentX = x;
-                c.CurrentY = -ystep / 5;
-                c.Print(QString::fromStdString(PlainNumber(x)));
+                numbers.under(x, -ystep / 5, QString::fromStdString(PlainNumber(x)));
             }
         }
     }
@@ -151,21 +220,15 @@ void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin,
         y = y + ystep;
         c.Line(0, y, xMax, y, blue);
         c.Line(-xstep / 5, y, xstep / 5, y);
-        c.CurrentX = xstep / 3;
-        c.CurrentY = y;
-        c.Print(yLabel(y, "0.0"));
+        numbers.beside(xstep / 3, y, yLabel(y, "0.0"));
     }
 
     y = 0;
     if (yStep > 0) {
-        c.CurrentX = xstep / 3;
-        c.CurrentY = 0;
-        c.Print(fmt(0, "0"));
+        numbers.beside(xstep / 3, 0, fmt(0, "0"));
         c.Line(0, 0, xMax, 0, blue);
     }
-    c.CurrentX = xstep / 3;
-    c.CurrentY = 0;
-    c.Print(yLabel(0, "0.00"));
+    numbers.beside(xstep / 3, 0, yLabel(0, "0.00"));
 
     // Only every second step below zero gets a line and a label.
     for (int count = 1; y > -std::fabs(c.ScaleHeight()) && count < 2 * kMaxTicks; ++count) {
@@ -173,9 +236,7 @@ void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin,
         if (y >= yFloor && count % 2 == 0) {
             c.Line(0, y, xMax, y, blue);
             c.Line(-xstep / 5, y, xstep / 5, y);
-            c.CurrentX = xstep / 3;
-            c.CurrentY = y;
-            c.Print(yLabel(y, "0.00"));
+            numbers.beside(xstep / 3, y, yLabel(y, "0.00"));
         }
     }
 }

@@ -55,11 +55,11 @@ TEST_F(RecordWindowsTest, MeanErrorCurveRunsOverSixtySevenRadiiWithItsLabelsAndT
     EXPECT_TRUE(printedAt(c, "h= 0.00", 25, 60));
     // x: a tick every 10 from (x, -0.4) to (x, 0.4), its number one step on; y: every 20.
     EXPECT_TRUE(hasLine(c, -10, -0.4, -10, 0.4));
-    EXPECT_TRUE(printedAt(c, "-10", -10, -0.4));
-    EXPECT_FALSE(printedAt(c, "0", 0, -0.4));
+    EXPECT_TRUE(axisNumberAt(c, "-10", -10, -0.4));
+    EXPECT_FALSE(axisNumberAt(c, "0", 0, -0.4));
     EXPECT_FALSE(hasLine(c, -2, 10, 2, 10));
-    EXPECT_TRUE(printedAt(c, "100.0", -10.0 / 3, 100));
-    EXPECT_TRUE(printedAt(c, "-20.00", -10.0 / 3, -20));
+    EXPECT_TRUE(axisNumberAt(c, "100.0", -10.0 / 3, 100));
+    EXPECT_FALSE(printedText(c, "-20.00")); // below the graph's bottom, -9: not printed cut
 
     // A misplaced ray and semicircle give a curve above zero; the radius of the semicircle
     // window is left as it was.
@@ -100,7 +100,7 @@ TEST_F(RecordWindowsTest, IndexGraphShowsRowsAndTheirMeanErrorOrOnlyAxesWithoutR
     // Index ticks every 0.5, from (-2, y) to (2, y); incidence ticks 0.02 high.
     EXPECT_TRUE(hasLine(c, -2, 0.5, 2, 0.5));
     EXPECT_TRUE(hasLine(c, 10, -0.02, 10, 0.02));
-    EXPECT_TRUE(printedAt(c, "20", 20, -0.02));
+    EXPECT_TRUE(axisNumberAt(c, "20", 20, -0.02));
 
     // On a scale without negative x no tick goes left of 0.
     c.Cls();
@@ -164,7 +164,7 @@ TEST_F(RecordWindowsTest, ListWindowGraphsItsRowsOnAClick) {
     ASSERT_EQ(points.size(), 1u);
     EXPECT_TRUE(near(points[0].points[0], 30, 1.5, 1e-9));
     // Incidence ticks every 10 (step (ScaleLeft + ScaleWidth) / 10), index ticks every 0.4.
-    EXPECT_TRUE(printedAt(c, "10", 10, -0.08));
-    EXPECT_TRUE(printedAt(c, "0.4", -10.0 / 3, 0.4));
+    EXPECT_TRUE(axisNumberAt(c, "10", 10, -0.08));
+    EXPECT_TRUE(axisNumberAt(c, "0.4", -10.0 / 3, 0.4));
     expectAllFinite(c);
 }

@@ -9,11 +9,13 @@
 namespace {
 const QColor kBlue = RGB(0, 0, 255);
 
+// The axis numbers that stand for the place (x, y): printed within their own width and a
+// line's height of it (see axisNumberAt), nearest first... in the order drawn.
 std::vector<QString> textsAt(const Canvas& c, double x, double y) {
     std::vector<QString> out;
     for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Text && std::abs(d.points[0].x() - x) < 1e-6 &&
-            std::abs(d.points[0].y() - y) < 1e-6)
+        if (d.kind == Drawn::Text && axisNumberAt(c, d.text, x, y) &&
+            std::find(out.begin(), out.end(), d.text) == out.end())
             out.push_back(d.text);
     return out;
 }
@@ -51,7 +53,9 @@ TEST_F(GraphTest, TheWorkedCaseNumbersBothAxesAndDrawsTheGrid) {
     for (int y = 10; y <= 100; y += 10) {
         EXPECT_EQ(textsAt(c, 10.0 / 3, y), std::vector<QString>{QString::number(y) + ".0"});
     }
-    EXPECT_EQ(textsAt(c, 10.0 / 3, 0), (std::vector<QString>{"0", "0.00"}));
+    // The graph numbers its origin twice ("0", then "0.00"): the second would lie over the
+    // first, so it is left out.
+    EXPECT_EQ(textsAt(c, 10.0 / 3, 0), (std::vector<QString>{"0"}));
     const auto grid = drawnOf(c, Drawn::Line, kBlue);
     EXPECT_EQ(grid.size(), 11u); // ten above zero and the one at zero
     for (const Drawn& g : grid) {
@@ -104,25 +108,68 @@ TEST_F(GraphTest, TickmarksNumberBothAxesOutToTheEdgesOfTheScale) {
     st.yNegativeFormat = "0.00";
     DrawTickmarks(canvas(), st);
     const Canvas& c = canvas();
-    // x: ticks at 0, 10, ... 90 (the last below the width 100), each label a step on.
-    for (int x = 10; x <= 100; x += 10)
+    // x: ticks at 0, 10, ... 90 (the last below the width 100), each label a step on; the
+    // label 100 would stand beyond the right edge (95) and -10 beyond the left (-5): neither
+    // is printed cut in half.
+    for (int x = 10; x <= 90; x += 10)
         EXPECT_EQ(textsAt(c, x, -0.1), std::vector<QString>{QString::number(x)}) << x;
-    EXPECT_TRUE(textsAt(c, 110, -0.1).empty());
-    // Left of 0: one tick at 0 and the label -10, then the scale's left end stops it.
-    EXPECT_EQ(textsAt(c, -10, -0.1), std::vector<QString>{"-10"});
+    for (const char* outside : {"100", "110", "-10"})
+        EXPECT_FALSE(printedText(c, outside)) << outside;
     // y: 0.5 steps up while below ScaleTop - ScaleHeight = 6.8, every second one labelled;
     // each step is taken before the test, so the last tick stands at 7.
     for (const char* y : {"1.0", "2.0", "3.0"})
         EXPECT_EQ(textsAt(c, -3, QString(y).toDouble()), std::vector<QString>{y}) << y;
     EXPECT_TRUE(textsAt(c, -3, 1.5).empty());
     EXPECT_EQ(textsAt(c, -3, 0), std::vector<QString>{"0.0"});
-    EXPECT_EQ(textsAt(c, -3, -1), std::vector<QString>{"-1.00"});
+    EXPECT_FALSE(printedText(c, "-1.00")); // below the scale's bottom, -0.8
     // Each y tick is a short line across the axis.
     int yTicks = 0;
     for (const Drawn& d : drawnOf(c, Drawn::Line))
         if (d.points[0].y() == d.points[1].y() && d.points[0].x() == -2 && d.points[1].x() == 2)
             ++yTicks;
     EXPECT_EQ(yTicks, 7 + 4); // 1 ... 7 above; -1 ... -4 below (the last step passes -3.8)
+}
+
+// Every number of a graph can be read: inside the surface, on no axis, over no other number,
+// however tight the scale; a tight scale is numbered every few ticks instead.
+TEST_F(GraphTest, AxisNumbersStayInsideClearOfTheAxesAndOfEachOther) {
+    // Odd widths take the data window's grid, even ones the list windows' tick marks.
+    for (const QSize size : {QSize(255, 690), QSize(255, 691), QSize(961, 405), QSize(960, 405),
+                             QSize(301, 230), QSize(300, 230), QSize(683, 288), QSize(684, 288)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        target().setWidth(size.width() * 15);
+        target().setHeight(size.height() * 15 + target().MenuHeight());
+        canvas().Cls();
+        canvas().Scale(-12, 106, 156, -9); // the mean-error graph's scale
+        if (size.width() % 2) {
+            DrawAxesGrid(canvas(), 150, -10, 100, -5, -10, -5, 10, 20);
+        } else {
+            TickmarkStyle st;
+            st.xStep = 10;
+            st.yStep = 20;
+            st.t = 0.4;
+            st.u = 2;
+            st.v = 10.0 / 3;
+            DrawTickmarks(canvas(), st);
+        }
+        const Canvas& c = canvas();
+        const QPointF origin = c.toPixel(0, 0);
+        std::vector<QRectF> boxes;
+        for (const Drawn& d : drawnOf(c, Drawn::Text)) {
+            const QPointF at = c.toPixel(d.points[0].x(), d.points[0].y());
+            const QRectF box(at, QSizeF(std::fabs(c.TextWidth(d.text) * c.pixelsPerUnitX()),
+                                        std::fabs(c.TextHeight(d.text) * c.pixelsPerUnitY())));
+            EXPECT_GE(box.left(), -0.5) << d.text.toStdString();
+            EXPECT_LE(box.right(), c.width() + 0.5) << d.text.toStdString();
+            EXPECT_GE(box.top(), -0.5) << d.text.toStdString();
+            EXPECT_LE(box.bottom(), c.height() + 0.5) << d.text.toStdString();
+            EXPECT_FALSE(box.top() < origin.y() + 1 && box.bottom() > origin.y() - 1) << d.text.toStdString();
+            EXPECT_FALSE(box.left() < origin.x() - 1 && box.right() > origin.x() + 1) << d.text.toStdString();
+            for (const QRectF& other : boxes) EXPECT_FALSE(other.intersects(box)) << d.text.toStdString();
+            boxes.push_back(box);
+        }
+        EXPECT_GE(boxes.size(), 4u) << c.width() << "x" << c.height() << " texts " << drawnOf(c, Drawn::Text).size(); // thinned, not emptied
+    }
 }
 
 TEST_F(GraphTest, NoScaleOrStepMakesTheNumberingRunForEver) {
