@@ -131,8 +131,11 @@ inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
 }
 
 namespace {
-// The data set's name is set in this size where the window leaves it room.
+// The data set's name and the lists are set in these sizes where the window leaves them room;
+// a list is at least as wide as designed (2400 twips).
 constexpr double kLabel3Points = 9;
+constexpr double kListPoints = 9;
+constexpr int kListWidth = 160;
 } // namespace
 
 void inpdat::Form_Load() {
@@ -177,10 +180,34 @@ void inpdat::alignColumns() {
         setLeft(w, left);
         setWidth(w, right - left);
     }
-    setWidth(Label3, Left(List2) + Width(List2) - Left(List1));
-    // On a narrow window the headings and the data set's name take a smaller letter, or two
-    // lines, rather than lose their ends.
+    // On a narrow window the headings take a smaller letter, or two lines, rather than lose
+    // their ends.
     for (QLabel* heading : {Label1, Label2}) ShrinkToFit(heading, 8, 6);
+    fitLists();
+}
+
+// The two lists are as wide as their widest row, side by side inside the window, in a smaller
+// letter where the window is too narrow for them; the data set's name runs under both.
+void inpdat::fitLists() {
+    auto needed = [](const QListWidget* l) {
+        int widest = 0;
+        for (int r = 0; r < l->count(); ++r)
+            widest = std::max(widest, l->fontMetrics().horizontalAdvance(l->item(r)->text()));
+        return widest + 2 * l->frameWidth() + 14;
+    };
+    const int gap = std::max(4, List1->width() / 10);
+    for (double points = kListPoints; points >= 6; points -= 0.5) {
+        for (QListWidget* l : {List1, List2}) {
+            QFont f = l->font();
+            f.setPointSizeF(points);
+            l->setFont(f);
+        }
+        List1->resize(std::max(kListWidth, needed(List1)), List1->height());
+        List2->move(List1->x() + List1->width() + gap, List2->y());
+        List2->resize(std::max(kListWidth, needed(List2)), List2->height());
+        if (List2->x() + List2->width() <= canvas->width() - 4) break;
+    }
+    Label3->resize(List2->x() + List2->width() - List1->x(), Label3->height());
     ShrinkToFit(Label3, kLabel3Points, 6);
 }
 
@@ -316,7 +343,7 @@ void inpdat::loadDataSet(QAction* item, const char* name) {
         List2->addItem(QString::fromStdString(s));
     Label3->show();
     Label3->setText(text(set->label3Caption));
-    ShrinkToFit(Label3, kLabel3Points, 6);
+    fitLists();
 
     fromLists = true;
     loadedSet = set;

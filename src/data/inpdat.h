@@ -143,6 +143,7 @@ private:
     // A historical note in the analysis window's text box, both windows cleared first; the
     // figure, where the note has one, drawn in incref.
     void showNote(NoteId id);
+    void fitLists();
     void drawNoteFigure(const Figure& figure);
     void alignColumns();
 };
