@@ -18,6 +18,10 @@
 
 namespace {
 QColor colourOf(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+// The check's scale, and the height of the legend's first text, which the controls stay above.
+constexpr double kScaleLeft = -10, kScaleTop = 90, kScaleRight = 120, kScaleBottom = -25;
+constexpr double kLegendTop = 33;
 } // namespace
 
 alhazencheck::alhazencheck(Program& p)
@@ -30,12 +34,28 @@ alhazencheck::alhazencheck(Program& p)
     Command1->Click = [this] { Command1_Click(); };
     Command2 = new CommandButton(QStringLiteral("END"), canvas);
     Command2->Click = [this] { Command2_Click(); };
-    // Right of the graph, above the legend, near the right edge of a window of any width.
+    placeControls();
+}
+
+void alhazencheck::placeControls() {
+    // Right of the graph, near the right edge of a window of any width. The buttons stand just
+    // above the legend: on a short window they move up with it and the scroll bar gives up height.
     const double w = 14400, h = 16200;
     placeTwipsNearEdges(Label1, 12300, 300, 1900, 400, w, h);
-    placeTwipsNearEdges(timidikti, 13100, 800, 300, 4000, w, h);
-    placeTwipsNearEdges(Command1, 12200, 5000, 2000, 800, w, h);
-    placeTwipsNearEdges(Command2, 12200, 5900, 2000, 500, w, h);
+    const double legendTop = (kScaleTop - kLegendTop) / (kScaleTop - kScaleBottom) * (Height() - MenuHeight());
+    const double gap = 100, endHeight = 500, backHeight = 800, barTop = 800;
+    const double endTop = std::min(5900.0, legendTop - 2 * gap - endHeight);
+    const double backTop = endTop - gap - backHeight;
+    const double barHeight = std::clamp(backTop - 2 * gap - barTop, 900.0, 4000.0);
+    placeTwipsNearEdges(timidikti, 13100, barTop, 300, barHeight, w, h);
+    placeTwipsNearEdges(Command1, 12200, std::max(barTop + barHeight + 2 * gap, backTop), 2000, backHeight, w, h);
+    placeTwipsNearEdges(Command2, 12200, std::max(barTop + barHeight + 3 * gap + backHeight, endTop), 2000,
+                        endHeight, w, h);
+}
+
+void alhazencheck::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    placeControls();
 }
 
 void alhazencheck::Form_Load() {
@@ -45,6 +65,7 @@ void alhazencheck::Form_Load() {
     setTop(0);
     setWidth(data.Width());
     setHeight(data.Height());
+    placeControls();
     showIndex();
 }
 
@@ -74,31 +95,49 @@ void alhazencheck::openAtIndex(double n) {
 void alhazencheck::PrintAlHaythamRules() {
     ::incref& w = program.forms.incref();
     Canvas& c = *w.canvas;
-    c.setFontSize(9);
     c.Scale(-5, 110, 110, -30);
     w.Show();
     const std::vector<RulesLine>& lines = AlHaythamRulesList();
     // The Greek statements start in one column, a few blanks right of the longest English one.
     const QString blank = QStringLiteral(" ");
-    const double blankWidth = c.TextWidth(blank);
-    double column = 0;
-    for (const RulesLine& l : lines)
-        if (!l.greek.empty())
-            column = std::max(column, c.TextWidth(QString::fromStdString(l.english)));
-    column += 4 * blankWidth;
-    for (const RulesLine& l : lines) {
-        QString text = QString::fromStdString(l.english);
-        if (!l.greek.empty()) {
-            int blanks = 0;
-            if (blankWidth > 0) {
-                while (c.TextWidth(text) < column && blanks < 200) {
-                    text += blank;
-                    ++blanks;
+    const auto padded = [&c, &lines, &blank] {
+        const double blankWidth = c.TextWidth(blank);
+        double column = 0;
+        for (const RulesLine& l : lines)
+            if (!l.greek.empty())
+                column = std::max(column, c.TextWidth(QString::fromStdString(l.english)));
+        column += 4 * blankWidth;
+        std::vector<QString> out;
+        for (const RulesLine& l : lines) {
+            QString text = QString::fromStdString(l.english);
+            if (!l.greek.empty()) {
+                int blanks = 0;
+                if (blankWidth > 0) {
+                    while (c.TextWidth(text) < column && blanks < 200) {
+                        text += blank;
+                        ++blanks;
+                    }
                 }
+                if (blanks == 0) text += QStringLiteral("    ");
+                text += QString::fromStdString(l.greek);
             }
-            if (blanks == 0) text += QStringLiteral("    ");
-            text += QString::fromStdString(l.greek);
+            out.push_back(text);
         }
+        return out;
+    };
+    // Font size 9, or smaller (down to 6) where the window is too narrow for the longest line.
+    const double right = c.ScaleLeft() + c.ScaleWidth();
+    std::vector<QString> texts;
+    for (double size = 9; size >= 6; size -= 0.5) {
+        c.setFontSize(size);
+        texts = padded();
+        double widest = 0;
+        for (const QString& t : texts) widest = std::max(widest, c.TextWidth(t));
+        if (-5 + widest <= right) break;
+    }
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const RulesLine& l = lines[k];
+        const QString& text = texts[k];
         if (l.rule == 5 && rule5Broken) c.ForeColor = colourOf(kRule5Colour);
         if (l.rule == 6 && rule6Broken) c.ForeColor = colourOf(kRule6Colour);
         c.PrintAt(-5, l.y, text);
@@ -115,7 +154,7 @@ void alhazencheck::CheckAlHaythamRules(double n) {
     rule5Broken = false;
     rule6Broken = false;
     Canvas& c = *canvas;
-    c.Scale(-10, 90, 120, -25);
+    c.Scale(kScaleLeft, kScaleTop, kScaleRight, kScaleBottom);
     c.Line(-10, 0, 90, 0);
     c.Line(0, 0, 0, 90);
     DrawAxesGrid(c, 90, 0, 90, 0, 0, 0, 10, 10);
@@ -144,14 +183,14 @@ void alhazencheck::CheckAlHaythamRules(double n) {
         rule6Broken = false;
     }
 
-    // The legend, each line in its curve's colour and style.
+    // The legend, each line in its curve's colour and style, each text inside the window.
     const auto legend = [&c](double y, CurveLook look, double textX, double textY, const QString& text) {
         c.DrawStyle = look.style;
         c.Line(90, y, 100, y, colourOf(look.colour));
         c.DrawStyle = 0;
-        c.PrintAt(textX, textY, text);
+        c.PrintInside(textX, textY, text, 7);
     };
-    legend(30, kRefractionCurve, 88, 33, QStringLiteral("REFRACTION διάθλασης"));
+    legend(30, kRefractionCurve, 88, kLegendTop, QStringLiteral("REFRACTION διάθλασης"));
     legend(23, kDeviationCurve, 88, 27, QStringLiteral("DEVIATION απόκλισης"));
     legend(16, kHalfIncidenceCurve, 88, 20, QStringLiteral("INCIDENCE/2 πρόσπτωσης/2"));
     legend(9, kMeanCurve, 71, 13, QStringLiteral("(INCIDENCE + DEVIATION πρόσπτωσης+απόκλισης)/2"));

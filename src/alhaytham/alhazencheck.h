@@ -19,6 +19,7 @@ public:
     CommandButton* Command2; // "END"
 
     void Form_Load() override;
+    void resizeEvent(QResizeEvent* e) override;
     void timidikti_Change();
     void Command1_Click();
     void Command2_Click();
@@ -34,6 +35,9 @@ public:
     // Brings the scroll bar to n (without running its handler), clears the window, writes Label1
     // and draws the check for n: the window always shows the index it draws.
     void openAtIndex(double n);
+
+    // Lays the controls out for the window's present size.
+    void placeControls();
 
     bool rule5Broken = false; // rule (5) is broken at the incidence being drawn
     bool rule6Broken = false; // rule (6) is broken at the incidence being drawn

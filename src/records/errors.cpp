@@ -9,6 +9,8 @@
 #include "shell/model/numfmt.h"
 #include "app/program.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,8 +29,6 @@ void errors::Form_Load() {
     setTop(0);
     setWidth(std::max(minWidth, program.screen.Width() - left));
     setHeight(program.screen.Height() * 0.9);
-    // Radii 14 to 146 across, errors 0 to 100 up, room below for the axis title.
-    canvas->Scale(-12, 106, 156, -9);
     drawCurve();
 }
 
@@ -54,6 +54,12 @@ void errors::drawCurve() {
     c.Cls();
     c.setFontName("Arial Greek");
     c.setFontSize(8);
+    // Radii 14 to 146 across, errors 0 to 100 up, room below for the axis title and left of
+    // the error axis for its numbers, however narrow the window.
+    const double right = 156, room = c.width();
+    const double numbers = QFontMetricsF(c.font_).horizontalAdvance(QStringLiteral("100.0")) + 8;
+    const double left = room > 2 * numbers ? std::min(-12.0, -right * numbers / (room - numbers)) : -12.0;
+    c.Scale(left, 106, right, -9);
     c.DrawWidth = 1;
     c.Line(0, 0, 150, 0);
     c.Line(0, 0, 0, 100);
@@ -81,7 +87,7 @@ void errors::drawCurve() {
     }
 
     c.setFontSize(12);
-    c.PrintAt(45, -2, QStringLiteral("Radius of Semicircle"));
+    c.PrintInside(45, -2, QStringLiteral("Radius of Semicircle"), 9);
     c.PrintAt(15, 80, QStringLiteral("Mean Error%"));
     c.setFontSize(8);
     c.PrintAt(25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));

@@ -603,6 +603,21 @@ double Canvas::TextWidth(const QString& text) const {
     return MetricsOf(font_).horizontalAdvance(text) / pixelsPerUnitX();
 }
 
+void Canvas::PrintInside(double x, double y, const QString& text, double smallest) {
+    const double size = FontSize();
+    const double pixelsPerUnit = std::fabs(pixelsPerUnitX());
+    if (!(pixelsPerUnit > 0) || !std::isfinite(x)) return PrintAt(x, y, text);
+    // In pixels from the left edge: where the text starts, and the room it has (a margin of 2).
+    const bool rightward = ScaleWidth() > 0;
+    const double startPx = (rightward ? x - ScaleLeft() : ScaleLeft() - x) * pixelsPerUnit;
+    const double room = width() - 2 - startPx;
+    const auto widthPx = [&] { return MetricsOf(font_).horizontalAdvance(text); };
+    for (double s = size; s - 0.5 >= smallest - 1e-9 && widthPx() > room;) setFontSize(s -= 0.5);
+    const double over = std::max(0.0, std::min(widthPx() - room, startPx));
+    PrintAt(x + (rightward ? -over : over) / pixelsPerUnit, y, text);
+    setFontSize(size);
+}
+
 void Canvas::Print(const QString& text) {
     if (!drawable("Print", {CurrentX, CurrentY})) return;
     const QPointF at = toPixel(CurrentX, CurrentY);

@@ -119,6 +119,10 @@ public:
         CurrentY = y;
         Print(text);
     }
+    // Print at (x, y) a text that must end inside the surface: where it would run past the
+    // right edge it is printed smaller, down to `smallest` points, and at the smallest moved
+    // left so that it ends at the edge (never past the left edge). The font is kept.
+    void PrintInside(double x, double y, const QString& text, double smallest);
     double TextHeight(const QString& text) const;
     double TextWidth(const QString& text) const;
 

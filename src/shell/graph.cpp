@@ -85,6 +85,9 @@ public:
             if (at.x() < axisColumn_) r.moveRight(axisColumn_ - 3);
             else r.moveLeft(axisColumn_ + 3);
         }
+        // Where the window leaves no room left of the y axis, the number reads just right of it.
+        if (r.left() < 0 && r.right() <= axisColumn_ + 1 && axisColumn_ + 3 + r.width() <= c_.width())
+            r.moveLeft(axisColumn_ + 3);
         place(r, text, s.height());
     }
 
@@ -276,10 +279,21 @@ void DrawFigure(Canvas& canvas, const Figure& figure) {
     const int width = canvas.DrawWidth, style = canvas.DrawStyle;
     const QColor fore = canvas.ForeColor;
     const double fontSize = canvas.FontSize();
-    // The box, widened where a line of explanation would run past its right edge.
-    canvas.setFontSize(11);
+    // The explanations in a font small enough (down to 8 points) that the longest takes at
+    // most four fifths of the window's width; the box widened where one would run past its
+    // right edge.
+    double explanationSize = 11;
+    const auto widest = [&] {
+        canvas.setFontSize(explanationSize);
+        double w = 0;
+        for (const FigureText& t : figure.explanations)
+            w = std::max(w, std::fabs(canvas.TextWidth(QString::fromStdString(t.text)) * canvas.pixelsPerUnitX()));
+        return w;
+    };
+    while (explanationSize > 8 && widest() > 0.8 * canvas.width()) explanationSize -= 0.5;
+    canvas.setFontSize(explanationSize);
     double right = figure.right;
-    for (int pass = 0; pass < 3; ++pass) {
+    for (int pass = 0; pass < 6; ++pass) {
         canvas.ScaleEven(figure.left, figure.top, right, figure.bottom);
         double needed = right;
         for (const FigureText& t : figure.explanations)
@@ -314,7 +328,7 @@ void DrawFigure(Canvas& canvas, const Figure& figure) {
             canvas.PrintAt(t.at.x, t.at.y, QString::fromStdString(t.text));
     };
     print(figure.labels, 14);
-    print(figure.explanations, 11);
+    print(figure.explanations, explanationSize);
     canvas.setFontSize(fontSize);
     canvas.ForeColor = fore;
     canvas.DrawWidth = width;

@@ -44,10 +44,34 @@ int widestWord(const QFontMetrics& m, const QString& text) {
     return widest;
 }
 
+// The texts printed on a drawing surface: each must lie inside the part of the surface that
+// the window shows, and no control may stand over it.
+void checkPrinted(const Canvas& surface, const Form& form, const std::vector<const QWidget*>& controls,
+                  QStringList& faults) {
+    if (!surface.strokesComplete()) return;
+    const QRectF shown = QRectF(surface.rect()).intersected(
+        QRectF(surface.mapFrom(form.canvas, QPoint(0, 0)), form.canvas->size()));
+    for (const Stroke& s : surface.strokes()) {
+        if (s.op != Stroke::Text || s.text.trimmed().isEmpty()) continue;
+        const QFontMetricsF m(s.font);
+        const QRectF ink(s.a.x(), s.a.y() - m.ascent(), m.horizontalAdvance(s.text), m.ascent() + m.descent());
+        if (!shown.adjusted(-1, -1, 1, 1).contains(ink))
+            faults << QString("%1: the printed text \"%2\" runs past the edge of the window")
+                          .arg(form.objectName(), s.text.left(40));
+        for (const QWidget* c : controls) {
+            const QRectF both = ink.intersected(QRectF(c->geometry()));
+            if (both.width() > 2 && both.height() > 2 && !qobject_cast<const Canvas*>(c))
+                faults << QString("%1: %2 lies over the printed text \"%3\"")
+                              .arg(form.objectName(), nameOf(c), s.text.left(40));
+        }
+    }
+}
+
 void checkSurface(const QWidget* surface, const Form& form, QStringList& faults) {
     const QString window = form.objectName();
     const QRect inside(QPoint(0, 0), surface->size());
     const auto controls = controlsOn(surface, form);
+    if (auto* canvas = qobject_cast<const Canvas*>(surface)) checkPrinted(*canvas, form, controls, faults);
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const QWidget* c = controls[i];
         const QRect g = c->geometry();

@@ -300,3 +300,47 @@ TEST_F(AlHaythamTest, EveryScrollBarPositionDrawsFiniteAndReadable) {
         ASSERT_EQ(check().Label1->text(), QStringLiteral("n =") + QString::number(v / 100.0, 'f', 2));
     }
 }
+
+class AlHaythamCheckOnAScreen : public ProgramTest, public ::testing::WithParamInterface<QSize> {};
+
+TEST_P(AlHaythamCheckOnAScreen, TheButtonsStandAboveTheLegendAndTheLegendInsideTheWindow) {
+    program->screen.widthPx = GetParam().width();
+    program->screen.heightPx = GetParam().height();
+    Main(*program);
+    alhazencheck& check = program->forms.alhazencheck();
+    record(check);
+    program->forms.xaithamos().svise->click();
+    Canvas& c = *check.canvas;
+    const double legendTop = c.toPixel(88, 33).y();
+    const QRect inside(0, 0, c.width(), c.height());
+    for (QWidget* w : {static_cast<QWidget*>(check.Label1), static_cast<QWidget*>(check.timidikti),
+                       static_cast<QWidget*>(check.Command1), static_cast<QWidget*>(check.Command2)}) {
+        EXPECT_TRUE(inside.contains(w->geometry())) << w->objectName().toStdString();
+        EXPECT_LT(w->geometry().bottom(), legendTop) << w->objectName().toStdString();
+    }
+    EXPECT_LT(check.Command1->geometry().bottom(), check.Command2->geometry().top());
+    EXPECT_LT(check.timidikti->geometry().bottom(), check.Command1->geometry().top());
+    EXPECT_GE(check.timidikti->height(), 60);
+    // Every legend text ends inside the window, at a size still read without a lens.
+    const double size = c.FontSize();
+    int texts = 0;
+    for (const Drawn& d : c.displayList()) {
+        if (d.kind != Drawn::Text || !d.text.contains(QStringLiteral("INCIDENCE")) &&
+                                         !d.text.contains(QStringLiteral("REFRACTION")) &&
+                                         !d.text.contains(QStringLiteral("DEVIATION")))
+            continue;
+        ++texts;
+        EXPECT_GE(d.fontSize, 6) << d.text.toStdString();
+        c.setFontSize(d.fontSize);
+        EXPECT_LE(d.points[0].x() + c.TextWidth(d.text), c.ScaleLeft() + c.ScaleWidth()) << d.text.toStdString();
+        EXPECT_GE(d.points[0].x(), 60) << d.text.toStdString();
+    }
+    c.setFontSize(size);
+    EXPECT_EQ(texts, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(SchoolScreens, AlHaythamCheckOnAScreen,
+                         ::testing::Values(QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)),
+                         [](const ::testing::TestParamInfo<QSize>& p) {
+                             return std::to_string(p.param.width()) + "x" + std::to_string(p.param.height());
+                         });

@@ -6,6 +6,8 @@
 #include "records/Grafindex.h"
 #include "records/errors.h"
 
+#include <optional>
+
 namespace {
 
 bool hasLine(const Canvas& c, double x1, double y1, double x2, double y2) {
@@ -129,6 +131,41 @@ TEST_F(RecordWindowsTest, CompanionWindowsStandRightOfTheSemicircle) {
     const errors& e = program->forms.errors();
     EXPECT_GE(e.Left(), graph().Left() + graph().Width() - 15);
     EXPECT_LE(e.Left() + e.Width(), program->screen.Width() + 15);
+}
+
+TEST_F(RecordWindowsTest, OnANarrowWindowTheErrorAxisKeepsItsNumbersAndTheTitleItsWords) {
+    // On school laptops the mean-error window is only 200 pixels wide.
+    for (const QSize screen : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
+        program->screen.widthPx = screen.width();
+        program->screen.heightPx = screen.height();
+        open();
+        errors& e = program->forms.errors();
+        e.Form_Load();
+        Canvas& c = record(e);
+        e.Form_Click();
+        const double axis = c.toPixel(0, 0).x();
+        const double size = c.FontSize();
+        for (int y = 20; y <= 100; y += 20) {
+            const QString number = QString::number(y) + ".0";
+            std::optional<Drawn> d;
+            for (const Drawn& t : drawnOf(c, Drawn::Text))
+                if (t.text == number) d = t;
+            ASSERT_TRUE(d) << number.toStdString() << " at " << screen.width();
+            c.setFontSize(d->fontSize);
+            const double left = c.toPixel(d->points[0].x(), 0).x();
+            const double right = c.toPixel(d->points[0].x() + c.TextWidth(number), 0).x();
+            EXPECT_GE(left, 0) << number.toStdString();
+            EXPECT_LT(right, axis) << number.toStdString();
+            EXPECT_NEAR(c.toPixel(0, d->points[0].y()).y(), c.toPixel(0, y).y(), 8) << number.toStdString();
+        }
+        for (const Drawn& t : drawnOf(c, Drawn::Text)) {
+            if (t.text != "Radius of Semicircle") continue;
+            c.setFontSize(t.fontSize);
+            EXPECT_LE(c.toPixel(t.points[0].x() + c.TextWidth(t.text), 0).x(), c.width()) << screen.width();
+            EXPECT_GE(t.fontSize, 9);
+        }
+        c.setFontSize(size);
+    }
 }
 
 TEST_F(RecordWindowsTest, TransferCopiesTheSweepIntoTheDataWindowUpToFourteenRows) {
