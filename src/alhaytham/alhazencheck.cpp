@@ -128,13 +128,12 @@ void alhazencheck::PrintAlHaythamRules() {
     // Font size 9, or smaller (down to 6) where the window is too narrow for the longest line.
     const double right = c.ScaleLeft() + c.ScaleWidth();
     std::vector<QString> texts;
-    for (double size = 9; size >= 6; size -= 0.5) {
-        c.setFontSize(size);
+    c.FitFontSize(9, 6, [&] {
         texts = padded();
-        double widest = 0;
-        for (const QString& t : texts) widest = std::max(widest, c.TextWidth(t));
-        if (-5 + widest <= right) break;
-    }
+        for (const QString& t : texts)
+            if (-5 + c.TextWidth(t) > right) return false;
+        return true;
+    });
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const RulesLine& l = lines[k];
         const QString& text = texts[k];

@@ -9,8 +9,6 @@
 #include "shell/model/numfmt.h"
 #include "app/program.h"
 
-#include <QFontMetricsF>
-
 #include <algorithm>
 #include <cmath>
 
@@ -57,7 +55,7 @@ void errors::drawCurve() {
     // Radii 14 to 146 across, errors 0 to 100 up, room below for the axis title and left of
     // the error axis for its numbers, however narrow the window.
     const double right = 156, room = c.width();
-    const double numbers = QFontMetricsF(c.font_).horizontalAdvance(QStringLiteral("100.0")) + 8;
+    const double numbers = c.TextPixels(QStringLiteral("100.0")) + 8;
     const double left = room > 2 * numbers ? std::min(-12.0, -right * numbers / (room - numbers)) : -12.0;
     c.Scale(left, 106, right, -9);
     c.DrawWidth = 1;

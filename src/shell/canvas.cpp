@@ -600,7 +600,16 @@ QFontMetricsF MetricsOf(const QFont& font) {
 double Canvas::TextHeight(const QString&) const { return MetricsOf(font_).height() / pixelsPerUnitY(); }
 
 double Canvas::TextWidth(const QString& text) const {
-    return MetricsOf(font_).horizontalAdvance(text) / pixelsPerUnitX();
+    return TextPixels(text) / pixelsPerUnitX();
+}
+
+double Canvas::TextPixels(const QString& text) const { return MetricsOf(font_).horizontalAdvance(text); }
+
+double Canvas::FitFontSize(double largest, double smallest, const std::function<bool()>& fits) {
+    for (double size = largest;; size -= 0.5) {
+        setFontSize(size);
+        if (size - 0.5 < smallest - 1e-9 || fits()) return size;
+    }
 }
 
 void Canvas::PrintInside(double x, double y, const QString& text, double smallest) {
@@ -611,9 +620,8 @@ void Canvas::PrintInside(double x, double y, const QString& text, double smalles
     const bool rightward = ScaleWidth() > 0;
     const double startPx = (rightward ? x - ScaleLeft() : ScaleLeft() - x) * pixelsPerUnit;
     const double room = width() - 2 - startPx;
-    const auto widthPx = [&] { return MetricsOf(font_).horizontalAdvance(text); };
-    for (double s = size; s - 0.5 >= smallest - 1e-9 && widthPx() > room;) setFontSize(s -= 0.5);
-    const double over = std::max(0.0, std::min(widthPx() - room, startPx));
+    FitFontSize(size, smallest, [&] { return TextPixels(text) <= room; });
+    const double over = std::max(0.0, std::min(TextPixels(text) - room, startPx));
     PrintAt(x + (rightward ? -over : over) / pixelsPerUnit, y, text);
     setFontSize(size);
 }

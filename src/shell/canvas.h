@@ -125,6 +125,12 @@ public:
     void PrintInside(double x, double y, const QString& text, double smallest);
     double TextHeight(const QString& text) const;
     double TextWidth(const QString& text) const;
+    // The width of the text in the surface's pixels, in the present font.
+    double TextPixels(const QString& text) const;
+    // Sets the font to the largest size from `largest` down to `smallest` points, in half
+    // points, at which `fits` holds (the smallest when it never does), `fits` having been asked
+    // last at that size; returns the size.
+    double FitFontSize(double largest, double smallest, const std::function<bool()>& fits);
 
     // Pen state.
     QColor ForeColor = Qt::black;

@@ -282,16 +282,11 @@ void DrawFigure(Canvas& canvas, const Figure& figure) {
     // The explanations in a font small enough (down to 8 points) that the longest takes at
     // most four fifths of the window's width; the box widened where one would run past its
     // right edge.
-    double explanationSize = 11;
-    const auto widest = [&] {
-        canvas.setFontSize(explanationSize);
-        double w = 0;
+    const double explanationSize = canvas.FitFontSize(11, 8, [&] {
         for (const FigureText& t : figure.explanations)
-            w = std::max(w, std::fabs(canvas.TextWidth(QString::fromStdString(t.text)) * canvas.pixelsPerUnitX()));
-        return w;
-    };
-    while (explanationSize > 8 && widest() > 0.8 * canvas.width()) explanationSize -= 0.5;
-    canvas.setFontSize(explanationSize);
+            if (canvas.TextPixels(QString::fromStdString(t.text)) > 0.8 * canvas.width()) return false;
+        return true;
+    });
     double right = figure.right;
     for (int pass = 0; pass < 6; ++pass) {
         canvas.ScaleEven(figure.left, figure.top, right, figure.bottom);
