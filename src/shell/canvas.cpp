@@ -584,9 +584,7 @@ void Canvas::PSet(double x, double y, const QColor& color) {
     record(std::move(d));
 }
 
-namespace {
-// Text is measured as on a usual screen of 96 dots per inch, whatever the surface holds.
-QFontMetricsF MetricsOf(const QFont& font) {
+QFontMetricsF Canvas::MetricsOf(const QFont& font) {
     static QImage probe = [] {
         QImage i(1, 1, QImage::Format_ARGB32_Premultiplied);
         i.setDotsPerMeterX(3780);
@@ -595,7 +593,6 @@ QFontMetricsF MetricsOf(const QFont& font) {
     }();
     return QFontMetricsF(font, &probe);
 }
-} // namespace
 
 double Canvas::TextHeight(const QString&) const { return MetricsOf(font_).height() / pixelsPerUnitY(); }
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineF>
 #include <QPointF>
@@ -125,6 +126,8 @@ public:
     void PrintInside(double x, double y, const QString& text, double smallest);
     double TextHeight(const QString& text) const;
     double TextWidth(const QString& text) const;
+    // Text is measured as on a usual screen of 96 dots per inch, whatever the surface holds.
+    static QFontMetricsF MetricsOf(const QFont& font);
     // The width of the text in the surface's pixels, in the present font.
     double TextPixels(const QString& text) const;
     // Sets the font to the largest size from `largest` down to `smallest` points, in half

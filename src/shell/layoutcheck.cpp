@@ -53,7 +53,7 @@ void checkPrinted(const Canvas& surface, const Form& form, const std::vector<con
         QRectF(surface.mapFrom(form.canvas, QPoint(0, 0)), form.canvas->size()));
     for (const Stroke& s : surface.strokes()) {
         if (s.op != Stroke::Text || s.text.trimmed().isEmpty()) continue;
-        const QFontMetricsF m(s.font);
+        const QFontMetricsF m = Canvas::MetricsOf(s.font);
         const QRectF ink(s.a.x(), s.a.y() - m.ascent(), m.horizontalAdvance(s.text), m.ascent() + m.descent());
         if (!shown.adjusted(-1, -1, 1, 1).contains(ink))
             faults << QString("%1: the printed text \"%2\" runs past the edge of the window")
