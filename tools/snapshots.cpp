@@ -1,5 +1,9 @@
 // Saves every finished window as a PNG, in a typical state, into the folder named on the
-// command line. Runs on the offscreen platform: no display is needed.
+// command line. Runs on the offscreen platform: no display is needed. With --desktop it runs on
+// the display it is given instead (an X server with a window manager), takes a picture of the
+// whole screen at each step, and checks what only a desktop shows: frames on the screen,
+// windows over each other's title bars and controls, timers of hidden windows, and the close
+// buttons of the title bars.
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
@@ -23,8 +27,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdio>
@@ -41,11 +51,87 @@ public:
 // Layout faults seen so far, each told once.
 QStringList faults;
 Program* shownProgram = nullptr;
+bool desktop = false;
+
+void tell(const QStringList& found, const QString& name) {
+    for (const QString& fault : found)
+        if (!faults.contains(fault)) {
+            faults << fault;
+            std::printf("LAYOUT %s (at %s)\n", qPrintable(fault), qPrintable(name));
+        }
+}
+
+// Lets the window manager frame, place and stack what the last step showed.
+void settle() {
+    if (!desktop) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        bool framed = true;
+        for (const Form* w : shownProgram->forms.loaded())
+            if (w->isVisible() && (!w->windowHandle() || w->windowHandle()->frameMargins().isNull()))
+                framed = false;
+        if (framed && clock.elapsed() > 250) break;
+        QThread::msleep(10);
+    }
+}
+
+// The program's windows from the bottom of the desktop's stack up, as the window manager has
+// stacked them.
+std::vector<const Form*> stackedWindows() {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    xprop.waitForFinished(5000);
+    const QString out = QString::fromLocal8Bit(xprop.readAllStandardOutput());
+    std::vector<const Form*> stacked;
+    static const QRegularExpression id("0x[0-9a-fA-F]+");
+    for (auto it = id.globalMatch(out); it.hasNext();) {
+        const qulonglong window = it.next().captured(0).toULongLong(nullptr, 16);
+        for (const Form* w : shownProgram->forms.loaded())
+            if (w->isVisible() && w->winId() == window) stacked.push_back(w);
+    }
+    return stacked;
+}
+
+// Windows that the program places over others on purpose: every window over the main menu
+// and the history pages, which lie under whatever opens next; the full-screen table of
+// Ptolemy's data over everything; Ptolemy's and Al Haytham's windows over the data window that
+// opens them; the mean error over the index graph that opens it where the screen has no room
+// beside it; the interpretation windows over the data window's graphs.
+bool mayLieOver(const Form& upper, const Form& lower) {
+    const QString u = upper.objectName(), l = lower.objectName();
+    if (lower.mayBeCovered || u == "ptolkam") return true;
+    if (l == "inpdat" && QStringList{"ptolemaios", "EMFANISI", "xaithamos", "alhazencheck"}.contains(u))
+        return true;
+    if (u == "errors" && l == "Grafindex") return true;
+    return QStringList{"rixo", "rixotext", "somata"}.contains(u) && QStringList{"analysis", "incref"}.contains(l);
+}
+
+// The whole screen as the student sees it, and what only a desktop shows wrong on it.
+bool shootDesktop(const QString& folder, const QString& name) {
+    settle();
+    const QString path = QDir(folder).filePath("desktop-" + name + ".png");
+    const bool ok = QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    std::vector<const Form*> shown;
+    for (const Form* w : shownProgram->forms.loaded())
+        if (w->isVisible()) shown.push_back(w);
+    tell(OffScreenFaults(shown, shownProgram->screen.available()), name);
+    tell(CoverFaults(stackedWindows(), mayLieOver), name);
+    tell(HiddenTimerFaults(shownProgram->forms.loaded()), name);
+    return ok;
+}
 
 bool save(Form& f, const QString& folder, const QString& name) {
-    const QString path = QDir(folder).filePath(name + ".png");
-    const bool ok = f.grab().save(path);
-    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    bool ok = true;
+    if (desktop) {
+        ok = shootDesktop(folder, name);
+    } else {
+        const QString path = QDir(folder).filePath(name + ".png");
+        ok = f.grab().save(path);
+        std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    }
     // Every window on the screen at this moment, as the student sees them together.
     std::vector<const Form*> shown;
     for (const Form* w : shownProgram->forms.loaded())
@@ -57,11 +143,7 @@ bool save(Form& f, const QString& folder, const QString& name) {
         {"rixo", "rixotext", "somata"},
         {"ptolemaios", "EMFANISI"},
         {"alhazencheck", "analysis", "incref"}};
-    for (const QString& fault : LayoutFaults(shown, groups))
-        if (!faults.contains(fault)) {
-            faults << fault;
-            std::printf("LAYOUT %s (at %s)\n", qPrintable(fault), qPrintable(name));
-        }
+    tell(LayoutFaults(shown, groups, mayLieOver), name);
     return ok;
 }
 
@@ -75,10 +157,10 @@ QSize sizeFrom(const QString& text) {
 }
 } // namespace
 
-// snapshots [FOLDER] [--screen WxH] [--scale S] [--check]
+// snapshots [FOLDER] [--screen WxH] [--scale S] [--check] [--desktop]
 // The screen is given in device pixels, as a monitor is sold; at scale 2 the windows are laid
 // out on half as many logical pixels, each drawn with four device pixels. With --check the
-// tool fails when a window shows a layout fault.
+// tool fails when a window shows a layout fault. With --desktop the screen is the display's.
 int main(int argc, char** argv) {
     QString folderArg = QStringLiteral("snapshots");
     QSize screen(1920, 1080);
@@ -100,11 +182,13 @@ int main(int argc, char** argv) {
             }
         } else if (a == "--check") {
             check = true;
+        } else if (a == "--desktop") {
+            desktop = true;
         } else {
             folderArg = a;
         }
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!desktop) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (scale != 1) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     mapFonts();
@@ -121,6 +205,12 @@ int main(int argc, char** argv) {
     shownProgram = &program;
     program.screen.widthPx = int(screen.width() / scale);
     program.screen.heightPx = int(screen.height() / scale);
+    bool endedByClose = false;
+    if (desktop) {
+        program.screen.readPrimary();
+        screen = QSize(program.screen.widthPx, program.screen.heightPx);
+        program.onEnd = [&endedByClose] { endedByClose = true; };
+    }
     Main(program);
     ok &= save(program.forms.velmoratimeleti(), folder, "velmoratimeleti");
 
@@ -239,6 +329,7 @@ int main(int argc, char** argv) {
     for (int t = 0; t < 300; ++t) particles.Timer1_Timer();
     ok &= save(particles, folder, "somata-newton-stream");
     for (Form* f : program.forms.loaded()) f->stopTimers();
+    waves.Endof_Click(); // back to the data window
 
     // Ptolemy's table: water and glass, and water rebuilt from the second pair.
     data.ptolemeosprosarmogidedo_Click();
@@ -252,8 +343,9 @@ int main(int argc, char** argv) {
     ok &= save(table, folder, "ptolkam-rebuild-pair-2");
     table.kripse_Click();
 
-    // Ptolemy's apparatus and what the observer sees; then the body moved over the target;
-    // then the explanation.
+    // Ptolemy's apparatus and what the observer sees, opened by the note on his method; then
+    // the body moved over the target; then the explanation.
+    data.Ptolemylaw->trigger();
     ::ptolemaios& disc = program.forms.ptolemaios();
     ok &= save(disc, folder, "ptolemaios");
     ok &= save(program.forms.EMFANISI(), folder, "EMFANISI");
@@ -265,8 +357,8 @@ int main(int argc, char** argv) {
     ok &= save(program.forms.incref(), folder, "incref-ptolemy-apparatus");
 
     // Al Haytham's apparatus with the ruler, and the check of his rules at 1.33 and 2.00.
+    data.alhaytham->trigger();
     ::xaithamos& alhazen = program.forms.xaithamos();
-    alhazen.Show();
     alhazen.Option2->setValue(true);
     alhazen.strefo->setValue(50);
     alhazen.timiepi->setValue(6);
@@ -279,6 +371,7 @@ int main(int argc, char** argv) {
     ok &= save(program.forms.incref(), folder, "incref-alhaytham-rules-2.00");
     program.forms.alhazencheck().timidikti->setValue(60);
     ok &= save(program.forms.alhazencheck(), folder, "alhazencheck-0.60");
+    program.forms.alhazencheck().Command1_Click(); // back to the data window
 
     // The history notes: each note's text box, and the four illustrations.
     inpdat& notes = program.forms.inpdat();
@@ -294,7 +387,11 @@ int main(int argc, char** argv) {
         if (QString(name) == "fermat" || QString(name) == "hero" || QString(name) == "newton" ||
             QString(name) == "ptolemy")
             ok &= save(program.forms.incref(), folder, QStringLiteral("incref-note-") + name);
+        // The apparatus a note opens goes away before the student can reach the menu again.
+        if (QString(name) == "alhaytham") program.forms.xaithamos().close();
+        if (QString(name) == "ptolemy") program.forms.ptolemaios().Command1_Click();
     }
+    notes.Command2_Click(); // back to the main menu
 
     // The history pages as the main menu opens them, and in a smaller window.
     ::storiopt& history = program.forms.storiopt();
@@ -308,6 +405,30 @@ int main(int argc, char** argv) {
     ok &= save(history, folder, "storiopt-page1-small");
     history.defteromeros_Click();
     ok &= save(history, folder, "storiopt-page2-small");
+
+    if (desktop) {
+        // The close buttons of the title bars, pressed through the window manager: the wave
+        // window hides with its fronts stopped, and the main menu's ends the program.
+        const auto closeByTitleBar = [](const Form& w) {
+            QProcess::execute(QStringLiteral("wmctrl"),
+                              {QStringLiteral("-i"), QStringLiteral("-c"), "0x" + QString::number(w.winId(), 16)});
+        };
+        data.Command4_Click();
+        settle();
+        closeByTitleBar(waves);
+        settle();
+        if (waves.isVisible() || waves.Timer1->running())
+            tell({QStringLiteral("rixo: its close button left it shown or its fronts running")}, "close");
+        tell(HiddenTimerFaults(program.forms.loaded()), "close");
+        closeByTitleBar(program.forms.velmoratimeleti());
+        QElapsedTimer clock;
+        clock.start();
+        while (!endedByClose && clock.elapsed() < 3000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
+        if (!endedByClose) tell({QStringLiteral("velmoratimeleti: its close button did not end the program")}, "close");
+    }
 
     if (qEnvironmentVariableIsSet("SNAPSHOTS_INK"))
         for (const Form* w : program.forms.loaded())

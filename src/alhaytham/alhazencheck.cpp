@@ -60,11 +60,7 @@ void alhazencheck::resizeEvent(QResizeEvent* e) {
 
 void alhazencheck::Form_Load() {
     // Where the apparatus window puts it: over the data window, at its size.
-    const ::inpdat& data = program.forms.inpdat();
-    setLeft(0);
-    setTop(0);
-    setWidth(data.Width());
-    setHeight(data.Height());
+    placeOnScreen();
     placeControls();
     showIndex();
 }

@@ -10,6 +10,7 @@
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "shell/colours.h"
+#include "shell/layoutcheck.h"
 #include "shell/model/mathconst.h"
 #include "shell/qformat.h"
 
@@ -34,21 +35,32 @@ xaithamos::xaithamos(Program& p) : Form(p, "xaithamos", QStringLiteral("Πείρ
 void xaithamos::placeControls() {
     // The corners above the disc hold the controls; the button stands below the tank. They are
     // laid out for half of a 1920 x 1080 screen and keep to their corners on any other.
+    // On a window narrower than that, the two upper columns share its width and their texts
+    // take a smaller letter.
     const double w = 14400, h = 16200;
-    placeTwipsNearEdges(Label1, 120, 100, 5200, 400, w, h);
-    placeTwipsNearEdges(strefo, 120, 520, 5200, 300, w, h);
-    placeTwipsNearEdges(Label2, 120, 1000, 5200, 400, w, h);
+    const double half = canvas->width() * 15.0 / 2 - 240;
+    const double left = std::clamp(half, 2000.0, 5200.0), right = std::clamp(half, 2000.0, 4000.0);
+    placeTwipsNearEdges(Label1, 120, 100, left, 400, w, h);
+    placeTwipsNearEdges(strefo, 120, 520, left, 300, w, h);
+    placeTwipsNearEdges(Label2, 120, 1000, left, 400, w, h);
     placeTwipsNearEdges(timiepi, 300, 1500, 300, 4500, w, h);
-    placeTwipsNearEdges(Option2, 10200, 100, 4000, 400, w, h);
-    placeTwipsNearEdges(Option1, 10200, 520, 4000, 400, w, h);
+    placeTwipsNearEdges(Option2, 14200 - right, 100, right, 400, w, h);
+    placeTwipsNearEdges(Option1, 14200 - right, 520, right, 400, w, h);
     placeTwipsNearEdges(svise, 11400, 15200, 2800, 700, w, h);
+    fitTexts();
+}
+
+void xaithamos::fitTexts() {
+    for (QWidget* t : std::initializer_list<QWidget*>{Label1, Label2, Option1, Option2}) ShrinkToFit(t, 10, 7);
+}
+
+void xaithamos::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    placeControls();
 }
 
 void xaithamos::Form_Load() {
-    setLeft(0);
-    setTop(0);
-    setWidth(program.screen.Width() / 2);
-    setHeight(program.screen.Height());
+    placeOnScreen(); // the left half of the screen
     placeControls();
     Label1->setText(QStringLiteral("INCIDENCE  ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
                     QStringLiteral("°"));
@@ -64,6 +76,7 @@ void xaithamos::Form_Load() {
 void xaithamos::strefo_Change() {
     Label1->setText(QStringLiteral("INCIDENCE ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
                     QStringLiteral("°"));
+    fitTexts();
     canvas->Cls();
     DrawAlHaythamApparatus();
 }
@@ -87,6 +100,7 @@ void xaithamos::timiepi_Change() {
     DrawAlHaythamApparatus();
     Label2->setText(QStringLiteral("POSITION OF STYLUSθέση στυλού = ") + fmt(timiepi->value() / 10.0, "0.0") +
                     QStringLiteral(" RAY ακτίνα"));
+    fitTexts();
 }
 
 void xaithamos::svise_Click() {
@@ -100,11 +114,7 @@ void xaithamos::svise_Click() {
     check.PrintAlHaythamRules();
     check.ShowExplanation();
     program.forms.analysis().Show();
-    const ::inpdat& data = program.forms.inpdat();
-    check.setTop(0);
-    check.setLeft(0);
-    check.setWidth(data.Width());
-    check.setHeight(data.Height());
+    check.placeOnScreen(); // over the data window, at its size
     check.Show();
     check.openAtIndex(kWaterIndex);
 }

@@ -33,4 +33,9 @@ public:
 
 private:
     void placeControls();
+    // Each text in the largest letter, from 10 points down to 7, that fits its control.
+    void fitTexts();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 };

@@ -18,6 +18,7 @@
 #include "app/velmoratimeleti.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
+#include "app/placement.h"
 #include "app/program.h"
 
 #include <cstring>
@@ -32,6 +33,11 @@ template <class W> W& Forms::get(std::unique_ptr<W>& slot) {
         // (directly or through another window) gets it instead of a second copy.
         slot = std::make_unique<W>(program_);
         slot->setDialogs([this]() -> Dialogs& { return *program_.dialogs; });
+        slot->setScreen(&program_.screen);
+        slot->onClosed = [this](Form& f) { program_.WindowClosed(f); };
+        slot->setPlacer([this](const Form& f) {
+            return WindowPlace(f.objectName(), program_.screen, f.menuBarHeight());
+        });
         loaded_.push_back(slot.get());
         slot->Form_Load();
     }

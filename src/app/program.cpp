@@ -3,18 +3,6 @@
 #include "shell/form.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
-
-void Screen::readPrimary() {
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect r = s->availableGeometry();
-        if (r.width() > 0 && r.height() > 0) {
-            widthPx = r.width();
-            heightPx = r.height();
-        }
-    }
-}
 
 Program::Program(std::unique_ptr<Dialogs> d) : dialogs(std::move(d)), forms(*this) {}
 
@@ -33,6 +21,17 @@ void Program::End() {
     }
     ended = true;
     if (onEnd) onEnd();
+}
+
+void Program::WindowClosed(const Form& window) {
+    if (ended) return;
+    if (window.objectName() == QLatin1String("velmoratimeleti")) {
+        End();
+        return;
+    }
+    for (const Form* f : forms.loaded())
+        if (f->isVisible()) return;
+    End();
 }
 
 void mapFonts() {

@@ -2,6 +2,7 @@
 #include "data/model/data_state.h"
 #include "semicircle/model/experiment_state.h"
 #include "shell/dialogs.h"
+#include "shell/screen.h"
 #include "app/forms.h"
 #include "waves/model/interpretation_state.h"
 
@@ -10,15 +11,6 @@
 #include <functional>
 #include <memory>
 
-// Screen size in twips (15 to a pixel), from the primary screen's available area, or
-// fixed by the tests so that every geometry is the same on every machine.
-struct Screen {
-    int widthPx = 1920;
-    int heightPx = 1080;
-    double Width() const { return widthPx * 15.0; }
-    double Height() const { return heightPx * 15.0; }
-    void readPrimary();
-};
 
 // Everything the running program holds: the shared state of each part, the screen,
 // the dialogs and the window registry. `main` owns one; each test makes a fresh one.
@@ -42,6 +34,9 @@ public:
 
     // Closes every window and ends the program.
     void End();
+    // The student closed a window with its title bar's close button: the main menu's ends the
+    // program as its END does, and so does any other once no window of the program is shown.
+    void WindowClosed(const Form& window);
     bool ended = false;
     std::function<void()> onEnd; // the program quits the event loop here
 };

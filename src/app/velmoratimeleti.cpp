@@ -70,14 +70,11 @@ void Main(Program& program) {
 
     velmoratimeleti& menu = program.forms.velmoratimeleti();
     const Screen& screen = program.screen;
-    menu.setWidth(screen.Width() * 49 / 50);
-    menu.setHeight(screen.Height() * 49 / 50);
-    menu.setTop(5);
-    menu.setLeft(0);
-    // The window caption is in Latin letters that read as Greek in the symbol font;
-    // the title bar keeps the platform's font.
+    menu.placeOnScreen();
+    // The caption was typed key by key on a Greek keyboard ("MELETH DIAULASHS" in the symbol
+    // font); no title bar uses that font, so it shows the Greek it stands for.
     menu.setFontName("SYMBOL");
-    menu.setCaption("MELETH DIAULASHS");
+    menu.setCaption(QStringLiteral("ΜΕΛΕΤΗ ΔΙΑΘΛΑΣΗΣ"));
     menu.Show();
 
     menu.setLeft(menu.Command1, 0);
@@ -109,10 +106,7 @@ void velmoratimeleti::Command2_Click() {
     program.forms.errors().Hide();
 
     ::inpdat& d = program.forms.inpdat();
-    const Screen& screen = program.screen;
-    d.setLeft(0);
-    d.setHeight(screen.Height());
-    d.setWidth(screen.Width() / 2);
+    d.placeOnScreen();
     for (int i = 0; i < 14; ++i) {
         d.setWidth(d.Refr[i], d.Width() / 6);
         d.setWidth(d.Text1[i], d.Width() / 8);
@@ -132,31 +126,21 @@ void velmoratimeleti::Command2_Click() {
     d.setTop(d.Command3, d.Top(d.Command2) + d.Height(d.Command2));
 
     ::analysis& a = program.forms.analysis();
-    a.setTop(0);
     a.setFontName("Arial ");
-    a.setLeft(d.Width());
-    a.setHeight(screen.Height() * 1.5 / 4);
-    a.setWidth(screen.Width() - d.Width());
+    a.placeOnScreen();
 
     ::incref& r = program.forms.incref();
     r.setFontName("Arial");
-    r.setTop(a.Height());
-    r.setLeft(d.Width());
-    r.setHeight(screen.Height() - a.Height());
-    r.setWidth(screen.Width() - d.Width());
+    r.placeOnScreen();
 
     d.Show();
-    d.setTop(0);
 }
 
 void velmoratimeleti::Command3_Click() { program.End(); }
 
 void velmoratimeleti::Command4_Click() {
     ::storiopt& s = program.forms.storiopt();
-    s.setWidth(program.screen.Width());
-    s.setHeight(program.screen.Height());
-    s.setTop(0);
-    s.setLeft(0);
+    s.placeOnScreen();
     s.setHeight(s.Picture1, s.Height());
     s.setWidth(s.Picture1, s.Width());
     s.Show();

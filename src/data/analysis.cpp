@@ -16,15 +16,11 @@ analysis::analysis(Program& p) : Form(p, "analysis", QStringLiteral("ANALYSIS OF
 
 void analysis::Form_Load() {
     setFontName("Arial Greek");
-    const Screen& screen = program.screen;
-    const double dataWidth = program.forms.inpdat().Width();
-    setLeft(dataWidth);
-    setTop(0);
-    setWidth(screen.Width() - dataWidth);
-    setHeight(screen.Height() * 1.5 / 4);
-    // The notes' text box covers most of the window; the graphs hide it.
+    placeOnScreen(); // right of the data window, the upper 3/8 of the screen
+    // The notes' text box covers most of the window (inside its frame); the graphs hide it.
     Text1->hide();
-    placeTwips(Text1, 0, 0, Width() - Width() / 15, 0.9 * Height());
+    const double inside = canvas->width() * 15.0, high = canvas->height() * 15.0;
+    placeTwips(Text1, 0, 0, inside - inside / 15, 0.9 * high);
 }
 
 void analysis::showText(const QString& text, double points) {

@@ -11,11 +11,5 @@ incref::incref(Program& p)
 
 void incref::Form_Load() {
     setFontName("Arial Greek");
-    const Screen& screen = program.screen;
-    const double dataWidth = program.forms.inpdat().Width();
-    const double analysisHeight = program.forms.analysis().Height();
-    setLeft(dataWidth);
-    setTop(analysisHeight);
-    setWidth(screen.Width() - dataWidth);
-    setHeight(screen.Height() - analysisHeight);
+    placeOnScreen(); // right of the data window, under the analysis window
 }

@@ -140,9 +140,7 @@ constexpr int kListWidth = 160;
 
 void inpdat::Form_Load() {
     setFontName("Arial Greek");
-    setLeft(0);
-    setHeight(program.screen.Height());
-    setWidth(program.screen.Width() / 2);
+    placeOnScreen(); // the left half of the screen
     setBackColor(RGB(224, 224, 224));
 
     for (int i = 0; i < kRows; ++i) {
@@ -183,6 +181,7 @@ void inpdat::alignColumns() {
     // On a narrow window the headings take a smaller letter, or two lines, rather than lose
     // their ends.
     for (QLabel* heading : {Label1, Label2}) ShrinkToFit(heading, 8, 6);
+    ShrinkToFit(svinograf, 8, 6);
     fitLists();
 }
 
@@ -195,16 +194,19 @@ void inpdat::fitLists() {
             widest = std::max(widest, l->fontMetrics().horizontalAdvance(l->item(r)->text()));
         return widest + 2 * l->frameWidth() + 14;
     };
-    const int gap = std::max(4, List1->width() / 10);
+    // On a narrow window the lists are narrower than designed, as far as their rows allow.
+    const int gap = std::clamp(List1->width() / 10, 4, 16);
+    const int room = canvas->width() - 4 - List1->x() - gap;
+    const int least = std::clamp(room / 2, 40, kListWidth);
     for (double points = kListPoints; points >= 6; points -= 0.5) {
         for (QListWidget* l : {List1, List2}) {
             QFont f = l->font();
             f.setPointSizeF(points);
             l->setFont(f);
         }
-        List1->resize(std::max(kListWidth, needed(List1)), List1->height());
+        List1->resize(std::max(least, needed(List1)), List1->height());
         List2->move(List1->x() + List1->width() + gap, List2->y());
-        List2->resize(std::max(kListWidth, needed(List2)), List2->height());
+        List2->resize(std::max(least, needed(List2)), List2->height());
         if (List2->x() + List2->width() <= canvas->width() - 4) break;
     }
     Label3->resize(List2->x() + List2->width() - List1->x(), Label3->height());
@@ -313,9 +315,11 @@ void inpdat::Command3_Click() { program.End(); }
 
 void inpdat::Command4_Click() {
     Hide();
-    program.forms.rixo().Show();
+    ::rixo& waves = program.forms.rixo();
+    waves.Show();
     program.forms.rixotext().Show();
     program.forms.somata().Show();
+    waves.Timer1->setEnabled(true); // the fronts run again
 }
 
 // Historical data sets ----------------------------------------------------------------------
@@ -397,7 +401,7 @@ void inpdat::drawAngleTitles(const QString& refraction, const QString& incidence
     c.CurrentY = 60;
     c.Print(refraction);
     c.CurrentX = 55;
-    c.CurrentY = -4;
+    c.CurrentY = std::min(-4.0, UnderAxisNumbers(c));
     c.Print(incidence);
 }
 

@@ -77,11 +77,7 @@ somata::somata(Program& p)
 
 void somata::Form_Load() {
     hideBodies();
-    // Directly under the wave window, a quarter of the screen.
-    setTop(program.forms.rixo().Height());
-    setLeft(0);
-    setHeight(program.screen.Height() / 2);
-    setWidth(program.screen.Width() / 2);
+    placeOnScreen(); // directly under the wave window, a quarter of the screen
     scaleScene();
     refractionSetUp(false);
     // The particle column on the incident ray, shown once a model starts.
@@ -257,6 +253,7 @@ void somata::SOMATIDIA_Click() {
 }
 
 void somata::startNewtonStream() {
+    Show(); // the particles run where the student sees them
     fermatscr->hide();
     canvas->Cls();
     canvas->DrawWidth = 1;

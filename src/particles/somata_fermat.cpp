@@ -120,8 +120,7 @@ void somata::fermatscr_Change() {
 
 void somata::fermatscr_GotFocus() {
     if (scene_ != Scene::Fermat) return;
-    setHeight(program.screen.Height() / 2);
-    setWidth(program.screen.Width() / 2);
+    sizeOnScreen(); // half the screen high and wide, where it stands
     scaleScene(0);
     const double x3 = fermat3->centre().x();
     const double value = x3 / pictureRight_ * fermatscr->maximum();

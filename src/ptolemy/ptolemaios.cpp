@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "data/model/note_figures.h"
 #include "shell/graph.h"
+#include "shell/layoutcheck.h"
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "ptolemy/EMFANISI.h"
@@ -60,6 +61,12 @@ void ptolemaios::Form_Load() {
     Label2->setText(QStringLiteral("POSITION IN AIR θέση στον αέρα = ") + fmt(metatopisipar->value(), "0"));
     setTop(Label3, Top(dgonia));
     Label3->setText(QStringLiteral("ANGLE OF TARGET Γωνία στόχου =") + fmt(tau(), "0.0"));
+    fitLabels();
+}
+
+void ptolemaios::fitLabels() {
+    // The labels keep to their corners of a small window in a smaller letter.
+    for (QLabel* l : {Label1, Label2, Label3}) ShrinkToFit(l, 9, 6);
 }
 
 void ptolemaios::goniaprosptosis_Change() {
@@ -108,18 +115,14 @@ void ptolemaios::DrawPtolemyExperiment() {
     ::EMFANISI& view = program.forms.EMFANISI();
     Canvas& c = *canvas;
     Canvas& v = *view.canvas;
-    // Both windows: the apparatus square in the upper left, the observation to its right.
-    setTop(0);
-    setLeft(0);
+    // Both windows open where they are placed, before they show: the apparatus square in the
+    // upper left, the observation under it, clear of the note on the right half. A redraw
+    // leaves them where the student has put them.
+    if (!isVisible()) placeOnScreen();
     Show();
-    setHeight(0.8 * program.screen.Height());
-    setWidth(Height());
     c.Scale(-200, 190, 200, -190);
     placeControls();
-    view.setLeft(Width());
-    view.setTop(0);
-    view.setWidth(program.screen.Width() - Width());
-    view.setHeight(view.Width() / 2.5); // a degree as high as it is wide
+    if (!view.isVisible()) view.placeOnScreen();
     view.Show();
     v.Scale(-50, 20, 50, -20);
 
@@ -168,7 +171,9 @@ void ptolemaios::DrawPtolemyExperiment() {
     v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(55, 155, 0), Canvas::BoxFilled);
     v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(155, 0, 155), Canvas::BoxOutline);
     v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(5, 0, 0), Canvas::BoxOutline);
-    v.PrintAt(-50, std::min(19.0, scene_.bodyHigh + 2), QStringLiteral("iN AIR Στόν αέρα"));
+    // Over the body, or at the foot of the view where the body lies below it.
+    const QString inAir = QStringLiteral("iN AIR Στόν αέρα");
+    v.PrintAt(-50, std::max(std::min(19.0, scene_.bodyHigh + 2), -20 + std::fabs(v.TextHeight(inAir))), inAir);
     const double bodyMiddle = (scene_.bodyLow + scene_.bodyHigh) / 2;
     v.DrawWidth = 3;
     v.Line(-50, bodyMiddle, 50, bodyMiddle, RGB(0, 255, 0));
@@ -190,6 +195,7 @@ void ptolemaios::DrawPtolemyExperiment() {
         goniaprosptosis->setValue(int(scene_.w));
     }
     Label1->setText(lowered);
+    fitLabels();
     c.DrawWidth = 5;
     c.PSet(scene_.expectedMark.x, scene_.expectedMark.y);
     c.DrawWidth = 1;

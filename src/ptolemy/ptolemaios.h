@@ -20,6 +20,8 @@ public:
     QLabel* Label3;              // the target's angle, level with dgonia
 
     void Form_Load() override;
+    // Each label in the largest letter that fits it.
+    void fitLabels();
     void goniaprosptosis_Change();
     void dgonia_Change();
     void metatopisipar_Change();

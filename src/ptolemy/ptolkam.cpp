@@ -1,4 +1,5 @@
 #include "ptolemy/ptolkam.h"
+#include "shell/layoutcheck.h"
 
 #include "app/program.h"
 #include "shell/colours.h"
@@ -48,10 +49,7 @@ std::optional<PtolemyMedium> ptolkam::medium() const {
 }
 
 void ptolkam::Form_Load() {
-    setHeight(program.screen.Height());
-    setWidth(program.screen.Width());
-    setTop(0);
-    setLeft(0);
+    placeOnScreen(); // the whole screen
     canvas->Scale(-10, 70, 130, -30);
     // The controls under the graph, the explanation beside them.
     place(Option1, -9, -9.5, 27, 3.5);
@@ -103,6 +101,7 @@ void ptolkam::mainPlot() {
     c.Scale(-10, 70, 130, -30);
     axes(-15);
     Label1->setText(kExplanation);
+    ShrinkToFit(Label1, 10, 6); // font 10 where the screen has room for it
     const std::optional<PtolemyMedium> m = medium();
     if (m) {
         const PtolemyTable t = MainTable(*m);
@@ -137,9 +136,25 @@ void ptolkam::Enallagi_Click() {
     const PtolemyTable& t = rebuild_.table;
     const int N = t.last(), I = rebuild_.pair;
     c.ForeColor = RGB(0, 0, 0);
-    c.PrintAt(80, 70, QStringLiteral("INCIDENCE Πρόσπτωσης "));
-    c.PrintAt(92, 70, QStringLiteral("REFRACTION Διάθλασης"));
-    c.PrintAt(105, 70, QStringLiteral("DIFFERENCE Διαφορά"));
+    // Each heading over its column, English above Greek, in the largest letter (down to 6
+    // points) at which every line keeps clear of the next column.
+    const struct {
+        double x, next;
+        QString english, greek;
+    } headings[] = {{80, 92, QStringLiteral("INCIDENCE"), QStringLiteral("Πρόσπτωσης")},
+                    {92, 105, QStringLiteral("REFRACTION"), QStringLiteral("Διάθλασης")},
+                    {105, c.ScaleLeft() + c.ScaleWidth(), QStringLiteral("DIFFERENCE"), QStringLiteral("Διαφορά")}};
+    const double size = c.FontSize();
+    c.FitFontSize(size, 6, [&] {
+        for (const auto& h : headings)
+            if (std::max(c.TextWidth(h.english), c.TextWidth(h.greek)) > h.next - h.x - 0.5) return false;
+        return true;
+    });
+    for (const auto& h : headings) {
+        c.PrintAt(h.x, 70, h.english);
+        c.PrintAt(h.x, 70 - std::fabs(c.TextHeight(h.english)), h.greek);
+    }
+    c.setFontSize(size);
     for (int k = 0; k <= N; ++k) {
         c.PrintAt(85, 60 - 5 * k, fmt(t.incidence[k], "0") + QStringLiteral("°   "));
         c.PrintAt(96, 60 - 5 * k, fmt(rebuild_.rebuilt[k], "0.0") + QStringLiteral("°"));

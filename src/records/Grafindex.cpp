@@ -20,12 +20,7 @@ Grafindex::Grafindex(Program& p)
 void Grafindex::Form_Load() {
     canvas->setFontName("Arial Greek");
     canvas->setFontSize(8);
-    // Below the list window, beside the semicircle.
-    const ::List_of_Data& list = program.forms.List_of_Data();
-    setLeft(program.forms.hmiky().Width());
-    setTop(list.Height());
-    setWidth(list.Width());
-    setHeight(program.screen.Height() * 0.9 - list.Height());
+    placeOnScreen(); // below the list window, beside the semicircle
 }
 
 void Grafindex::Form_Click() { program.forms.hmiky().Optimize_Click(); }

@@ -11,11 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-// Designed width of the window, in twips.
-constexpr double kDesignWidth = 6300;
-} // namespace
-
 List_of_Data::List_of_Data(Program& p)
     : Form(p, "List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")) {
     canvas->setBackColor(RGB(255, 255, 255));
@@ -71,11 +66,7 @@ void List_of_Data::placeControls() {
 }
 
 void List_of_Data::Form_Load() {
-    // Beside the semicircle window, the upper half of the screen high.
-    setLeft(program.forms.hmiky().Width());
-    setTop(0);
-    setWidth(kDesignWidth);
-    setHeight(program.screen.Height() / 2);
+    placeOnScreen(); // beside the semicircle window, the upper half of the screen high
 }
 
 void List_of_Data::Command1_Click() {

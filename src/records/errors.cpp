@@ -20,13 +20,9 @@ errors::errors(Program& p) : Form(p, "errors", QStringLiteral("MEAN VALUE OF ERR
 void errors::Form_Load() {
     canvas->setFontName("Arial Greek");
     // To the right of the list and index windows, as tall as the semicircle window, so the
-    // labels under the radius axis keep clear of its numbers.
-    const double left = program.forms.hmiky().Width() + program.forms.List_of_Data().Width();
-    const double minWidth = 200 * 15;
-    setLeft(std::min(left, program.screen.Width() - minWidth));
-    setTop(0);
-    setWidth(std::max(minWidth, program.screen.Width() - left));
-    setHeight(program.screen.Height() * 0.9);
+    // labels under the radius axis keep clear of its numbers (over the index graph where the
+    // screen leaves no room there).
+    placeOnScreen();
     drawCurve();
 }
 
@@ -57,7 +53,10 @@ void errors::drawCurve() {
     const double right = 156, room = c.width();
     const double numbers = c.TextPixels(QStringLiteral("100.0")) + 8;
     const double left = room > 2 * numbers ? std::min(-12.0, -right * numbers / (room - numbers)) : -12.0;
-    c.Scale(left, 106, right, -9);
+    // Below the axis, room for its numbers and its title (about 40 pixels) on a short window.
+    const double high = c.height();
+    const double below = high > 80 ? std::max(9.0, (0.4 + 40 * 106 / high) / (1 - 40 / high)) : 9;
+    c.Scale(left, 106, right, -below);
     c.DrawWidth = 1;
     c.Line(0, 0, 150, 0);
     c.Line(0, 0, 0, 100);
@@ -84,13 +83,18 @@ void errors::drawCurve() {
             c.Line(a.radius, a.error, b.radius, b.error);
     }
 
+    // The axis title under the radius numbers, and the settings a line apart at least,
+    // however short the window.
+    const double line = std::fabs(c.TextHeight(QStringLiteral("150")));
+    const double title = std::min(-2.0, UnderAxisNumbers(c));
     c.setFontSize(12);
-    c.PrintInside(45, -2, QStringLiteral("Radius of Semicircle"), 9);
+    c.PrintInside(45, title, QStringLiteral("Radius of Semicircle"), 9);
     c.PrintAt(15, 80, QStringLiteral("Mean Error%"));
     c.setFontSize(8);
+    const double step = std::max(5.0, 1.1 * line);
     c.PrintAt(25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));
-    c.PrintAt(25, 60, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
-    c.PrintAt(25, 55, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
-    c.PrintAt(25, 50, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
-    c.PrintAt(25, 45, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
+    c.PrintAt(25, 65 - step, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
+    c.PrintAt(25, 65 - 2 * step, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
+    c.PrintAt(25, 65 - 3 * step, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
+    c.PrintAt(25, 65 - 4 * step, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
 }

@@ -128,17 +128,18 @@ hmiky::hmiky(Program& p)
 
 void hmiky::Form_Load() {
     ExperimentState& s = program.semi;
-    setWidth(program.screen.Height() * 9 / 10);
-    setHeight(Width() + MenuHeight()); // the drawing surface below the menu is square
+    placeOnScreen(); // square at 9/10 of the screen height: the drawing surface is square
     canvas->Scale(-200, 200, 200, -200);
 
     // Settings in the upper corners, outside the protractor; buttons along the bottom.
-    const double rowH = -10, colW = 84;
+    // The radius and angle texts run on over the free corner, so that they read whole on a
+    // small screen too.
+    const double rowH = -10, colW = 84, textW = 120;
     place(Indexnt, -199, 199, colW, rowH);
     place(Indexn, -199, 189, colW, rowH);
-    place(aktis, -199, 178, colW, rowH);
+    place(aktis, -199, 178, textW, rowH);
     place(HScroll1, -199, 168, colW, rowH);
-    place(gon, -199, 157, colW, rowH);
+    place(gon, -199, 157, textW, rowH);
     place(angle, -199, 147, colW, rowH);
     place(Label4, 199 - colW, 199, colW, rowH);
     place(hvalue, 199 - colW, 189, colW, rowH);
@@ -275,12 +276,9 @@ void hmiky::openExperiment() {
         bar->setValue(value);
     }
 
-    const Screen& screen = program.screen;
-    setTop(0);
-    setWidth(screen.Height() * 9 / 10);
-    // A square window, with the menu bar above the square drawing surface, so that circles
-    // drawn round meet the rays traced in the scale.
-    setHeight(Width() + MenuHeight());
+    // A square window at 9/10 of the screen height, with the menu bar above the square drawing
+    // surface, so that circles drawn round meet the rays traced in the scale.
+    placeOnScreen();
     canvas->Scale(-200, 200, 200, -200);
 
     setTop(cmdend, -150);
@@ -307,10 +305,7 @@ void hmiky::openExperiment() {
     Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
     Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
 
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.setLeft(Width());
-    list.setTop(0);
-    list.setHeight(screen.Height() / 2);
+    program.forms.List_of_Data().placeOnScreen(); // beside this window, half the screen high
 }
 
 void hmiky::angle_Change() {

@@ -2,6 +2,8 @@
 #include "shell/takeaway.h"
 
 #include <QCloseEvent>
+#include <QTimer>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -35,19 +37,90 @@ void Form::stopTimers() {
     for (Timer* t : timers_) t->setEnabled(false);
 }
 
-double Form::Left() const { return x() * kTwips; }
-double Form::Top() const { return y() * kTwips; }
-double Form::Width() const { return width() * kTwips; }
-double Form::Height() const { return height() * kTwips; }
-void Form::setLeft(double t) { move(px(t), y()); }
-void Form::setTop(double t) { move(x(), px(t)); }
-void Form::setWidth(double t) {
-    resize(std::max(1, px(t)), height());
+QMargins Form::frameMargins() const {
+    if (isVisible())
+        if (const QWindow* w = windowHandle()) {
+            const QMargins m = w->frameMargins();
+            if (!m.isNull()) return m;
+        }
+    return screen_ ? screen_->frame : QMargins();
+}
+
+QRect Form::outerRect() const {
+    const QMargins m = frameMargins();
+    const QRect client = geometry();
+    const QPoint origin = screen_ ? QPoint(screen_->leftPx, screen_->topPx) : QPoint();
+    return client.adjusted(-m.left(), -m.top(), m.right(), m.bottom()).translated(-origin);
+}
+
+void Form::setOuterRect(const QRect& outer) {
+    const QMargins m = frameMargins();
+    const QPoint origin = screen_ ? QPoint(screen_->leftPx, screen_->topPx) : QPoint();
+    askedOuter_ = outer;
+    assumedFrame_ = m;
+    placed_ = true;
+    // The client area inside the frame: the window manager builds the frame round it, so the
+    // frame takes the place asked for.
+    setGeometry(outer.x() + origin.x() + m.left(), outer.y() + origin.y() + m.top(),
+                std::max(1, outer.width() - m.left() - m.right()),
+                std::max(1, outer.height() - m.top() - m.bottom()));
     layoutChildren();
 }
+
+void Form::placeOnScreen() {
+    if (placer_) setOuterRect(placer_(*this));
+}
+
+void Form::sizeOnScreen() {
+    if (!placer_) return;
+    QRect r = outerRect();
+    r.setSize(placer_(*this).size());
+    setOuterRect(r);
+}
+
+double Form::Left() const { return outerRect().x() * kTwips; }
+double Form::Top() const { return outerRect().y() * kTwips; }
+double Form::Width() const { return outerRect().width() * kTwips; }
+double Form::Height() const { return outerRect().height() * kTwips; }
+void Form::setLeft(double t) {
+    QRect r = outerRect();
+    r.moveLeft(px(t));
+    setOuterRect(r);
+}
+void Form::setTop(double t) {
+    QRect r = outerRect();
+    r.moveTop(px(t));
+    setOuterRect(r);
+}
+void Form::setWidth(double t) {
+    QRect r = outerRect();
+    r.setWidth(std::max(1, px(t)));
+    setOuterRect(r);
+}
 void Form::setHeight(double t) {
-    resize(width(), std::max(1, px(t)));
-    layoutChildren();
+    QRect r = outerRect();
+    r.setHeight(std::max(1, px(t)));
+    setOuterRect(r);
+}
+
+void Form::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    frameChecks_ = 0;
+    checkFrame();
+}
+
+void Form::checkFrame() {
+    if (!isVisible()) return;
+    const QWindow* w = windowHandle();
+    const QMargins m = w ? w->frameMargins() : QMargins();
+    if (m.isNull()) {
+        // A window manager frames a window a little after it shows: look again, for a second.
+        if (++frameChecks_ < 20) QTimer::singleShot(50, this, [this] { checkFrame(); });
+        return;
+    }
+    if (screen_) screen_->frame = m;
+    // Placed with another frame than the one it got: the frame takes the place asked for.
+    if (placed_ && m != assumedFrame_) setOuterRect(askedOuter_);
 }
 
 double Form::MenuHeight() const {
@@ -60,8 +133,13 @@ void Form::Show() {
 }
 
 void Form::setVisible(bool on) {
+    // A hidden window's animations stop with it: nobody would see them.
+    if (!on) stopTimers();
     QWidget::setVisible(on);
-    if (on) layoutChildren();
+    if (on) {
+        layoutChildren();
+        for (Timer* t : timers_) t->resume();
+    }
     // A hidden window keeps its drawing as strokes only, not as a screen-sized image.
     if (!on)
         for (Canvas* c : findChildren<Canvas*>()) c->releaseInk();
@@ -96,8 +174,11 @@ void Form::placeNearEdges(const NearEdges& n) {
 void Form::resizeEvent(QResizeEvent*) { layoutChildren(); }
 
 void Form::closeEvent(QCloseEvent* e) {
-    // The title bar's close button hides the window; it stays loaded, as BACK leaves it.
+    // The title bar's close button hides the window (which stops its timers); it stays loaded,
+    // as BACK leaves it. The program then decides whether that was the end.
     e->accept();
+    hide();
+    if (onClosed) onClosed(*this);
 }
 
 QMenu* Form::addMenu(const QString& title) {

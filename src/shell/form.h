@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/canvas.h"
+#include "shell/screen.h"
 #include "shell/timer.h"
 
 #include <QAction>
@@ -30,7 +31,8 @@ public:
     Program& program;
     Canvas* canvas; // the drawing surface; the controls are its children
 
-    // Window place and size in twips.
+    // Window place and size in twips: the outer frame (title bar and borders included), from the
+    // top left of the screen's available area.
     double Left() const;
     double Top() const;
     double Width() const;
@@ -39,6 +41,21 @@ public:
     void setTop(double twips);
     void setWidth(double twips);
     void setHeight(double twips);
+    // The same in pixels, and all four at once.
+    QRect outerRect() const;
+    void setOuterRect(const QRect& outer);
+    // Puts the window where the program places it on this screen (the registry hands every
+    // window the rule); sizeOnScreen gives it that size where it stands.
+    void placeOnScreen();
+    void sizeOnScreen();
+    void setPlacer(std::function<QRect(const Form&)> placer) { placer_ = std::move(placer); }
+    // Height of the menu bar in pixels (0 without menus).
+    int menuBarHeight() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }
+    // The screen the window stands on; the registry hands it to every window.
+    void setScreen(Screen* screen) { screen_ = screen; }
+    // The frame round the client area: the window manager's own once it has framed the
+    // window, else the one the program has learned from another window (none offscreen).
+    QMargins frameMargins() const;
     // Height of the menu bar in twips (0 without menus): a window that must draw on a square
     // surface adds it to its height.
     double MenuHeight() const;
@@ -74,8 +91,11 @@ public:
     // A timer of this window, calling `tick` (the window's Timer1_Timer ...) on every tick.
     Timer* addTimer(std::function<void()> tick, int interval = 0, bool enabled = true);
     const std::vector<Timer*>& timers() const { return timers_; }
-    // Stops every timer of the window (End, and a window that goes away).
+    // Stops every timer of the window (End, and a window that hides or goes away).
     void stopTimers();
+    // Told when the student closes the window with its title bar's close button (after the
+    // window has hidden): the registry ends the program there when nothing else is shown.
+    std::function<void(Form&)> onClosed;
 
     // Take-aways (shell/takeaway.h): Ctrl+S saves the drawing through a save-file dialog,
     // Ctrl+C copies it, or the window's table where it shows one.
@@ -107,6 +127,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     void layoutChildren();
@@ -120,4 +141,13 @@ private:
     std::vector<NearEdges> nearEdges_;
     void placeNearEdges(const NearEdges& n);
     std::function<Dialogs&()> dialogs_;
+    Screen* screen_ = nullptr;
+    std::function<QRect(const Form&)> placer_;
+    // The outer frame last asked for, and the frame it was computed with: once the window
+    // manager has framed the window, a frame other than the one assumed places it again.
+    QRect askedOuter_;
+    QMargins assumedFrame_;
+    bool placed_ = false;
+    int frameChecks_ = 0;
+    void checkFrame();
 };

@@ -169,6 +169,13 @@ void DrawTickmarks(Canvas& c, const TickmarkStyle& st) {
 }
 
 
+double UnderAxisNumbers(const Canvas& c) {
+    const double perUnit = std::fabs(c.pixelsPerUnitY());
+    if (!(perUnit > 0) || !std::isfinite(perUnit)) return 0;
+    // The numbers hang 2 pixels under the axis, a line high; a pixel more keeps them apart.
+    return -(std::fabs(c.TextHeight(QStringLiteral("0"))) * perUnit + 3) / perUnit;
+}
+
 void DrawAxesGrid(Canvas& c, double xMax, double xMin, double yMax, double yMin, double xFloor,
                   double yFloor, double xStep, double yStep) {
     for (double v : {xMax, xMin, yMax, yMin, xFloor, yFloor, xStep, yStep}) {
@@ -279,10 +286,10 @@ void DrawFigure(Canvas& canvas, const Figure& figure) {
     const int width = canvas.DrawWidth, style = canvas.DrawStyle;
     const QColor fore = canvas.ForeColor;
     const double fontSize = canvas.FontSize();
-    // The explanations in a font small enough (down to 8 points) that the longest takes at
+    // The explanations in a font small enough (down to 6 points) that the longest takes at
     // most four fifths of the window's width; the box widened where one would run past its
     // right edge.
-    const double explanationSize = canvas.FitFontSize(11, 8, [&] {
+    const double explanationSize = canvas.FitFontSize(11, 6, [&] {
         for (const FigureText& t : figure.explanations)
             if (canvas.TextPixels(QString::fromStdString(t.text)) > 0.8 * canvas.width()) return false;
         return true;

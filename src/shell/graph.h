@@ -41,6 +41,11 @@ void DrawTickmarks(Canvas& canvas, const TickmarkStyle& style);
 void DrawAxesGrid(Canvas& canvas, double xMax, double xMin, double yMax, double yMin,
                   double xFloor, double yFloor, double xStep, double yStep);
 
+// The height (in user units, below the x axis y = 0) at which a title printed under the axis,
+// in the present font, keeps clear of the numbers that DrawAxesGrid and DrawTickmarks hang
+// just under it. A graph prints its title at this height or lower.
+double UnderAxisNumbers(const Canvas& canvas);
+
 // A fitted line of a graph from a to b, cut to the band yLow ... yHigh (ClipToBand), in
 // `color` or else the ForeColor; nothing where it misses the band. A steep fit then crosses
 // the graph as it should, with no coordinate far off the picture.

@@ -51,10 +51,20 @@ void checkPrinted(const Canvas& surface, const Form& form, const std::vector<con
     if (!surface.strokesComplete()) return;
     const QRectF shown = QRectF(surface.rect()).intersected(
         QRectF(surface.mapFrom(form.canvas, QPoint(0, 0)), form.canvas->size()));
+    std::vector<std::pair<QRectF, QString>> printed;
     for (const Stroke& s : surface.strokes()) {
         if (s.op != Stroke::Text || s.text.trimmed().isEmpty()) continue;
         const QFontMetricsF m = Canvas::MetricsOf(s.font);
         const QRectF ink(s.a.x(), s.a.y() - m.ascent(), m.horizontalAdvance(s.text), m.ascent() + m.descent());
+        // Two texts printed into each other read as neither (the same text printed again in
+        // its own place is one text).
+        for (const auto& [other, text] : printed) {
+            const QRectF both = ink.intersected(other);
+            if (both.width() > 2 && both.height() > 2 && !(text == s.text && other == ink))
+                faults << QString("%1: the printed texts \"%2\" and \"%3\" run into each other")
+                              .arg(form.objectName(), text.left(40), s.text.left(40));
+        }
+        printed.push_back({ink, s.text});
         if (!shown.adjusted(-1, -1, 1, 1).contains(ink))
             faults << QString("%1: the printed text \"%2\" runs past the edge of the window")
                           .arg(form.objectName(), s.text.left(40));
@@ -100,7 +110,34 @@ void checkSurface(const QWidget* surface, const Form& form, QStringList& faults)
     }
 }
 
-QRect frameOf(const Form& f) { return QRect(f.pos(), f.size()); }
+QRect frameOf(const Form& f) { return f.frameGeometry(); }
+
+// The share of `r` (global pixels) that lies under any of the rectangles, sampled on a grid.
+double CoveredShare(const QRect& r, const std::vector<QRect>& over) {
+    if (r.isEmpty() || over.empty()) return 0;
+    const int nx = std::clamp(r.width() / 4, 1, 16), ny = std::clamp(r.height() / 4, 1, 6);
+    int covered = 0;
+    for (int i = 0; i < nx; ++i)
+        for (int j = 0; j < ny; ++j) {
+            const QPoint p(r.x() + (2 * i + 1) * r.width() / (2 * nx), r.y() + (2 * j + 1) * r.height() / (2 * ny));
+            covered += std::any_of(over.begin(), over.end(), [&](const QRect& o) { return o.contains(p); });
+        }
+    return double(covered) / (nx * ny);
+}
+
+// Every visible control of the window, with its place on the desktop (what of it the window
+// shows), nested picture boxes included.
+void ControlsOnDesktop(const QWidget* surface, const Form& form, const QRect& client,
+                       std::vector<std::pair<const QWidget*, QRect>>& out) {
+    for (const QWidget* c : controlsOn(surface, form)) {
+        const QRect at = QRect(c->mapToGlobal(QPoint(0, 0)), c->size()).intersected(client);
+        if (auto* picture = qobject_cast<const Canvas*>(c)) {
+            ControlsOnDesktop(picture, form, client, out);
+            continue;
+        }
+        if (!at.isEmpty()) out.push_back({c, at});
+    }
+}
 
 } // namespace
 
@@ -148,8 +185,60 @@ QStringList ControlFaults(const Form& form) {
     return faults;
 }
 
+QStringList OffScreenFaults(const std::vector<const Form*>& shown, const QRect& available) {
+    QStringList faults;
+    for (const Form* f : shown) {
+        const QRect g = frameOf(*f);
+        if (!available.contains(g))
+            faults << QString("%1: its frame %2,%3 %4x%5 is not inside the screen's %6,%7 %8x%9")
+                          .arg(f->objectName())
+                          .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                          .arg(available.x()).arg(available.y())
+                          .arg(available.width()).arg(available.height());
+    }
+    return faults;
+}
+
+QStringList CoverFaults(const std::vector<const Form*>& stacked,
+                        const std::function<bool(const Form& upper, const Form& lower)>& mayLieOver) {
+    QStringList faults;
+    for (std::size_t i = 0; i < stacked.size(); ++i) {
+        const Form& lower = *stacked[i];
+        std::vector<QRect> over;
+        QStringList above;
+        for (std::size_t j = i + 1; j < stacked.size(); ++j)
+            if (!mayLieOver(*stacked[j], lower)) {
+                over.push_back(frameOf(*stacked[j]));
+                above << stacked[j]->objectName();
+            }
+        if (over.empty()) continue;
+        const QRect frame = frameOf(lower), client = lower.geometry();
+        const QRect titleBar(frame.x(), frame.y(), frame.width(), client.y() - frame.y());
+        if (CoveredShare(titleBar, over) > 0.5)
+            faults << QString("%1: its title bar lies under %2").arg(lower.objectName(), above.join(", "));
+        std::vector<std::pair<const QWidget*, QRect>> controls;
+        if (const QWidget* menu = lower.menuBar(); menu && menu->isVisible())
+            controls.push_back({menu, QRect(menu->mapToGlobal(QPoint(0, 0)), menu->size())});
+        ControlsOnDesktop(lower.canvas, lower, client, controls);
+        for (const auto& [c, at] : controls)
+            if (CoveredShare(at, over) > 0.5)
+                faults << QString("%1: %2 lies under %3").arg(lower.objectName(), nameOf(c), above.join(", "));
+    }
+    return faults;
+}
+
+QStringList HiddenTimerFaults(const std::vector<Form*>& loaded) {
+    QStringList faults;
+    for (const Form* f : loaded)
+        if (!f->isVisible())
+            for (const Timer* t : f->timers())
+                if (t->running()) faults << QString("%1 is hidden and its timer runs").arg(f->objectName());
+    return faults;
+}
+
 QStringList LayoutFaults(const std::vector<const Form*>& shown,
-                         const std::vector<QStringList>& groups) {
+                         const std::vector<QStringList>& groups,
+                         const std::function<bool(const Form& upper, const Form& lower)>& mayLieOver) {
     auto together = [&groups](const Form& a, const Form& b) {
         for (const QStringList& g : groups)
             if (g.contains(a.objectName()) && g.contains(b.objectName())) return true;
@@ -162,6 +251,7 @@ QStringList LayoutFaults(const std::vector<const Form*>& shown,
             const Form& a = *shown[i];
             const Form& b = *shown[j];
             if (a.mayBeCovered || b.mayBeCovered || !together(a, b)) continue;
+            if (mayLieOver && (mayLieOver(a, b) || mayLieOver(b, a))) continue;
             const QRect both = frameOf(a).intersected(frameOf(b));
             if (both.width() > 1 && both.height() > 1)
                 faults << QString("%1 and %2 overlap by %3x%4")

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class Form;
@@ -16,10 +17,21 @@ QStringList ControlFaults(const Form& form);
 
 // The faults of several windows shown at once: each window's controls, and any two windows of
 // one group (windows that work side by side, named by their object names) whose frames
-// overlap, unless one of them lets others lie over it. A window opened over an unrelated one
-// is what any desktop does, and no fault.
+// overlap, unless one of them lets others lie over it or `mayLieOver` says one is placed over
+// the other. A window opened over an unrelated one is what any desktop does, and no fault.
 QStringList LayoutFaults(const std::vector<const Form*>& shown,
-                         const std::vector<QStringList>& groups);
+                         const std::vector<QStringList>& groups,
+                         const std::function<bool(const Form& upper, const Form& lower)>& mayLieOver = {});
+
+// What a student sees wrong on a desktop, where windows have frames and lie over each other:
+// a window whose frame is not wholly inside the screen's available area, and, for windows
+// `stacked` from the bottom up, a title bar or a control more than half covered by the windows
+// above it unless `mayLieOver(upper, lower)` says the upper one is placed over the lower one.
+QStringList OffScreenFaults(const std::vector<const Form*>& shown, const QRect& available);
+QStringList CoverFaults(const std::vector<const Form*>& stacked,
+                        const std::function<bool(const Form& upper, const Form& lower)>& mayLieOver);
+// A window that is hidden while one of its timers runs: an animation nobody sees.
+QStringList HiddenTimerFaults(const std::vector<Form*>& loaded);
 
 // Whether the text of a label, button, option or check box fits inside it.
 bool CaptionFits(const QWidget* control);

@@ -1,5 +1,7 @@
 #include "shell/timer.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 Timer::Timer(QObject* owner, std::function<void()> tick) : QObject(owner), tick_(std::move(tick)) {
@@ -18,7 +20,8 @@ void Timer::setEnabled(bool on) {
 }
 
 void Timer::restart() {
-    if (enabled_ && interval_ > 0)
+    const auto* window = qobject_cast<const QWidget*>(parent());
+    if (enabled_ && interval_ > 0 && (!window || window->isVisible()))
         clock_.start(interval_);
     else
         clock_.stop();

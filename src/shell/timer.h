@@ -5,8 +5,9 @@
 #include <functional>
 
 // A timer control: while Enabled with an Interval above 0 it calls its window's tick handler
-// (Timer1_Timer, Timer2_Timer) every Interval milliseconds. The window owns its timers and
-// End stops them all. Tests and benchmarks call Tick() instead of waiting for the clock.
+// (Timer1_Timer, Timer2_Timer) every Interval milliseconds, while its window is shown. The
+// window owns its timers, stops them when it hides, and End stops them all. Tests and
+// benchmarks call Tick() instead of waiting for the clock.
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
 
     // One tick as the clock gives it: the handler runs only while the timer is running.
     void Tick();
+    // Starts the clock again if the timer is enabled: a timer enabled while its window was
+    // hidden waits for the window to show.
+    void resume() { restart(); }
 
 private:
     void restart();

@@ -46,24 +46,22 @@ void rixo::Form_Load() {
 }
 
 void rixo::placeInTopLeftQuarter() {
-    setTop(0);
-    setLeft(0);
-    setHeight(program.screen.Height() / 2);
-    setWidth(program.screen.Width() / 2);
+    placeOnScreen();
     setBackColor(RGB(255, 255, 200));
 }
 
 void rixo::scaleFromScreen() {
     InterpretationState& s = program.interp;
-    SetScaleFromSize(s, program.screen.Width(), program.screen.Height());
+    SetWaveScaleFromSize(s, program.screen.Width(), program.screen.Height());
     // The picture under the menu bar is a little less high than the screen's aspect gives:
-    // it shows a little more than scaleW across, so that a unit is as long across as down and
-    // every angle is drawn as the angle it is.
+    // it shows a little more than waveScaleW across, so that a unit is as long across as down
+    // and every angle is drawn as the angle it is.
     const int wide = canvas->width(), high = canvas->height();
-    s.wavePictureRight = wide > 0 && high > 0 ? std::max(s.scaleW, s.scaleH * wide / high) : s.scaleW;
-    canvas->Scale(0, s.scaleH, s.wavePictureRight, 0);
+    s.wavePictureRight =
+        wide > 0 && high > 0 ? std::max(s.waveScaleW, s.waveScaleH * wide / high) : s.waveScaleW;
+    canvas->Scale(0, s.waveScaleH, s.wavePictureRight, 0);
     // The lower medium fills the lower half of the picture.
-    Shape1->move(canvas->ScaleLeft(), s.scaleH / 2, canvas->ScaleWidth(),
+    Shape1->move(canvas->ScaleLeft(), s.waveScaleH / 2, canvas->ScaleWidth(),
                  std::fabs(canvas->ScaleHeight()) / 2);
 }
 
@@ -122,7 +120,7 @@ void rixo::DrawWaveScene() {
 
 void rixo::Timer1_Timer() {
     InterpretationState& s = program.interp;
-    if (s.scaleW <= 0 || s.scaleH <= 0) scaleFromScreen();
+    scaleFromScreen(); // each tick in the wave window's own scale, as the scene sets it up
     setUpFrame();
     // The fronts follow the present gap and shift, at the clock as it stands.
     const double clock = s.waveTime;
@@ -154,7 +152,7 @@ void rixo::aktinasxedio() {
     panel.Label1->show();
     panel.Label2->show();
     canvas->Cls();
-    if (s.scaleW <= 0 || s.scaleH <= 0) scaleFromScreen();
+    scaleFromScreen();
     s.incDeg = panel.prosptosi->value();
     s.incRad = s.incDeg * PI / 180;
     panel.showCriticalAngle(QStringLiteral("criticalγωνία ="));
@@ -173,7 +171,11 @@ void rixo::Endof_Click() {
     program.forms.somata().stopTimers();
     Timer1->setEnabled(false);
     program.forms.rixotext().stopTimers();
+    // BACK leaves the interpretation as a whole: the panel and the particle window would
+    // otherwise stay over the data window's graphs with nothing to drive them.
     Hide();
+    program.forms.rixotext().Hide();
+    program.forms.somata().Hide();
     data.Show();
 }
 

@@ -43,7 +43,8 @@ public:
     void DrawWaveScene();
     // The window's place and colour as the animation sets them.
     void placeInTopLeftQuarter();
-    // scaleW, scaleH from the screen, and the window's scale (0, scaleH)-(scaleW, 0).
+    // waveScaleW, waveScaleH from the screen, and the window's scale (0, waveScaleH) at the top
+    // left to (wavePictureRight, 0).
     void scaleFromScreen();
 
 private:

@@ -4,11 +4,13 @@
 #include "particles/somata.h"
 #include "shell/colours.h"
 #include "shell/graph.h"
+#include "shell/layoutcheck.h"
 #include "shell/model/mathconst.h"
 #include "shell/qformat.h"
 #include "waves/model/interpretation.h"
 #include "waves/rixo.h"
 
+#include <algorithm>
 #include <cmath>
 
 rixotext::rixotext(Program& p)
@@ -39,16 +41,28 @@ rixotext::rixotext(Program& p)
                        static_cast<QWidget*>(reflected)})
         setControlFont(w, "Arial", 10);
 
+    placeControls();
+}
+
+void rixotext::resizeEvent(QResizeEvent* e) {
+    Form::resizeEvent(e);
+    placeControls();
+}
+
+void rixotext::placeControls() {
     // Layout in twips, top to bottom: the ratio, the incidence and its text, the reflected
-    // wave, the read-outs, Newton's value, the particle window's text and the button.
-    const double left = 240, width = 8000, row = 330;
+    // wave, the read-outs, Newton's value, the particle window's text and the button; as wide
+    // as designed, or as the window where it is narrower.
+    const double left = 240, row = 330;
+    const double width = std::clamp(canvas->width() * 15.0 - 2 * left, 3000.0, 8000.0);
+    const double box = std::min(3400.0, 0.45 * width);
     placeTwips(Label4, left, 200, width, row);
     placeTwips(n1overn2, left, 560, width, row);
     placeTwips(incidenceCaption, left, 1050, width, row);
     placeTwips(prosptosi, left, 1410, width, row);
     placeTwips(Text1, left, 1850, width, 750);
-    placeTwips(reflected, left, 2750, 3400, 360);
-    placeTwips(Label3, left + 3600, 2750, width - 3600, 360);
+    placeTwips(reflected, left, 2750, box, 360);
+    placeTwips(Label3, left + box + 200, 2750, width - box - 200, 360);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter); // level with the check box's text
     placeTwips(Label1, left, 3250, width, row);
     placeTwips(Label2, left, 3600, width, row);
@@ -57,14 +71,12 @@ rixotext::rixotext(Program& p)
     placeTwips(newtongtimi, left, 4810, width, row);
     // Label6 holds up to four lines: how to move Fermat's bodies and the time of their path.
     placeTwips(Label6, left, 5300, width, 1500);
-    placeTwips(Command1, left, 7000, 5200, 700);
+    placeTwips(Command1, left, 7000, std::min(5200.0, width), 700);
+    ShrinkToFit(Label3, 10, 7);
 }
 
 void rixotext::Form_Load() {
-    setLeft(program.forms.rixo().Width());
-    setTop(0);
-    setHeight(program.screen.Height());
-    setWidth(program.screen.Width() / 2);
+    placeOnScreen(); // beside the wave window, the right half of the screen
     Label4->setText(QStringLiteral("n2 του κάτω διά n1 του πάνω: n2/n1 = ") + fmt(ratio(), "0.00"));
     for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
                        static_cast<QWidget*>(Label7), static_cast<QWidget*>(newtongtimi)})
@@ -144,6 +156,7 @@ void rixotext::prosptosi_Change() {
     s.incRad = s.incDeg * PI / 180;
     SetUpRefraction(s, RefractionMode::Clamping, prosptosi->value(), false);
     const Amplitudes a = FresnelAmplitudes(s);
+    waves.scaleFromScreen();
     waves.canvas->DrawWidth = 1;
     DrawModelDrawing(*waves.canvas, RayPicture(s, a));
     Text1->setText(QString::fromStdString(IncidenceText(s, true)));

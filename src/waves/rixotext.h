@@ -46,4 +46,10 @@ public:
     void hideNewtonControls();
     // The particle window redraws what it shows for the new ratio or incidence.
     void redrawNewtonScene();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void placeControls();
 };

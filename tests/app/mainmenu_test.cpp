@@ -11,7 +11,7 @@ protected:
 
 TEST_F(MainMenuTest, StartUpShowsTheMenuAndLoadsTheDataWindowsHidden) {
     EXPECT_TRUE(menu().Visible());
-    EXPECT_EQ(menu().Caption(), "MELETH DIAULASHS");
+    EXPECT_EQ(menu().Caption(), QStringLiteral("ΜΕΛΕΤΗ ΔΙΑΘΛΑΣΗΣ"));
     EXPECT_NEAR(menu().Width(), 28800 * 49 / 50, 15);
     EXPECT_EQ(menu().Command1->Caption(), QStringLiteral("SEMICIRCLE ΗΜΙΚΥΚΛΙΟ"));
     EXPECT_EQ(menu().Command2->Caption(),

@@ -24,7 +24,7 @@ protected:
     Form blank{*program, "blank", QStringLiteral("BLANK")};
 };
 
-TEST_F(ShellControlsTest, ATimerTicksItsHandlerAndStopsWithEnd) {
+TEST_F(ShellControlsTest, ATimerTicksWhileItsWindowIsShownAndStopsWithEndOrTheCloseButton) {
     // A window of the registry, as End stops the timers of every loaded window.
     Form& f = program->forms.storiopt();
     double clock = 0;
@@ -32,6 +32,10 @@ TEST_F(ShellControlsTest, ATimerTicksItsHandlerAndStopsWithEnd) {
     // The wave clock's handler: it advances by a tenth of the interval, read at each tick.
     t1 = f.addTimer([&] { clock += t1->Interval() / 10.0; }, 10);
     Timer* t2 = f.addTimer([&] { clock += 1000; }, 50, false);
+    // Enabled while its window is hidden, a timer waits for the window to show.
+    EXPECT_TRUE(t1->Enabled());
+    EXPECT_FALSE(t1->running());
+    f.Show();
     ASSERT_TRUE(t1->running());
     EXPECT_FALSE(t2->running());
     for (int i = 0; i < 5; ++i) t1->Tick();
@@ -46,9 +50,22 @@ TEST_F(ShellControlsTest, ATimerTicksItsHandlerAndStopsWithEnd) {
     t1->Tick();
     EXPECT_DOUBLE_EQ(clock, 10.0);
 
+    // Hidden, or closed with the title bar's button, the window stops its timers for good.
     t1->setInterval(10);
+    f.Hide();
+    EXPECT_FALSE(t1->Enabled());
+    f.Show();
+    t1->setEnabled(true);
     t2->setEnabled(true);
     ASSERT_TRUE(t1->running() && t2->running());
+    program->forms.velmoratimeleti().Show(); // another window stays: the program goes on
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(t1->running() || t2->running());
+    EXPECT_FALSE(program->ended);
+    f.Show();
+    t1->setEnabled(true);
+    t2->setEnabled(true);
     program->End();
     EXPECT_FALSE(t1->running());
     EXPECT_FALSE(t2->running());
@@ -59,6 +76,7 @@ TEST_F(ShellControlsTest, ATimerTicksItsHandlerAndStopsWithEnd) {
 
 TEST_F(ShellControlsTest, TheRealClockDrivesTheHandler) {
     Form& f = window(0, 0, 100, 100);
+    f.Show();
     int ticks = 0;
     Timer* t = f.addTimer([&] { ++ticks; }, 5);
     QTest::qWait(80);

@@ -1,5 +1,5 @@
-// The wave-front scene and the ray picture. The screen is 1920 x 1080, so scaleW = 960,
-// scaleH = 540 and the surface lies at y = 270. Front positions are worked out by hand: at 30
+// The wave-front scene and the ray picture. The screen is 1920 x 1080, so waveScaleW = 960,
+// waveScaleH = 540 and the surface lies at y = 270. Front positions are worked out by hand: at 30
 // degrees tan i = 1/sqrt 3, a front meets the surface 200 units after the one before it
 // (lambda1 / sin i) and its crossing point moves at c1 / sin i = 2 c1.
 #include <cmath>
@@ -20,7 +20,7 @@ constexpr Rgb kIncident{200, 100, 0}, kRefracted{0, 0, 255}, kReflected{255, 0, 
 // The wave scene's set-up at clock 0: c2 = c1 / (R/100), the clamping, the amplitudes.
 InterpretationState Scene(double c1, double ratioR, double incDeg, bool offGrazing = true) {
     InterpretationState s;
-    SetScaleFromSize(s, 1920, 1080);
+    SetWaveScaleFromSize(s, 1920, 1080);
     s.speedC1 = c1;
     s.speedC2 = c1 / (ratioR / 100);
     s.lambda1 = 100;
@@ -88,7 +88,7 @@ TEST(WaveFrontStart, FrontsStartAboveTheCornerOneGapApart) {
     s.frontStart[35] = 7;
     s.frontOutX[12] = 7;
     s.frontHitX[50] = 7;
-    s.trackA[3] = 7;
+    s.frontHeight[3] = 7;
     s.waveTime = 33;
     StartWaveFronts(s);
     EXPECT_EQ(s.waveTime, 0);
@@ -99,7 +99,7 @@ TEST(WaveFrontStart, FrontsStartAboveTheCornerOneGapApart) {
     EXPECT_EQ(s.frontStart[35], 0);
     EXPECT_EQ(s.frontOutX[12], 0);
     EXPECT_EQ(s.frontHitX[50], 0);
-    EXPECT_EQ(s.trackA[3], 0);
+    EXPECT_EQ(s.frontHeight[3], 0);
     EXPECT_NEAR(s.frontShift[2], -50, 1e-12); // 100 sin 30
     EXPECT_NEAR(s.frontShift[20], -950, 1e-10);
 }
@@ -114,7 +114,7 @@ TEST(WaveFrameTest, EqualSpeedsContinueTheFrontsWithoutReflection) {
     EXPECT_NEAR(s.frontHitX[1], 152.3462820, 1e-6);
     EXPECT_NEAR(s.frontHitX[4], -447.6537180, 1e-6);
     EXPECT_NEAR(s.frontOutX[1], 132.3462820, 1e-6); // a tenth of a period earlier: 20 back
-    EXPECT_NEAR(s.trackA[1], kH - 310 * 1.1547005384, 1e-6);
+    EXPECT_NEAR(s.frontHeight[1], kH - 310 * 1.1547005384, 1e-6);
 
     // Fronts 1 to 4 reach the picture; each runs up to the top edge, 270 sqrt 3 = 467.654 on.
     const auto incident = Of(d, kIncident);
@@ -294,7 +294,7 @@ TEST(RayPictureTest, NearGrazingRaysStayOnThePicture) {
 
 TEST(WaveGrid, EveryFrameAndRayPictureIsFiniteAndOnThePicture) {
     InterpretationState s; // one state for the whole grid, as the program keeps one
-    SetScaleFromSize(s, 1920, 1080);
+    SetWaveScaleFromSize(s, 1920, 1080);
     for (double c1 : {1.0, 2.0, 0.5, 0.25})
         for (int ratio = 50; ratio <= 300; ratio += 1)
             for (int inc = 1; inc <= 90; ++inc)
@@ -323,7 +323,7 @@ TEST(WaveGrid, EveryFrameAndRayPictureIsFiniteAndOnThePicture) {
                             ASSERT_TRUE(Of(d, kRefracted).empty()) << where;
                         }
                         for (int i = 1; i <= kWaveFronts; ++i)
-                            for (double v : {s.trackA[i], s.frontHitX[i], s.frontOutX[i],
+                            for (double v : {s.frontHeight[i], s.frontHitX[i], s.frontOutX[i],
                                              s.frontStart[i], s.frontShift[i]})
                                 ASSERT_TRUE(std::isfinite(v)) << where;
                         ASSERT_TRUE(std::isfinite(s.tickStep)) << where;

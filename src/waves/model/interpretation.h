@@ -10,9 +10,12 @@
 
 // scaleW = 1500 W / (W + H), scaleH = 1500 H / (W + H): the two add up to 1500 and keep the
 // aspect of W x H. Leaves the scale as it was when W or H is not a finite number above 0.
+// The particle scenes' scale is the particle window's; the wave scene keeps its own, from the
+// screen (waveScaleW, waveScaleH), so that neither window can move the other's drawing.
 void SetScaleFromSize(InterpretationState& s, double width, double height);
+void SetWaveScaleFromSize(InterpretationState& s, double width, double height);
 
-// The right edge of the wave window's picture: wavePictureRight, or scaleW if that is more.
+// The right edge of the wave window's picture: wavePictureRight, or waveScaleW if that is more.
 double WavePictureRight(const InterpretationState& s);
 
 enum class RefractionMode {
@@ -48,23 +51,24 @@ std::string IncidenceText(const InterpretationState& s, bool twoBlanks);
 
 inline constexpr int kWaveFronts = 20;
 
-// Starts the fronts at clock 0: clears frontHitX, frontOutX, trackA and frontStart (1 to 50),
+// The wave scene works in the wave window's scale, waveScaleW x waveScaleH.
+// Starts the fronts at clock 0: clears frontHitX, frontOutX, frontHeight and frontStart (1 to 50),
 // sets tickStep = (lambda1 / c1) / 10, waveTime = 0, frontStart(i) and frontShift(i).
 void StartWaveFronts(InterpretationState& s);
 
-// One frame at the current waveTime: computes trackA(i), frontHitX(i), frontOutX(i) of the
+// One frame at the current waveTime: computes frontHeight(i), frontHitX(i), frontOutX(i) of the
 // fronts 1 to 20 and returns their present positions: incident fronts RGB(200, 100, 0),
 // refracted RGB(0, 0, 255) when |tS| >= 0.05, reflected RGB(255, 0, 0) when reflectedTicked and
 // |rS| >= 0.05; the grazing branch when incDeg >= 90. Every segment is cut to the picture
-// 0 <= x <= scaleW, 0 <= y <= scaleH (a piece outside it is left out), so every coordinate is
+// 0 <= x <= picture's right, 0 <= y <= waveScaleH (a piece outside is left out), so every coordinate is
 // finite and on the picture. Earlier positions are not returned: the window repaints.
 Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTicked);
 
 // The clock step after a frame: waveTime += intervalMs / 10. Returns false, with waveTime
-// back at 0, once the last front's earlier crossing frontOutX(20) has passed scaleW.
+// back at 0, once the last front's earlier crossing frontOutX(20) has passed the picture.
 bool AdvanceWaveClock(InterpretationState& s, int intervalMs);
 
 // The still ray picture of the wave window (in the canvas's ForeColor, width 1): ten incident
-// rays at A_i = scaleW/2 + (i - 1) scaleW/50, round-half-even(10 |tS|) refracted and
+// rays at A_i = waveScaleW/2 + (i - 1) waveScaleW/50, round-half-even(10 |tS|) refracted and
 // round-half-even(10 |rS|) reflected rays, each cut to the picture as above.
 Drawing RayPicture(const InterpretationState& s, const Amplitudes& a);

@@ -11,6 +11,12 @@ void SetScaleFromSize(InterpretationState& s, double width, double height) {
     s.scaleH = 1500 * height / (width + height);
 }
 
+void SetWaveScaleFromSize(InterpretationState& s, double width, double height) {
+    if (!(width > 0) || !(height > 0) || !std::isfinite(width + height)) return;
+    s.waveScaleW = 1500 * width / (width + height);
+    s.waveScaleH = 1500 * height / (width + height);
+}
+
 std::optional<double> CriticalAngleDeg(double c1, double c2) {
     if (!(c1 > 0) || !(c2 / c1 > 1) || !std::isfinite(c2 / c1)) return std::nullopt;
     const double x = c1 / c2;
@@ -18,6 +24,6 @@ std::optional<double> CriticalAngleDeg(double c1, double c2) {
 }
 
 double WavePictureRight(const InterpretationState& s) {
-    return std::isfinite(s.wavePictureRight) && s.wavePictureRight > s.scaleW ? s.wavePictureRight
-                                                                              : s.scaleW;
+    return std::isfinite(s.wavePictureRight) && s.wavePictureRight > s.waveScaleW ? s.wavePictureRight
+                                                                                  : s.waveScaleW;
 }

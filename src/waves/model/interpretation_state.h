@@ -21,13 +21,20 @@ struct InterpretationState {
     double lambda1 = 0, lambda2 = 0;         // wavelengths above and below
     double frontSpeed1 = 0, frontSpeed2 = 0; // c / cos(angle); frontSpeed2 0 without refraction
     double frontGap1 = 0, frontGap2 = 0;     // lambda / cos(angle); frontGap2 0 without refraction
-    double scaleW = 0, scaleH = 0;           // user scale width and height, adding up to 1500
-    // The wave window's picture reaches to x = wavePictureRight (at least scaleW): its scale
-    // keeps a unit as long across as down, and the window is a little wider than scaleW.
+    // The particle window's user scale, from its size: width and height adding up to 1500.
+    double scaleW = 0, scaleH = 0;
+    // The wave window's own scale, from the screen, apart from the particle window's. Its
+    // picture reaches to x = wavePictureRight (at least waveScaleW): the scale keeps a unit as
+    // long across as down, and the window is a little wider than waveScaleW.
+    double waveScaleW = 0, waveScaleH = 0;
     double wavePictureRight = 0;
     double waveTime = 0;                     // clock of the wave animation
     double tickStep = 0;                     // a tenth of the period lambda1 / c1
     std::array<double, kFrontSlots> frontStart{}, frontHitX{}, frontOutX{}, frontShift{};
+    // The present height at x = 0 of each incident front: the wave scene's own, so that the
+    // particles' tracks below never share it.
+    std::array<double, kFrontSlots> frontHeight{};
+    // The particle scenes' tracks and particles.
     std::vector<double> trackA = std::vector<double>(kTrackSlots, 0.0);
     std::vector<double> trackB = std::vector<double>(kTrackSlots, 0.0);
     std::vector<double> trackC = std::vector<double>(kTrackSlots, 0.0);

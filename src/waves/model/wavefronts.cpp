@@ -1,7 +1,7 @@
 // The wave-front scene and the ray picture of the wave window.
 //
-// The picture runs from (0, 0) at the bottom-left to (scaleW, scaleH) at the top-right, and the
-// surface is the line y = scaleH / 2. Front i is the line y = h_i + x tan(i) above the surface,
+// The picture runs from (0, 0) at the bottom-left to (waveScaleW, waveScaleH) at the top-right,
+// and the surface is the line y = waveScaleH / 2. Front i is the line y = h_i + x tan(i) above the surface,
 // h_i = frontStart(i) - waveTime frontSpeed1; it meets the surface at x_i = (S - h_i) / tan(i).
 // From that point the incident front runs up to the right at the incidence angle, the refracted
 // one down to the left at the refraction angle and the reflected one up to the left. Each is
@@ -96,7 +96,7 @@ void StartWaveFronts(InterpretationState& s) {
     for (int k = 1; k <= 50; ++k) {
         s.frontHitX[k] = 0;
         s.frontOutX[k] = 0;
-        s.trackA[k] = 0;
+        s.frontHeight[k] = 0;
         s.frontStart[k] = 0;
     }
     const double period = s.lambda1 / s.speedC1;
@@ -104,15 +104,15 @@ void StartWaveFronts(InterpretationState& s) {
     s.waveTime = 0;
     const double alongSurface = s.lambda1 * std::sin(s.incRad);
     for (int i = 1; i <= kWaveFronts; ++i) {
-        s.frontStart[i] = s.scaleH + (i - 1) * s.frontGap1;
+        s.frontStart[i] = s.waveScaleH + (i - 1) * s.frontGap1;
         s.frontShift[i] = -(i - 1) * alongSurface;
     }
 }
 
 Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTicked) {
     const double right = WavePictureRight(s);
-    Picture picture{right, s.scaleH, {}};
-    const double surface = s.scaleH / 2;
+    Picture picture{right, s.waveScaleH, {}};
+    const double surface = s.waveScaleH / 2;
     const bool grazing = s.incDeg >= 90;
     const double slope = s.tanInc > kLeastSlope && std::isfinite(s.tanInc) ? s.tanInc : kLeastSlope;
     const double cosInc = std::cos(s.incRad), sinInc = std::sin(s.incRad);
@@ -120,10 +120,10 @@ Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTic
     // Without a refracted wave nothing is drawn below the surface, whatever the coefficient.
     const bool refracted = s.refractedWave && std::fabs(a.tS) >= kLeastAmplitude;
     const bool reflected = reflectedTicked && std::fabs(a.rS) >= kLeastAmplitude;
-    const bool onPicture = s.scaleW > 0 && s.scaleH > 0;
+    const bool onPicture = s.waveScaleW > 0 && s.waveScaleH > 0;
     for (int i = 1; i <= kWaveFronts; ++i) {
         const double height = s.frontStart[i] - s.waveTime * s.frontSpeed1;
-        s.trackA[i] = height;
+        s.frontHeight[i] = height;
         double hit, out;
         if (grazing) {
             // Vertical fronts one lambda1 apart, moving to the right at c1.
@@ -139,7 +139,7 @@ Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTic
         const Point cross{hit, surface};
         if (out <= right) {
             if (grazing)
-                picture.segment(cross, {hit, s.scaleH}, kIncidentColour);
+                picture.segment(cross, {hit, s.waveScaleH}, kIncidentColour);
             else
                 picture.halfLine(cross, cosInc, sinInc, kIncidentColour);
         }
@@ -153,11 +153,11 @@ bool AdvanceWaveClock(InterpretationState& s, int intervalMs) {
     // Every front has left the picture by this time: the last one starts 19 lambda1 behind the
     // first, which passes the top-left corner at time 0; moving at c1 along its normal it
     // crosses the picture (at most its width plus its height) and the look-back of a tenth of
-    // lambda1 within 20 lambda1 + scaleW + scaleH. The grazing fronts, moving along the surface,
+    // lambda1 within 20 lambda1 + the picture's width and height. The grazing fronts, moving along the surface,
     // need less. The ordinary end below always comes first; this one ends a clock that could
     // otherwise run for ever.
     const double right = WavePictureRight(s);
-    const double lastMoment = (20 * std::fabs(s.lambda1) + std::fabs(right) + std::fabs(s.scaleH)) /
+    const double lastMoment = (20 * std::fabs(s.lambda1) + std::fabs(right) + std::fabs(s.waveScaleH)) /
                               s.speedC1;
     if (intervalMs <= 0 || !(s.speedC1 > 0) || !std::isfinite(lastMoment)) {
         s.waveTime = 0;
@@ -172,14 +172,14 @@ bool AdvanceWaveClock(InterpretationState& s, int intervalMs) {
 }
 
 Drawing RayPicture(const InterpretationState& s, const Amplitudes& a) {
-    Picture picture{WavePictureRight(s), s.scaleH, {}};
-    if (!(s.scaleW > 0 && s.scaleH > 0)) return {};
-    const double surface = s.scaleH / 2;
-    const auto foot = [&](int i) { return Point{s.scaleW / 2 + (i - 1) * s.scaleW / 50, surface}; };
+    Picture picture{WavePictureRight(s), s.waveScaleH, {}};
+    if (!(s.waveScaleW > 0 && s.waveScaleH > 0)) return {};
+    const double surface = s.waveScaleH / 2;
+    const auto foot = [&](int i) { return Point{s.waveScaleW / 2 + (i - 1) * s.waveScaleW / 50, surface}; };
     const double rise = surface * s.tanInc;
     for (int i = 1; i <= kRays; ++i) {
         const Point at = foot(i);
-        if (at.x - rise >= -kFarRay) picture.segment(at, {at.x - rise, s.scaleH}, std::nullopt);
+        if (at.x - rise >= -kFarRay) picture.segment(at, {at.x - rise, s.waveScaleH}, std::nullopt);
     }
     // In total reflection there is no refracted ray, and the 90-degree slope is never used.
     if (s.refractedWave) {
@@ -192,7 +192,7 @@ Drawing RayPicture(const InterpretationState& s, const Amplitudes& a) {
     const int reflectedRays = RayCount(a.rS);
     for (int i = 1; i <= reflectedRays; ++i) {
         const Point at = foot(i);
-        if (at.x + rise <= kFarRay) picture.segment(at, {at.x + rise, s.scaleH}, std::nullopt);
+        if (at.x + rise <= kFarRay) picture.segment(at, {at.x + rise, s.waveScaleH}, std::nullopt);
     }
     return picture.drawing;
 }
