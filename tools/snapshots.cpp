@@ -413,6 +413,21 @@ int main(int argc, char** argv) {
             QProcess::execute(QStringLiteral("wmctrl"),
                               {QStringLiteral("-i"), QStringLiteral("-c"), "0x" + QString::number(w.winId(), 16)});
         };
+        // A window hidden and shown again comes back where it was, each time.
+        ::analysis& sines = program.forms.analysis();
+        sines.Show();
+        settle();
+        const QRect before = sines.frameGeometry();
+        for (int again = 0; again < 3; ++again) {
+            sines.Hide();
+            settle();
+            sines.Show();
+            settle();
+        }
+        if (sines.frameGeometry() != before)
+            tell({QString("analysis: shown again at %1,%2 instead of %3,%4")
+                      .arg(sines.frameGeometry().x()).arg(sines.frameGeometry().y())
+                      .arg(before.x()).arg(before.y())}, "hide and show");
         data.Command4_Click();
         settle();
         closeByTitleBar(waves);

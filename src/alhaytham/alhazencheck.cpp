@@ -92,6 +92,7 @@ void alhazencheck::PrintAlHaythamRules() {
     ::incref& w = program.forms.incref();
     Canvas& c = *w.canvas;
     c.Scale(-5, 110, 110, -30);
+    w.resetCaption();
     w.Show();
     const std::vector<RulesLine>& lines = AlHaythamRulesList();
     // The Greek statements start in one column, a few blanks right of the longest English one.

@@ -4,10 +4,13 @@
 #include "data/inpdat.h"
 #include "app/program.h"
 
-incref::incref(Program& p)
-    : Form(p, "incref", QStringLiteral("REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ")) {
-    canvas->setBackColor(RGB(255, 255, 255));
-}
+namespace {
+const QString kDesignCaption = QStringLiteral("REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ");
+} // namespace
+
+incref::incref(Program& p) : Form(p, "incref", kDesignCaption) { canvas->setBackColor(RGB(255, 255, 255)); }
+
+void incref::resetCaption() { setCaption(kDesignCaption); }
 
 void incref::Form_Load() {
     setFontName("Arial Greek");

@@ -8,4 +8,7 @@ class incref : public Form {
 public:
     explicit incref(Program& program);
     void Form_Load() override;
+    // The design caption again, for a scene that draws here without a caption of its own: the
+    // caption of an earlier illustration never names what the window shows next.
+    void resetCaption();
 };

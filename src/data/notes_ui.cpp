@@ -14,6 +14,7 @@
 void inpdat::showNote(NoteId id) {
     const HistoryNote& note = Note(id);
     program.forms.incref().canvas->Cls();
+    program.forms.incref().resetCaption(); // an illustration below sets its own
     ::analysis& a = program.forms.analysis();
     a.setCaption(QString::fromStdString(note.caption));
     a.showText(QString::fromStdString(note.Text()), note.fontSize);

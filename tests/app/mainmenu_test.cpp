@@ -2,6 +2,8 @@
 
 #include "data/inpdat.h"
 #include "history/storiopt.h"
+#include "waves/rixo.h"
+#include "waves/rixotext.h"
 
 class MainMenuTest : public ProgramTest {
 protected:
@@ -104,4 +106,29 @@ TEST_F(MainMenuTest, HistoryAndInterpretationButtonsOpenTheirWindows) {
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
     for (Form* f : program->forms.loaded())
         EXPECT_TRUE(f->objectName() != "somata" || f->Visible());
+}
+
+TEST_F(MainMenuTest, CloseButtonsHideTheirWindowAndTheMenusOrTheLastOneEndsTheProgram) {
+    bool quit = false;
+    program->onEnd = [&] { quit = true; };
+    menu().Command5->click();
+    rixo& waves = program->forms.rixo();
+    ASSERT_TRUE(waves.Timer1->running());
+    waves.close(); // the title bar's close button: hidden, its fronts stopped, the rest goes on
+    EXPECT_FALSE(waves.Visible());
+    EXPECT_FALSE(waves.Timer1->running());
+    EXPECT_TRUE(program->forms.rixotext().Visible());
+    EXPECT_FALSE(quit);
+    menu().close(); // as END does
+    EXPECT_TRUE(quit);
+    EXPECT_FALSE(program->forms.rixotext().Visible());
+}
+
+TEST_F(MainMenuTest, ClosingTheLastWindowShownEndsTheProgram) {
+    bool quit = false;
+    program->onEnd = [&] { quit = true; };
+    menu().Command4->click();
+    menu().Hide();
+    program->forms.storiopt().close();
+    EXPECT_TRUE(quit);
 }

@@ -3,6 +3,7 @@
 #include "shell/canvas.h"
 #include "shell/controls.h"
 #include "shell/form.h"
+#include "shell/layoutcheck.h"
 #include "shell/timer.h"
 
 #include <QAbstractButton>
@@ -109,6 +110,8 @@ QStringList inspectWindows(Program& program, const QStringList& typed) {
                                     .arg(int(d.kind));
             }
     }
+    // Nobody sees a hidden window: its animations stand still.
+    findings << HiddenTimerFaults(program.forms.loaded());
     findings.removeDuplicates();
     return findings;
 }
@@ -294,7 +297,7 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
         }
         case 9: { // close or resize the window, or take its drawing away
             const int how = rnd(0, 7);
-            if (how < 2) {
+            if (how < 2) { // the title bar's close button: hides, or ends with the main menu
                 result.log << QString("close %1").arg(w);
                 f->close();
             } else if (how == 2) {

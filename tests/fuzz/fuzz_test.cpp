@@ -58,15 +58,21 @@ int envInt(const char* name, int fallback) {
 } // namespace
 
 // CI runs a fixed set of seeds; `./run fuzz` a long run (FUZZ_SEEDS, FUZZ_ACTIONS, FUZZ_FIRST).
-TEST(CarelessStudent, NothingAStudentDoesShowsWhatNoStudentMaySee) {
+// The seeds are dealt to four shards, which CTest runs side by side.
+class CarelessStudent : public ::testing::TestWithParam<int> {};
+constexpr int kShards = 4;
+
+TEST_P(CarelessStudent, NothingAStudentDoesShowsWhatNoStudentMaySee) {
     const int seeds = envInt("FUZZ_SEEDS", 200);
     const int actions = envInt("FUZZ_ACTIONS", 250);
     const unsigned first = unsigned(envInt("FUZZ_FIRST", 1));
     long total = 0;
-    int failures = 0;
-    for (unsigned seed = first; seed < first + unsigned(seeds) && failures < 3; ++seed) {
+    int failures = 0, ran = 0;
+    for (unsigned seed = first + unsigned(GetParam()); seed < first + unsigned(seeds) && failures < 3;
+         seed += kShards) {
         const FuzzResult r = runCarelessStudent(seed, actions);
         total += r.actions;
+        ++ran;
         if (!r.findings.isEmpty()) {
             ++failures;
             ADD_FAILURE() << "seed " << seed << " after " << r.actions << " actions:\n  "
@@ -74,5 +80,7 @@ TEST(CarelessStudent, NothingAStudentDoesShowsWhatNoStudentMaySee) {
                           << r.log.mid(std::max(0, int(r.log.size()) - 40)).join("\n").toStdString();
         }
     }
-    std::cout << "careless student: " << seeds << " seeds, " << total << " actions\n";
+    std::cout << "careless student, shard " << GetParam() << ": " << ran << " seeds, " << total << " actions\n";
 }
+
+INSTANTIATE_TEST_SUITE_P(Shards, CarelessStudent, ::testing::Range(0, kShards));

@@ -277,3 +277,38 @@ TEST_F(WaveWindowsTest, BackReturnsToTheDataWindowAndStopsEveryAnimation) {
     EXPECT_TRUE(program->ended);
     EXPECT_FALSE(waves().Timer1->running());
 }
+
+// Animations run only where they are seen, and the fronts and the particles never share a
+// drawing: each keeps its own arrays and its own scale.
+TEST_F(WaveWindowsTest, AnimationsRunOnlyWhereSeenAndWavesAndParticlesKeepApart) {
+    particles().close();
+    EXPECT_FALSE(particles().Timer1->running() || particles().Timer2->running());
+    // "WAVES AND PARTICLES" with the particle window closed shows it again, its stream running.
+    panel().Command1->click();
+    EXPECT_TRUE(particles().Visible());
+    EXPECT_TRUE(particles().Timer1->running());
+    const InterpretationState& s = program->interp;
+    const double waveW = s.waveScaleW, waveH = s.waveScaleH;
+    // A much wider particle window changes the particles' scale, not the fronts'.
+    particles().resize(1500, 300);
+    particles().SOMATIDIA->trigger();
+    for (int t = 0; t < 50; ++t) {
+        waves().Timer1->Tick();
+        particles().Timer1->Tick();
+    }
+    EXPECT_NE(s.scaleW, waveW);
+    EXPECT_EQ(s.waveScaleW, waveW);
+    EXPECT_EQ(s.waveScaleH, waveH);
+    // Every incident front stays above the surface, wherever the particles are.
+    const Canvas::Mark before = picture().mark();
+    waves().Timer1->Tick();
+    for (const Drawn& d : picture().drawnSince(before))
+        if (d.kind == Drawn::Line && sameColor(d.color, kIncident))
+            for (const QPointF& p : d.points) EXPECT_GE(p.y(), waveH / 2 - 1e-6);
+    expectSound("waves and particles together");
+    // Back to the data window and in again through its INTERPRETATION button: the fronts run.
+    waves().Endof->trigger();
+    EXPECT_FALSE(panel().Visible() || particles().Visible());
+    program->forms.inpdat().Command4->click();
+    EXPECT_TRUE(waves().Timer1->running());
+}
