@@ -270,6 +270,9 @@ int main(int argc, char** argv) {
     data.Kepler->trigger();
     data.Snell_1->trigger();
     ok &= save(program.forms.incref(), folder, "incref-ptolemy-kepler-snell");
+    data.toentrito1->trigger();
+    data.pyknoareo->trigger();
+    ok &= save(program.forms.incref(), folder, "incref-ptolemy-empirical-rules");
     dialogs->next = "1.5";
     data.theoretikes->trigger();
     ok &= save(data, folder, "inpdat-expected-1.5");

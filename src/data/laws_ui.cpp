@@ -163,6 +163,10 @@ void inpdat::toendeytero() {
     c.Line(0, 0, 100, 150, kRuleLine);
     c.CurrentY = 60;
     c.CurrentX = c.CurrentY * 2 / 3;
+    // The graph's title "REFRACTION ANGLE ..." stands at (10, 60): on a narrow graph it reaches
+    // past x = 40, and the rule's text goes one line down, still right of its line.
+    if (10 + c.TextWidth(QStringLiteral("REFRACTION ANGLE Γωνία Διάθλασης")) > c.CurrentX)
+        c.CurrentY -= std::fabs(c.TextHeight(QStringLiteral("R")));
     c.setFontItalic(true);
     c.ForeColor = kRuleText;
     c.Print(QStringLiteral("REFRACTION = 3/2 INCIDENCE διάθλασης=3/2πρόσπτωσης"));
