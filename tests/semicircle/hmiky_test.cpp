@@ -624,6 +624,7 @@ TEST_F(SemicircleWindowTest, TheProtractorIsGraduatedUnderTheRaysOnEveryScreen) 
         {"all random", [&] { w.allrandom->trigger(); }},
         {"parallel", [&] { w.Paral_Click(); }},
         {"one ray", [&] { giveAngle("45"); }},
+        {"left mouse button", [&] { w.Form_MouseDown(1, 0, 20, 30); }},
     };
     for (const auto& [name, act] : handlers) {
         const Canvas::Mark m = c.mark();
