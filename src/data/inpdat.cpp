@@ -237,7 +237,12 @@ bool inpdat::pasteTable(const QString& text, const QWidget* target) {
         program.MsgBox(QString::fromStdString(RefusedBoxText(*pasted.refused)));
         return true;
     }
-    if (pasted.rows.empty()) return false;
+    if (pasted.rows.empty()) {
+        program.MsgBox(
+            QStringLiteral("The pasted text holds no row of angles: nothing was changed. "
+                           "Το κείμενο δεν έχει γραμμή με γωνίες: τίποτα δεν άλλαξε."));
+        return true;
+    }
     for (int i = 0; i < kRows; ++i) {
         const bool given = std::size_t(i) < pasted.rows.size();
         Text1[i]->setText(given ? QString::fromStdString(pasted.rows[std::size_t(i)].incidence)

@@ -200,6 +200,13 @@ TEST_F(DataWindowTest, CtrlVPastesAClassTableThatCtrlCGivesBackUnchanged) {
     EXPECT_EQ(column(d().Text1), incidence);
     EXPECT_EQ(column(d().Refr), refraction);
 
+    // Headings alone change nothing either, and say so.
+    pasteInto(&d(), QStringLiteral("INCIDENCE\tREFRACTION\n"));
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[1].contains(QStringLiteral("nothing was changed")));
+    EXPECT_EQ(column(d().Text1), incidence);
+    dialogs->messages.pop_back();
+
     // One number pasted into a box is the box's own paste; a table too long is cut at 14 rows,
     // and the teacher is told.
     d().Text1[9]->clear();
