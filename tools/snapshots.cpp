@@ -26,6 +26,7 @@
 #include "shell/layoutcheck.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,6 +39,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace {
 class Answers : public Dialogs {
@@ -46,6 +48,11 @@ public:
     void MsgBox(const QString&, const QString&) override {}
     QString InputBox(const QString&, const QString&, const QString&) override { return next; }
     QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void ShowHelp(const QString& title, const QString& page) override {
+        helpTitle = title;
+        helpPage = page;
+    }
+    QString helpTitle, helpPage;
 };
 
 // Layout faults seen so far, each told once.
@@ -408,6 +415,21 @@ int main(int argc, char** argv) {
     ok &= save(history, folder, "storiopt-page1-small");
     history.defteromeros_Click();
     ok &= save(history, folder, "storiopt-page2-small");
+
+    // Every window's help page (F1) in the help window the program shows.
+    if (!desktop) {
+        program.forms.vathi();
+        for (Form* w : program.forms.loaded()) {
+            dialogs->helpPage.clear();
+            w->showHelp();
+            std::unique_ptr<QDialog> box(MakeHelpWindow(dialogs->helpTitle, dialogs->helpPage, nullptr));
+            box->show();
+            const QString path = QDir(folder).filePath("help-" + w->objectName() + ".png");
+            const bool saved = !dialogs->helpPage.isEmpty() && box->grab().save(path);
+            std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+            ok &= saved;
+        }
+    }
 
     if (desktop) {
         // The close buttons of the title bars, pressed through the window manager: the wave

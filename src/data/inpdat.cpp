@@ -225,6 +225,47 @@ QString inpdat::tableText() const {
     return TabSeparated({incidence, refraction}, {Label1->text(), Label2->text()});
 }
 
+bool inpdat::pasteTable(const QString& text, const QWidget* target) {
+    QString t = text;
+    while (t.endsWith('\n') || t.endsWith('\r'))
+        t.chop(1);
+    // One cell (a comma being a decimal comma there) goes into the box that has the focus.
+    const bool intoABox = qobject_cast<const QLineEdit*>(target) != nullptr;
+    const bool table =
+        t.contains('\n') || t.contains('\t') || t.contains(';') || (!intoABox && t.contains(','));
+    if (!table) return false;
+    const PastedRows pasted = ReadPastedRows(text.toStdString());
+    if (pasted.refused) {
+        program.MsgBox(QString::fromStdString(RefusedBoxText(*pasted.refused)));
+        return true;
+    }
+    if (pasted.rows.empty()) {
+        program.MsgBox(
+            QStringLiteral("The pasted text holds no row of angles: nothing was changed. "
+                           "Το κείμενο δεν έχει γραμμή με γωνίες: τίποτα δεν άλλαξε."));
+        return true;
+    }
+    for (int i = 0; i < kRows; ++i) {
+        const bool given = std::size_t(i) < pasted.rows.size();
+        Text1[i]->setText(given ? QString::fromStdString(pasted.rows[std::size_t(i)].incidence)
+                                : QString());
+        Refr[i]->setText(given ? QString::fromStdString(pasted.rows[std::size_t(i)].refraction)
+                               : QString());
+    }
+    // The boxes are the data now, as after EXPECTED: no data set is checked or analysed.
+    for (QAction* item :
+         {newt2, Newt, Alhazen2, Alhazen, ptolemy2, Ptolemy, Vitello_water, Vitello_Glass})
+        item->setChecked(false);
+    hideLists();
+    fromLists = false;
+    program.forms.incref().canvas->ForeColor = kBlack;
+    if (pasted.leftOut > 0)
+        program.MsgBox(QStringLiteral("Only 14 rows fit: the last %1 were left out. Χωράνε μόνο "
+                                      "14 γραμμές: οι τελευταίες %1 δεν μπήκαν.")
+                           .arg(pasted.leftOut));
+    return true;
+}
+
 void inpdat::showEvent(QShowEvent* event) {
     alignColumns();
     Form::showEvent(event);

@@ -77,6 +77,10 @@ public:
 
     void Form_Load() override;
     QString tableText() const override;
+    // Ctrl+V: a class's measurements pasted from a spreadsheet fill the rows from the first on
+    // (ReadPastedRows), as if typed; a value the boxes refuse is refused with their message
+    // and nothing changes. A single number pasted into a box is left to the box.
+    bool pasteTable(const QString& text, const QWidget* target) override;
 
     void Command1_Click();
     void Command2_Click();

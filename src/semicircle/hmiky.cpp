@@ -6,7 +6,9 @@
 #include "records/Grafindex.h"
 #include "records/List_of_Data.h"
 #include "records/errors.h"
+#include "semicircle/model/protractor.h"
 #include "semicircle/model/raymodes.h"
+#include "shell/graph.h"
 #include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
 #include "app/program.h"
@@ -208,6 +210,96 @@ void hmiky::drawSceneBase() {
     drawAxes();
     canvas->FillStyle = 0;
     drawsemicircle(s.xc, s.yc, s.radiusR);
+    // Over the glass, as a student sees the protractor through it.
+    drawProtractorMarks();
+}
+
+std::vector<hmiky::PlacedNumber> hmiky::placeProtractorNumbers() const {
+    const Canvas& c = *canvas;
+    const double perUnit = std::fabs(c.pixelsPerUnitX());
+    std::vector<PlacedNumber> placed;
+    if (!(perUnit > 0)) return placed;
+    const QFontMetricsF fm = Canvas::MetricsOf(c.font_);
+    const QRectF surface(0, 0, c.width(), c.height());
+    std::vector<QRectF> controls;
+    for (const QWidget* w : c.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden()) controls.push_back(QRectF(w->geometry()));
+    auto free = [&](const QRectF& r) {
+        if (!surface.contains(r)) return false;
+        for (const QRectF& k : controls)
+            if (k.intersects(r)) return false;
+        return true;
+    };
+    const double gapPx = 2;
+    for (const ProtractorNumber& n : ProtractorMarks().numbers) {
+        const QString text = QString::number(n.degrees);
+        const QSizeF size(fm.horizontalAdvance(text), fm.height());
+        auto at = [&](bool outside) {
+            const Point m =
+                ProtractorNumberCentre(n.direction, size.width() / 2 / perUnit,
+                                       size.height() / 2 / perUnit, gapPx / perUnit, outside);
+            QRectF r(QPointF(0, 0), size);
+            r.moveCenter(c.toPixel(m.x, m.y));
+            // A number on an axis stands beside it, never struck through by it.
+            const QPointF origin = c.toPixel(0, 0);
+            const int quarter = int(std::lround(n.direction)) % 360;
+            if (quarter == 0 || quarter == 180) r.moveBottom(origin.y() - 1);
+            if (quarter == 90 || quarter == 270) r.moveLeft(origin.x() + gapPx);
+            return r;
+        };
+        // Beyond the circle, where no ray crosses it; within the marks where a button
+        // covers that place.
+        QRectF r = at(true);
+        if (!free(r)) r = at(false);
+        placed.push_back({text, r, free(r)});
+    }
+    return placed;
+}
+
+void hmiky::drawProtractorMarks() {
+    Canvas& c = *canvas;
+    DrawModelDrawing(c, ProtractorMarks().marks);
+
+    const QFont font = c.font_;
+    const QColor fore = c.ForeColor;
+    c.setFontName(QStringLiteral("Arial"));
+    c.setFontItalic(false);
+    c.setFontBold(false);
+    // The largest letter at which the numbers stand clear of one another, of the controls and
+    // of the window's edges.
+    // Apart by a few pixels, so that two numbers never read as one.
+    const auto apart = [](const PlacedNumber& a, const PlacedNumber& b) {
+        return !a.box.adjusted(-2, -1, 2, 1).intersects(b.box.adjusted(-2, -1, 2, 1));
+    };
+    std::vector<PlacedNumber> placed;
+    c.FitFontSize(8, 5, [&] {
+        placed = placeProtractorNumbers();
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            if (!placed[i].clear) return false;
+            for (std::size_t j = i + 1; j < placed.size(); ++j)
+                if (!apart(placed[i], placed[j])) return false;
+        }
+        return true;
+    });
+    // On a window too small for all of them even in the smallest letter, the numbers every
+    // 30 degrees come first and a number that would touch one already kept is left out: the
+    // marks still count the degrees between.
+    std::stable_sort(placed.begin(), placed.end(), [](const PlacedNumber& a, const PlacedNumber& b) {
+        return (a.text.toInt() % 30 == 0) > (b.text.toInt() % 30 == 0);
+    });
+    std::vector<PlacedNumber> kept;
+    for (const PlacedNumber& n : placed)
+        if (n.clear && std::all_of(kept.begin(), kept.end(), [&](const PlacedNumber& k) { return apart(n, k); }))
+            kept.push_back(n);
+    placed = kept;
+    c.ForeColor =
+        QColor(kProtractorNumberColour.r, kProtractorNumberColour.g, kProtractorNumberColour.b);
+    for (const PlacedNumber& n : placed) {
+        const QPointF topLeft = c.toUser(n.box.topLeft());
+        c.PrintAt(topLeft.x(), topLeft.y(), n.text);
+    }
+    c.font_ = font;
+    c.ForeColor = fore;
 }
 
 void hmiky::keepMeasurement(const RayTrace& trace, double alphaDeg) {

@@ -4,6 +4,9 @@
 #include "shell/form.h"
 
 #include <QLineEdit>
+#include <QRectF>
+
+#include <vector>
 
 // The settings of the experiment as the semicircle window's scroll bars show them, in the
 // experiment's own units. The bars hold whole numbers: the index and the tilt (in degrees)
@@ -103,8 +106,10 @@ public:
     // The index of the scroll bar into the experiment; returns it.
     double takeIndex();
 
-    // The scene base: protractor circle, axes and the semicircle.
+    // The scene base: protractor circle, axes, the semicircle and the protractor's marks.
     void drawSceneBase();
+    // The protractor's degree marks and their numbers, thin and grey.
+    void drawProtractorMarks();
     // The two axes in black.
     void drawAxes();
     // Traces a ray at alphaDeg degrees with the index the scroll bar shows and the current
@@ -123,6 +128,15 @@ public:
     void drawFreeRay();
 
 private:
+    // A number of the protractor and its box in the surface's pixels.
+    struct PlacedNumber {
+        QString text;
+        QRectF box;
+        bool clear = false; // inside the surface and under no control
+    };
+    // Where the numbers go in the present font: beyond the circle, within it where a control
+    // covers that place.
+    std::vector<PlacedNumber> placeProtractorNumbers() const;
     // What a traced ray measured, into the experiment state.
     void keepMeasurement(const RayTrace& trace, double alphaDeg);
     // The four settings labels of the list window.

@@ -167,6 +167,7 @@ void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
     ExperimentState& s = program.semi;
     if (button == 1) {
         drawsemicircle(s.xc, s.yc, s.radiusR);
+        drawProtractorMarks(); // the glass drawn again lies under the protractor's marks
         s.freeRay[0] = float(x);
         s.freeRay[1] = float(y);
         canvas->Circle(x, y, 5, canvas->ForeColor);

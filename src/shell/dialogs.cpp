@@ -1,9 +1,15 @@
 #include "shell/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 void ModalDialogs::MsgBox(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? QApplication::applicationName() : title,
@@ -35,6 +41,45 @@ QString ModalDialogs::SaveFileName(const QString& title, const QString& suggeste
                      [&](const QString& f) { box.setDefaultSuffix(endingOf(f)); });
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return QString();
     return box.selectedFiles().constFirst();
+}
+
+QDialog* MakeHelpWindow(const QString& title, const QString& page, QWidget* parent) {
+    auto* box = new QDialog(parent);
+    box->setObjectName(QStringLiteral("help"));
+    box->setWindowTitle(title);
+    auto* text = new QTextBrowser(box);
+    text->setObjectName(QStringLiteral("page"));
+    text->setOpenLinks(false);
+    text->setHtml(page);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, box);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Close Κλείσιμο"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, box, &QDialog::reject);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    // A column a student reads without turning the head, and never larger than the screen.
+    QSize size(600, 700);
+    if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.85);
+    box->resize(size);
+    text->setFocus(); // the arrow keys and Page Down scroll the page at once
+    return box;
+}
+
+void ModalDialogs::ShowHelp(const QString& title, const QString& page) {
+    QWidget* over = QApplication::activeWindow();
+    if (help_ && over == help_.data()) over = help_->parentWidget();
+    if (help_) help_->close();
+    QDialog* box = MakeHelpWindow(title, page, over);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    help_ = box;
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
+
+void ScriptedDialogs::ShowHelp(const QString& title, const QString& page) {
+    helpPages.push_back({title, page});
 }
 
 void ScriptedDialogs::MsgBox(const QString& text, const QString& title) {

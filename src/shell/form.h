@@ -104,6 +104,11 @@ public:
     // The rows the window shows, tab-separated, a line each, its headings first; empty for
     // a window without a table, whose Ctrl+C copies its picture.
     virtual QString tableText() const { return QString(); }
+    // Ctrl+V: a table of text pasted into the window. False where the window takes no table
+    // from this text, and the key goes on to the control that has the focus (`target`).
+    virtual bool pasteTable(const QString& /*text*/, const QWidget* /*target*/) { return false; }
+    // F1: the window's help page (shell/help.h) through the dialogs.
+    void showHelp();
     // The dialogs the take-aways ask through; the registry hands them to every window.
     void setDialogs(std::function<Dialogs&()> dialogs) { dialogs_ = std::move(dialogs); }
 

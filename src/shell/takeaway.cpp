@@ -141,6 +141,13 @@ public:
         auto* form = w ? qobject_cast<Form*>(w->window()) : nullptr;
         if (!form) return false;
         auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            if (!key->isAutoRepeat()) form->showHelp();
+            return true;
+        }
+        // A table pasted into a window that takes one; any other text is left to the box.
+        if (key->matches(QKeySequence::Paste))
+            return form->pasteTable(QApplication::clipboard()->text(), w);
         const bool save = key->matches(QKeySequence::Save);
         const bool copy = key->matches(QKeySequence::Copy);
         if (!save && !copy) return false;

@@ -21,5 +21,6 @@ QByteArray DrawingSvg(Form& form);
 QString TabSeparated(const std::vector<QStringList>& columns, const QStringList& headings = {});
 QStringList ItemTexts(const QListWidget* list);
 
-// Ctrl+S and Ctrl+C reach every window, whatever control has the focus.
+// Ctrl+S and Ctrl+C reach every window, whatever control has the focus; so do F1, the
+// window's help page, and Ctrl+V where a window takes a pasted table (the data window).
 void InstallTakeAwayKeys();

@@ -1,10 +1,14 @@
 #include "data_window_support.h"
 
 #include "alhaytham/xaithamos.h"
+#include "data/model/laws.h"
 #include "particles/somata.h"
 #include "ptolemy/ptolemaios.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
+
+#include <QClipboard>
+#include <QTest>
 
 namespace {
 
@@ -131,6 +135,87 @@ TEST_F(DataWindowTest, TypingRemovesTheChecksOfAllButWiteloAndHidesTheListsButKe
     dialogs->messages.clear();
     d().Command1->click();
     EXPECT_EQ(messages().size(), 1u); // the one typed row gives no line
+}
+
+// A teacher pastes the class's measurements (Ctrl+V) over a loaded data set; what Ctrl+C copies
+// comes back unchanged; a value the boxes refuse is refused with their message, changing nothing.
+TEST_F(DataWindowTest, CtrlVPastesAClassTableThatCtrlCGivesBackUnchanged) {
+    d().Show();
+    d().Ptolemy->trigger();
+    ASSERT_TRUE(d().fromLists);
+    auto pasteInto = [](QWidget* target, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    };
+    auto column = [](const std::array<QLineEdit*, 14>& boxes) {
+        QStringList out;
+        for (const QLineEdit* b : boxes)
+            out << b->text();
+        return out;
+    };
+    // Snell's law for n = 1.5, as a spreadsheet in a comma-decimal school writes it.
+    const QString table = QStringLiteral(
+        "Γωνία πρόσπτωσης;Γωνία διάθλασης\r\n10;6,6478\r\n20;13,1801\r\n30;19,4712\r\n"
+        "40;25,374\r\n50;30,7102\r\n60;35,2644\r\n70;38,7896\r\n80;41,0364\r\n");
+    d().Text1[12]->setText("77"); // an old row past the table is emptied
+    pasteInto(d().Command1, table);
+    EXPECT_TRUE(messages().empty());
+    const QStringList incidence = column(d().Text1), refraction = column(d().Refr);
+    EXPECT_EQ(incidence.mid(0, 9),
+              (QStringList{"10", "20", "30", "40", "50", "60", "70", "80", ""}));
+    EXPECT_EQ(refraction[1], "13,1801");
+    EXPECT_EQ(incidence[12], "");
+    EXPECT_FALSE(d().fromLists);
+    EXPECT_FALSE(d().Ptolemy->isChecked());
+    EXPECT_TRUE(d().List1->isHidden());
+    EXPECT_EQ(d().Text1[0]->palette().color(QPalette::Base), RGB(255, 205, 205)); // as if typed
+    d().Command1->click();
+    EXPECT_TRUE(
+        printedText(sineCanvas(), QStringLiteral("INDEX OF REFRACTION Δείκτης Διάθλασης= 1.5000")));
+
+    // Copied and pasted back, after the rows were changed: the same rows, the same copy.
+    QTest::keyClick(&d(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(
+        QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\n10\t6,6478\n")));
+    type({"1", "2", "3"}, {"4", "5", "6"});
+    d().Refr[13]->setText("9");
+    pasteInto(d().Text1[4], copied);
+    EXPECT_EQ(column(d().Text1), incidence);
+    EXPECT_EQ(column(d().Refr), refraction);
+    QTest::keyClick(d().Refr[2], Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+
+    // A refused cell: the boxes' own message, every box as it was.
+    pasteInto(&d(), QStringLiteral("10\t7\n20\t400\n30\t19\n"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], QString::fromStdString(RefusedBoxText({1, true})));
+    EXPECT_EQ(column(d().Text1), incidence);
+    EXPECT_EQ(column(d().Refr), refraction);
+
+    // Headings alone change nothing either, and say so.
+    pasteInto(&d(), QStringLiteral("INCIDENCE\tREFRACTION\n"));
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[1].contains(QStringLiteral("nothing was changed")));
+    EXPECT_EQ(column(d().Text1), incidence);
+    dialogs->messages.pop_back();
+
+    // One number pasted into a box is the box's own paste; a table too long is cut at 14 rows,
+    // and the teacher is told.
+    d().Text1[9]->clear();
+    d().Text1[9]->setFocus();
+    pasteInto(d().Text1[9], QStringLiteral("41,8"));
+    EXPECT_EQ(d().Text1[9]->text(), "41,8");
+    EXPECT_EQ(d().Text1[0]->text(), "10");
+    EXPECT_EQ(messages().size(), 1u);
+    QString tall;
+    for (int i = 1; i <= 20; ++i)
+        tall += QString("%1\t%2\n").arg(4 * i).arg(3 * i);
+    pasteInto(&d(), tall);
+    EXPECT_EQ(d().Text1[13]->text(), "56");
+    EXPECT_EQ(d().Refr[13]->text(), "42");
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_TRUE(messages()[1].contains("6") && messages()[1].contains(QStringLiteral("γραμμές")));
 }
 
 TEST_F(DataWindowTest, KeysMoveBetweenTheBoxesAndWrapAsTheTableSays) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/model/historical.h"
@@ -53,6 +55,60 @@ TEST(ReadingData, TypedRowsAndListsFollowTheirCountingRules) {
     EXPECT_EQ(fromLists.y[0], 0);
     EXPECT_EQ(fromLists.x, PointsOfDataSet(newton).x);
     EXPECT_EQ(fromLists.y, PointsOfDataSet(newton).y);
+}
+
+// A class's table pasted from a spreadsheet: each line a row, incidence then refraction, read
+// cell by cell as the boxes read a typed angle.
+TEST(ReadingData, PastedTablesFillTheRowsOrAreRefusedWhole) {
+    struct Case {
+        const char* text;
+        std::vector<std::pair<std::string, std::string>> rows;
+        std::size_t leftOut = 0;
+        std::optional<std::pair<std::size_t, bool>> refused = std::nullopt; // row, refraction
+    };
+    std::string sixteen;
+    for (int i = 1; i <= 16; ++i)
+        sixteen += std::to_string(5 * i) + "\t" + std::to_string(3 * i) + "\n";
+    std::vector<std::pair<std::string, std::string>> fourteen;
+    for (int i = 1; i <= 14; ++i)
+        fourteen.push_back({std::to_string(5 * i), std::to_string(3 * i)});
+    const Case cases[] = {
+        // What the data window's Ctrl+C gives: headings, tabs, a decimal comma, an empty cell.
+        {"INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\n10\t6,6\n20\t13.2\n30\t\n",
+         {{"10", "6,6"}, {"20", "13.2"}, {"30", ""}}},
+        {"i,r\n10,7\n20,13.5\n", {{"10", "7"}, {"20", "13.5"}}},
+        // Semicolons keep decimal commas; so do quotes round a cell; Windows line ends.
+        {"Πρόσπτωση;Διάθλαση\r\n10;6,6\r\n20 ; 13,2\r\n", {{"10", "6,6"}, {"20", "13,2"}}},
+        {"\"10,5\",\"7,0\"\n", {{"10,5", "7,0"}}},
+        // The list window's three columns: the index is left out.
+        {"INCIDENCE\tREFRACTION\tINDEX\n30.00\t19.47\t1.5000\n", {{"30.00", "19.47"}}},
+        // A row left empty in the middle stays empty; blank lines at the end are no rows.
+        {"10\t7\n\t\n30\t19.5\n\n\n", {{"10", "7"}, {"", ""}, {"30", "19.5"}}},
+        {"10\n20\n", {{"10", ""}, {"20", ""}}},
+        {"\t19.5\n", {{"", "19.5"}}},
+        {"\n\nA;B\n5;3\n", {{"5", "3"}}},
+        {"INCIDENCE\tREFRACTION\n", {}},
+        {sixteen.c_str(), fourteen, 2},
+        // Refused: beyond what a box accepts, too large to hold, or no number at all.
+        {"10\t7\n20\t400\n", {}, 0, std::pair{std::size_t(1), true}},
+        {"1e999\t5\n", {}, 0, std::pair{std::size_t(0), false}},
+        {"10\t7\nabc\t5\n", {}, 0, std::pair{std::size_t(1), false}},
+        {"10;7\n20;n/a\n", {}, 0, std::pair{std::size_t(1), true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const PastedRows p = ReadPastedRows(c.text);
+        std::vector<std::pair<std::string, std::string>> rows;
+        for (const PastedRows::Row& r : p.rows)
+            rows.push_back({r.incidence, r.refraction});
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(p.leftOut, c.leftOut);
+        ASSERT_EQ(p.refused.has_value(), c.refused.has_value());
+        if (c.refused) {
+            EXPECT_EQ(p.refused->row, c.refused->first);
+            EXPECT_EQ(p.refused->refraction, c.refused->second);
+        }
+    }
 }
 
 TEST(SineAnalysis, HistoricalIndicesByHand) {

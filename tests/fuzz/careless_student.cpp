@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,11 @@ QString CarelessDialogs::SaveFileName(const QString&, const QString&, const QStr
     const QString answer = names[pick(rng_)];
     log_ << QString("  save as \"%1\"").arg(answer);
     return answer;
+}
+
+void CarelessDialogs::ShowHelp(const QString& title, const QString& page) {
+    log_ << QString("  help \"%1\" (%2 characters)").arg(title).arg(page.size());
+    if (page.isEmpty()) messages << "an empty help page: " + title;
 }
 
 namespace {
@@ -301,9 +307,30 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
                 result.log << QString("close %1").arg(w);
                 f->close();
             } else if (how == 2) {
-                const bool save = rnd(0, 1);
-                result.log << QString("%1 on %2").arg(save ? "Ctrl+S" : "Ctrl+C", w);
-                QTest::keyClick(f, save ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+                // Take the drawing or the rows away, paste what the clipboard holds, ask for help.
+                static const std::pair<const char*, std::pair<Qt::Key, Qt::KeyboardModifier>>
+                    keys[] = {{"Ctrl+S", {Qt::Key_S, Qt::ControlModifier}},
+                              {"Ctrl+C", {Qt::Key_C, Qt::ControlModifier}},
+                              {"Ctrl+V", {Qt::Key_V, Qt::ControlModifier}},
+                              {"F1", {Qt::Key_F1, Qt::NoModifier}}};
+                const auto& [name, key] = keys[rnd(0, 3)];
+                result.log << QString("%1 on %2").arg(name, w);
+                if (key.first == Qt::Key_V && rnd(0, 1)) {
+                    // A table of careless cells: rows of hostile texts, any separator.
+                    static const QStringList separators{"\t", ";", ",", " "};
+                    const QStringList& h = hostileTexts();
+                    QString table;
+                    for (int r = rnd(0, 20); r > 0; --r) {
+                        const QString a = h[rnd(0, int(h.size()) - 1)].left(40),
+                                      b = h[rnd(0, int(h.size()) - 1)].left(40);
+                        table += a + separators[rnd(0, 3)] + b + "\n";
+                        typed << a.trimmed() << b.trimmed(); // a pasted cell is a typed one
+                    }
+                    QApplication::clipboard()->setText(table);
+                    result.log << QString("  the clipboard holds %1 lines").arg(table.count('\n'));
+                }
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus && focus->window() == f ? focus : f, key.first, key.second);
             } else {
                 const int wpx = rnd(200, 1920), hpx = rnd(150, 1080);
                 result.log << QString("resize %1 to %2 x %3").arg(w).arg(wpx).arg(hpx);

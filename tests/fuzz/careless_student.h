@@ -29,6 +29,7 @@ public:
     // A name in the working folder (a scratch folder), of any ending, in no folder, or none.
     QString SaveFileName(const QString& title, const QString& suggested,
                          const QString& filters) override;
+    void ShowHelp(const QString& title, const QString& page) override;
     QStringList messages;
 
 private:

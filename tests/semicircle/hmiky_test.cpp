@@ -545,3 +545,98 @@ TEST_F(SemicircleTest, TheScrollBarsReadInTheExperimentsUnitsEverywhere) {
     EXPECT_DOUBLE_EQ(s.xc, 0);
     EXPECT_DOUBLE_EQ(s.tilt, 0);
 }
+
+// The protractor's degree marks come with the scene base, so every handler that draws the
+// protractor draws them, under the rays; their numbers stand clear of one another, of the
+// buttons and of the window's edges on a large screen, a small one, and at scale 2 (half the
+// logical pixels of 1366 x 768 and of 1280 x 720).
+TEST_F(SemicircleWindowTest, TheProtractorIsGraduatedUnderTheRaysOnEveryScreen) {
+    const QColor markGrey = RGB(150, 150, 150), numberGrey = RGB(105, 105, 105);
+    for (const QSize screen :
+         {QSize(1920, 1080), QSize(1366, 768), QSize(683, 384), QSize(640, 360)}) {
+        SCOPED_TRACE(screen.width());
+        auto d = std::make_unique<ScriptedDialogs>();
+        dialogs = d.get();
+        program = std::make_unique<Program>(std::move(d));
+        program->screen.widthPx = screen.width();
+        program->screen.heightPx = screen.height();
+        hmiky& w = open();
+        Canvas& c = record(w);
+        giveAngle("30");
+        EXPECT_EQ(items(list().List2), std::vector<QString>{"19.47"});
+        EXPECT_EQ(drawnOf(c, Drawn::Line, markGrey).size(), 360u);
+        // The rays come after the marks, over them.
+        const auto& all = c.displayList();
+        std::size_t lastMark = 0, firstRay = all.size();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (all[i].kind == Drawn::Line && sameColor(all[i].color, markGrey)) lastMark = i;
+            if (all[i].kind == Drawn::Line && sameColor(all[i].color, kBlue) &&
+                firstRay == all.size())
+                firstRay = i;
+        }
+        EXPECT_LT(lastMark, firstRay);
+
+        std::vector<QRectF> boxes;
+        QStringList numbers;
+        for (const Drawn& t : drawnOf(c, Drawn::Text, numberGrey)) {
+            QFont f(QStringLiteral("Arial"));
+            f.setPointSizeF(t.fontSize);
+            const QFontMetricsF fm = Canvas::MetricsOf(f);
+            boxes.emplace_back(c.toPixel(t.points[0].x(), t.points[0].y()),
+                               QSizeF(fm.horizontalAdvance(t.text), fm.height()));
+            numbers << t.text;
+            EXPECT_GE(t.fontSize, 5);
+        }
+        // Every number on a usual screen; on the smallest only those that stand clear, the
+        // numbers every 30 degrees among them.
+        if (screen.width() >= 1366) {
+            ASSERT_EQ(boxes.size(), 36u);
+            for (const char* n : {"0", "10", "50", "90"})
+                EXPECT_EQ(numbers.count(n), 4 - 2 * (n == QString("0") || n == QString("90")));
+        }
+        for (const char* n : {"0", "30", "60"}) EXPECT_GE(numbers.count(n), 2) << n;
+        const QRectF surface(0, 0, c.width(), c.height());
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_TRUE(surface.contains(boxes[i])) << numbers[int(i)].toStdString();
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(
+                    boxes[i].adjusted(-1, 0, 1, 0).intersects(boxes[j].adjusted(-1, 0, 1, 0)))
+                    << numbers[int(i)].toStdString() << " and " << numbers[int(j)].toStdString();
+            for (const QWidget* k : c.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!k->isVisible()) continue;
+                EXPECT_FALSE(boxes[i].intersects(QRectF(k->geometry())))
+                    << numbers[int(i)].toStdString() << " under " << k->objectName().toStdString();
+            }
+            // Never struck through by an axis.
+            const QPointF origin = c.toPixel(0, 0);
+            EXPECT_FALSE(boxes[i].top() < origin.y() && boxes[i].bottom() > origin.y());
+            EXPECT_FALSE(boxes[i].left() < origin.x() && boxes[i].right() > origin.x());
+        }
+    }
+
+    // Every handler that draws the protractor draws its marks.
+    hmiky& w = h();
+    Canvas& c = *w.canvas;
+    const std::pair<const char*, std::function<void()>> handlers[] = {
+        {"tilt", [&] { w.angle->setValue(20); }},
+        {"xc", [&] { w.xcoor->setValue(2); }},
+        {"yc", [&] { w.ycoor->setValue(-1); }},
+        {"h", [&] { w.hvalue->setValue(5); }},
+        {"radius", [&] { w.HScroll1->setValue(145); }},
+        {"to the right", [&] { w.Raref->trigger(); }},
+        {"to the left", [&] { w.moredens->trigger(); }},
+        {"sweep", [&] { w.Command4->click(); }},
+        {"all random", [&] { w.allrandom->trigger(); }},
+        {"parallel", [&] { w.Paral_Click(); }},
+        {"one ray", [&] { giveAngle("45"); }},
+        {"left mouse button", [&] { w.Form_MouseDown(1, 0, 20, 30); }},
+    };
+    for (const auto& [name, act] : handlers) {
+        const Canvas::Mark m = c.mark();
+        act();
+        std::size_t marks = 0;
+        for (const Drawn& d : c.drawnSince(m))
+            if (d.kind == Drawn::Line && sameColor(d.color, markGrey)) ++marks;
+        EXPECT_EQ(marks, 360u) << name;
+    }
+}

@@ -1,5 +1,6 @@
 // Ray tracing through the semicircle and the ray modes built on it: numbers from hand or
 // vector calculations made apart from the code.
+#include "semicircle/model/protractor.h"
 #include "semicircle/model/raymodes.h"
 #include "semicircle/model/raytrace.h"
 
@@ -196,3 +197,149 @@ TEST(Random, FreshDrawsInTheirRanges) {
     EXPECT_GT(seen.size(), 190u);
 }
 
+namespace {
+
+// Direction of a point seen from the centre, degrees in [0, 360).
+double DirectionDeg(Point p) {
+    const double d = Deg(std::atan2(p.y, p.x));
+    return d < 0 ? d + 360 : d;
+}
+
+double AngularGap(double a, double b) {
+    const double d = std::fabs(a - b);
+    return std::min(d, 360 - d);
+}
+
+double MarkLength(const DrawItem& m) { return std::hypot(m.a.x - m.b.x, m.a.y - m.b.y); }
+
+// What a student reads off the drawn marks for light arriving at `at` on the circle: the mark
+// nearest to it, counted mark by mark from the nearest numbered (long) mark towards the next.
+double StudentReading(const Protractor& p, Point at) {
+    const int count = int(p.marks.size());
+    auto direction = [&](int i) {
+        return DirectionDeg(p.marks[std::size_t((i % count + count) % count)].a);
+    };
+    auto isLong = [&](int i) {
+        return MarkLength(p.marks[std::size_t((i % count + count) % count)]) > kFiveDegreeMark + 1;
+    };
+    auto numberAt = [&](int i) {
+        for (const ProtractorNumber& n : p.numbers)
+            if (AngularGap(n.direction, direction(i)) < 1e-6) return double(n.degrees);
+        ADD_FAILURE() << "a long mark without a number at " << direction(i);
+        return -1.0;
+    };
+    const double seen = DirectionDeg(at);
+    int nearest = 0;
+    for (int i = 1; i < count; ++i)
+        if (AngularGap(direction(i), seen) < AngularGap(direction(nearest), seen)) nearest = i;
+    int from = nearest, steps = 0;
+    while (!isLong(from) && steps < count) { // back to the numbered mark before it
+        --from;
+        ++steps;
+    }
+    if (steps == 0) return numberAt(from);
+    int to = from + 1;
+    while (!isLong(to) && to - from < count)
+        ++to;
+    return numberAt(from) + steps * (numberAt(to) - numberAt(from)) / (to - from);
+}
+
+} // namespace
+
+TEST(Protractor, MarksEveryDegreeLongerEveryFiveNumberedEveryTenAsTheListsMeasure) {
+    const Protractor p = ProtractorMarks();
+    ASSERT_EQ(p.marks.size(), 360u);
+    int shortMarks = 0, fives = 0, tens = 0;
+    for (std::size_t k = 0; k < p.marks.size(); ++k) {
+        const DrawItem& m = p.marks[k];
+        EXPECT_EQ(m.kind, DrawItem::Line);
+        EXPECT_NEAR(std::hypot(m.a.x, m.a.y), 150, 1e-9); // from the protractor circle inwards
+        EXPECT_LT(std::hypot(m.b.x, m.b.y), 150);
+        EXPECT_NEAR(DirectionDeg(m.a), double(k), 1e-9);
+        EXPECT_NEAR(DirectionDeg(m.b), double(k), 1e-9);
+        // Thin and a light grey: every ray drawn over them stays clear.
+        EXPECT_EQ(m.width, 1);
+        ASSERT_TRUE(m.colour);
+        EXPECT_TRUE(m.colour->r == m.colour->g && m.colour->g == m.colour->b && m.colour->r >= 120);
+        const double length = MarkLength(m);
+        if (k % 10 == 0) {
+            ++tens;
+            EXPECT_GT(length, kFiveDegreeMark + 2);
+        } else if (k % 5 == 0) {
+            ++fives;
+            EXPECT_GT(length, kDegreeMark + 2);
+            EXPECT_LT(length, kTenDegreeMark - 2);
+        } else {
+            ++shortMarks;
+            EXPECT_LT(length, kFiveDegreeMark - 2);
+        }
+    }
+    EXPECT_EQ(tens, 36);
+    EXPECT_EQ(fives, 36);
+    EXPECT_EQ(shortMarks, 288);
+
+    // The numbers, as the lists give incidence and refraction: from the x axis, 0 to 90 in
+    // each quadrant (by hand).
+    ASSERT_EQ(p.numbers.size(), 36u);
+    const std::pair<double, int> byHand[] = {{0, 0},    {30, 30},  {90, 90},  {100, 80},
+                                             {150, 30}, {180, 0},  {200, 20}, {250, 70},
+                                             {270, 90}, {290, 70}, {340, 20}, {350, 10}};
+    for (const auto& [direction, degrees] : byHand) {
+        const auto n =
+            std::find_if(p.numbers.begin(), p.numbers.end(), [&](const ProtractorNumber& x) {
+                return AngularGap(x.direction, direction) < 1e-9;
+            });
+        ASSERT_NE(n, p.numbers.end()) << direction;
+        EXPECT_EQ(n->degrees, degrees) << direction;
+    }
+    // A number's box stands clear of the circle outside, and of the long marks inside.
+    for (double direction : {0.0, 37.0, 90.0, 215.0}) {
+        const Point out = ProtractorNumberCentre(direction, 6, 4, 1, true);
+        const Point in = ProtractorNumberCentre(direction, 6, 4, 1, false);
+        for (double dx : {-6.0, 6.0})
+            for (double dy : {-4.0, 4.0}) {
+                EXPECT_GE(std::hypot(out.x + dx, out.y + dy), 150 + 1 - 1e-9) << direction;
+                EXPECT_LE(std::hypot(in.x + dx, in.y + dy), 150 - kTenDegreeMark - 1 + 1e-9)
+                    << direction;
+            }
+    }
+}
+
+// A student sends a ray and reads where the light arrives off the marks: within half a degree
+// of the refraction angle the list shows, whichever way the glass lies and wherever it stands.
+TEST(Protractor, AStudentReadsTheRefractionAngleOffTheMarksToHalfADegree) {
+    struct Case {
+        double n;
+        int direction;
+        double h, xc, yc, tiltDeg, alphaDeg;
+        double byHand; // the refraction angle by Snell's law, where the set-up allows it by hand
+    };
+    const double none = -1;
+    const Case cases[] = {
+        {1.5, 1, 0, 0, 0, 0, 30, 19.4712},  // sin r = sin 30 / 1.5
+        {1.33, 1, 0, 0, 0, 0, 60, 40.6281}, // sin r = sin 60 / 1.33
+        {2.0, 1, 0, 0, 0, 0, 80, 29.4987},  // sin r = sin 80 / 2
+        {1.5, 2, 0, 0, 0, 0, 30, 48.5904},  // radially in, sin r = 1.5 sin 30 at the flat face
+        {1.5, 1, 0, 0, 0, 0, 6, 3.9959},     {1.5, 1, 1.0, 0.4, -0.6, 3, 30, none},
+        {1.2, 1, -1.5, -1, 1, -5, 45, none}, {1.7, 2, 2.0, 1, 0, 4, 20, none},
+        {1.5, 1, 0, 0, 0, 0, 87.5, none},
+    };
+    const Protractor p = ProtractorMarks();
+    for (const Case& c : cases) {
+        ExperimentState s = Centred(c.n, c.direction);
+        s.xc = c.xc;
+        s.yc = c.yc;
+        s.rayH = c.h;
+        s.tilt = c.tiltDeg * PI / 180;
+        const RayTrace t = TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, c.alphaDeg);
+        ASSERT_TRUE(t.refrAngleMeasured) << c.alphaDeg;
+        const double listed = Deg(t.refrAngle); // what the list shows, to two decimals
+        if (c.byHand != none) {
+            EXPECT_NEAR(listed, c.byHand, 1e-3);
+        }
+        const double read = StudentReading(p, {t.path.LastX(), t.path.LastY()});
+        EXPECT_LE(std::fabs(read - listed), 0.5) << "n " << c.n << " at " << c.alphaDeg;
+        // And the source, where the student aimed: the incidence as the list gives it.
+        EXPECT_LE(std::fabs(StudentReading(p, {t.path.X(0), t.path.Y(0)}) - c.alphaDeg), 0.5);
+    }
+}

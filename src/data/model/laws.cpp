@@ -1,5 +1,7 @@
 #include "data/model/laws.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "data/model/historical.h"
@@ -64,6 +66,110 @@ TypedRows ReadRowsBothFilled(std::span<const std::string> text1,
     std::size_t counted = 0;
     while (counted < rows && !text1[counted].empty() && !refr[counted].empty()) ++counted;
     return readRows(text1, refr, counted);
+}
+
+namespace {
+
+std::string trimmed(std::string_view t) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t a = 0, b = t.size();
+    while (a < b && blank(t[a]))
+        ++a;
+    while (b > a && blank(t[b - 1]))
+        --b;
+    return std::string(t.substr(a, b - a));
+}
+
+// The cells of one line; a cell in double quotes keeps the separators inside it ("" is a
+// quote).
+std::vector<std::string> cellsOf(std::string_view line, char separator) {
+    std::vector<std::string> cells;
+    std::string cell;
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == '"' && trimmed(cell).empty()) {
+            quoted = true;
+            cell.clear();
+        } else if (c == separator) {
+            cells.push_back(trimmed(cell));
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    cells.push_back(trimmed(cell));
+    return cells;
+}
+
+// Whether a cell begins with a number (blanks and a sign before it, a decimal comma or point).
+bool holdsNumber(std::string_view cell) {
+    std::size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < cell.size() && (cell[i] == ' ' || cell[i] == '\t'))
+            ++i;
+    };
+    auto digit = [&](std::size_t k) {
+        return k < cell.size() && std::isdigit(static_cast<unsigned char>(cell[k]));
+    };
+    skipBlanks();
+    if (i < cell.size() && (cell[i] == '+' || cell[i] == '-')) ++i;
+    skipBlanks();
+    if (digit(i)) return true;
+    return i < cell.size() && (cell[i] == '.' || cell[i] == ',') && digit(i + 1);
+}
+
+} // namespace
+
+PastedRows ReadPastedRows(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    const auto blankLine = [](std::string_view l) { return trimmed(l).empty(); };
+    while (!lines.empty() && blankLine(lines.back()))
+        lines.pop_back();
+    std::size_t first = 0;
+    while (first < lines.size() && blankLine(lines[first]))
+        ++first;
+
+    const char separator = text.find('\t') != std::string_view::npos  ? '\t'
+                           : text.find(';') != std::string_view::npos ? ';'
+                                                                      : ',';
+    PastedRows out;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        std::vector<std::string> cells = cellsOf(lines[i], separator);
+        cells.resize(std::max<std::size_t>(cells.size(), 2));
+        if (i == first && !holdsNumber(cells[0]) && !holdsNumber(cells[1]) &&
+            !(cells[0].empty() && cells[1].empty()))
+            continue; // the heading
+        if (out.rows.size() == kTypedRows) {
+            ++out.leftOut;
+            continue;
+        }
+        const std::size_t row = out.rows.size();
+        for (int k = 0; k < 2; ++k) {
+            const std::string& cell = cells[std::size_t(k)];
+            if (!out.refused && !cell.empty() &&
+                !(holdsNumber(cell) && ReadTyped(cell, kDataAngle)))
+                out.refused = RefusedBox{row, k == 1};
+        }
+        out.rows.push_back({cells[0], cells[1]});
+    }
+    if (out.refused) out.rows.clear();
+    return out;
 }
 
 std::string RefusedBoxText(const RefusedBox& box) {

@@ -48,6 +48,23 @@ TypedRows ReadRowsBothFilled(std::span<const std::string> text1,
 // -360 to 360   Γωνία διάθλασης, γραμμή 3: ..." (rows counted from 1, as the student sees them).
 std::string RefusedBoxText(const RefusedBox& box);
 
+// A table pasted into the data window's boxes: a line a row, incidence then refraction. The
+// cells are split at tabs when the text holds one, else at semicolons, else at commas (so a
+// decimal comma, read as the boxes read it, goes with tabs and semicolons; a cell in double
+// quotes may hold the separator). A first line that holds no number is a heading and is left
+// out, and so are the cells after the second. A cell that is not empty must hold a number
+// the boxes accept: the first that does not is named in `refused`, and nothing is to be
+// pasted.
+struct PastedRows {
+    struct Row {
+        std::string incidence, refraction; // the cells' texts, blanks at their ends taken off
+    };
+    std::vector<Row> rows;   // at most kTypedRows, from the first box on
+    std::size_t leftOut = 0; // rows after the last box, not pasted
+    std::optional<RefusedBox> refused;
+};
+PastedRows ReadPastedRows(std::string_view text);
+
 // The points of a loaded data set as its lists show them, heading first: (0, 0), then its rows.
 DataPoints PointsOfDataSet(const HistoricalDataSet& set);
 
