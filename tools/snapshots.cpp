@@ -239,6 +239,12 @@ int main(int argc, char** argv) {
     h.Command1_Click();
     ok &= save(h, folder, "hmiky-reflection-inside");
     ok &= save(program.forms.List_of_Data(), folder, "List_of_Data-reflection-inside");
+    // The sweep with the curved face to the right: past 41.81 degrees the rays are totally
+    // reflected, their rows say so, and the mean and the graph keep to the others.
+    h.Command4_Click();
+    ok &= save(h, folder, "hmiky-sweep-right");
+    ok &= save(program.forms.List_of_Data(), folder, "List_of_Data-sweep-right");
+    ok &= save(program.forms.Grafindex(), folder, "Grafindex-sweep-right");
     h.moredens_Click();
 
     // A misplaced ray and semicircle, so the mean error has a curve to show.
@@ -302,6 +308,14 @@ int main(int argc, char** argv) {
     panel.prosptosi->setValue(60);
     ok &= save(waves, folder, "rixo-rays-total-reflection");
     ok &= save(panel, folder, "rixotext");
+    // The amplitudes and the energy on glass at 30 degrees, and into a medium twice as fast.
+    panel.n1overn2->setValue(150);
+    panel.prosptosi->setValue(30);
+    ok &= save(panel, folder, "rixotext-glass-30");
+    panel.n1overn2->setValue(50);
+    panel.prosptosi->setValue(20);
+    ok &= save(waves, folder, "rixo-rays-faster-20");
+    ok &= save(panel, folder, "rixotext-faster-20");
     panel.n1overn2->setValue(150);
     panel.prosptosi->setValue(40);
     particles.neftonas_Click();
@@ -323,6 +337,14 @@ int main(int argc, char** argv) {
     particles.fermatscr->setValue(int(0.3 * s.scaleW));
     particles.evresielaxistoy_Click();
     ok &= save(particles, folder, "somata-fermat-least-time");
+    // The green body a hundredth of a unit under the surface: the least-time crossing lies
+    // just above it, where sin i = n sin r.
+    const QPointF green = particles.fermat2->centre();
+    particles.Form_MouseDown(1, 2, green.x(), s.scaleH / 2 - 0.01);
+    particles.evresielaxistoy_Click();
+    ok &= save(particles, folder, "somata-fermat-least-time-near-surface");
+    ok &= save(panel, folder, "rixotext-fermat-least-time-near-surface");
+    particles.Form_MouseDown(1, 2, green.x(), green.y());
     particles.Form_MouseDown(1, 2, 0.7 * s.scaleW, 0.7 * s.scaleH);
     particles.Form_MouseDown(1, 3, 0.5 * s.scaleW, 0.5 * s.scaleH);
     ok &= save(particles, folder, "somata-fermat-reflection");
@@ -348,6 +370,9 @@ int main(int argc, char** argv) {
     table.Option2->setValue(true);
     ok &= save(table, folder, "ptolkam-glass");
     table.Option1->setValue(true);
+    dialogs->next = "1";
+    table.Enallagi_Click();
+    ok &= save(table, folder, "ptolkam-rebuild-pair-1");
     dialogs->next = "2";
     table.Enallagi_Click();
     ok &= save(table, folder, "ptolkam-rebuild-pair-2");

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 QColor colourOf(Rgb c) { return RGB(c.r, c.g, c.b); }
@@ -156,6 +157,21 @@ void alhazencheck::CheckAlHaythamRules(double n) {
     DrawAxesGrid(c, 90, 0, 90, 0, 0, 0, 10, 10);
     for (int k = 10; k <= 90; k += 10) c.Line(k, 0, k, 90);
 
+    // The dash-dot deviation curve is drawn in runs of one width as single lines, so that its
+    // pattern runs on from degree to degree, thin or thick; segment by segment a thick curve's
+    // dashes are longer than a degree and it looks solid.
+    std::vector<QPointF> run;
+    int runWidth = 0;
+    const auto drawRun = [&c, &run, &runWidth] {
+        if (run.size() >= 2) {
+            c.DrawWidth = runWidth;
+            c.DrawStyle = kDeviationCurve.style;
+            c.Polyline(run, colourOf(kDeviationCurve.colour));
+            c.DrawStyle = 0;
+            c.DrawWidth = 1;
+        }
+        run.clear();
+    };
     for (const RuleStep& step : CheckRules(n)) {
         // The list is printed again only when a rule's colour has to change.
         rule5Broken = step.rule5Broken;
@@ -168,7 +184,17 @@ void alhazencheck::CheckAlHaythamRules(double n) {
             rule6Shown = rule6Broken;
             reprintRules();
         }
-        for (const StyledLine& l : StepCurves(step)) {
+        const auto curves = StepCurves(step);
+        const StyledLine& deviation = curves[1];
+        const bool joins = !run.empty() && run.back() == QPointF(deviation.a.x, deviation.a.y);
+        if (!joins || deviation.width != runWidth) {
+            drawRun();
+            run.emplace_back(deviation.a.x, deviation.a.y);
+            runWidth = deviation.width;
+        }
+        run.emplace_back(deviation.b.x, deviation.b.y);
+        for (const StyledLine& l : curves) {
+            if (&l == &deviation) continue;
             c.DrawWidth = l.width;
             c.DrawStyle = l.style;
             c.Line(l.a.x, l.a.y, l.b.x, l.b.y, colourOf(l.colour));
@@ -178,6 +204,7 @@ void alhazencheck::CheckAlHaythamRules(double n) {
         rule5Broken = false;
         rule6Broken = false;
     }
+    drawRun();
 
     // The legend, each line in its curve's colour and style, each text inside the window.
     const auto legend = [&c](double y, CurveLook look, double textX, double textY, const QString& text) {

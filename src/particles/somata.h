@@ -100,6 +100,8 @@ private:
     // Evaluates the path through the three bodies with the first caption text, writes the
     // panel's Label6 and draws the path.
     void evaluateAndDraw(const std::string& firstCaption);
+    // What Label6 shows for a caption: the instructions above it while they are kept.
+    QString label6Text(const QString& caption) const;
     // c2 for the ticked law, as speedC2.
     void setSpeed2(FermatLaw law);
     double ratio() const;
@@ -114,6 +116,9 @@ private:
     double pictureBottom_ = 0; // the scale's bottom edge
     Scene scene_ = Scene::Newton;
     bool bodiesPlaced_ = false;
+    // Label6 keeps the instructions for moving the bodies above its caption until the student
+    // moves a body or the scroll bar.
+    bool showHowToMove_ = false;
     PathVerdict lastPath_;
     DescartesStream descartes_;
     SplitCounts descartesCounts_;

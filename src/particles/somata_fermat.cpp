@@ -75,10 +75,10 @@ void somata::fermat_Click() {
         fermatscr->setValue(int(std::lround(fermat3->centre().x())));
     }
     setSpeed2(tickedLaw());
+    // How to move the bodies, and under it the time of the path they make now, until the
+    // student moves a body or the scroll bar.
+    showHowToMove_ = true;
     evaluateAndDraw(kScrollCaption);
-    // How to move the bodies, and under it the time of the path they make now.
-    panel.Label6->setText(kHowToMove + QStringLiteral("\n") +
-                          QString::fromStdString(lastPath_.caption));
 }
 
 void somata::descartes_Click() {
@@ -110,6 +110,7 @@ void somata::redrawPath() {
 
 void somata::fermatscr_Change() {
     if (scene_ != Scene::Fermat) return;
+    showHowToMove_ = false;
     scaleScene(0);
     fermat3->centreOn(fermatscr->value(), program.interp.scaleH / 2);
     canvas->Cls();
@@ -130,6 +131,7 @@ void somata::fermatscr_GotFocus() {
 void somata::Form_MouseDown(int /*button*/, int shift, double x, double y) {
     // The bodies answer the mouse while they are shown.
     if (scene_ != Scene::Fermat || !std::isfinite(x) || !std::isfinite(y)) return;
+    showHowToMove_ = false;
     const double H = program.interp.scaleH, surface = H / 2;
     setSpeed2(descartes->isChecked() ? FermatLaw::Descartes : FermatLaw::Fermat);
     // After an end body has moved: with both ends on one side there is no crossing to slide,
@@ -168,13 +170,17 @@ void somata::Form_MouseDown(int /*button*/, int shift, double x, double y) {
     evaluateAndDraw(kMouseCaption);
 }
 
+QString somata::label6Text(const QString& caption) const {
+    return showHowToMove_ ? kHowToMove + QStringLiteral("\n") + caption : caption;
+}
+
 void somata::evaluateAndDraw(const std::string& firstCaption) {
     const InterpretationState& s = program.interp;
     const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
     lastPath_ = EvaluatePath(centreOf(fermat1), centreOf(fermat2), centreOf(fermat3), s.scaleH, c1,
                              s.speedC2, ratio(), fermalaw->isChecked(), firstCaption);
     ::rixotext& panel = program.forms.rixotext();
-    panel.Label6->setText(QString::fromStdString(lastPath_.caption));
+    panel.Label6->setText(label6Text(QString::fromStdString(lastPath_.caption)));
     panel.Label6->show();
     canvas->ForeColor = RGB(lastPath_.colour.r, lastPath_.colour.g, lastPath_.colour.b);
     canvas->DrawWidth = lastPath_.width;
@@ -200,7 +206,8 @@ void somata::evresielaxistoy_Click() {
     canvas->ForeColor = RGB(0, 255, 0);
     canvas->Line(least.upper.x, least.upper.y, least.xMin, H / 2);
     canvas->Line(least.xMin, H / 2, least.lower.x, least.lower.y);
-    panel.Label6->setText(QStringLiteral("LEAST TIMEΟ ΕΛΑΧΙΣΤΟΣ ΧΡΟΝΟΣ: ") + fmt(tMin, "0.00"));
+    panel.Label6->setText(
+        label6Text(QStringLiteral("LEAST TIMEΟ ΕΛΑΧΙΣΤΟΣ ΧΡΟΝΟΣ: ") + fmt(tMin, "0.00")));
     panel.Label6->show();
     fermat3->centreOn(least.xMin, H / 2);
     // The scroll bar follows the body without a redraw, so the green path stays.

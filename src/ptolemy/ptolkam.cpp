@@ -106,14 +106,15 @@ void ptolkam::mainPlot() {
     if (m) {
         const PtolemyTable t = MainTable(*m);
         const double q = AnalogyRatio(t);
+        // Ptolemy's points last: the analogy meets them where it takes its ratio (and wherever
+        // else a value falls on its line), and must not hide them.
         for (int k = 0; k <= t.last(); ++k) {
             const double i = t.incidence[k];
-            c.DrawWidth = kDot;
-            c.PSet(i, t.refraction[k], RGB(0, 0, 0));
             c.DrawWidth = 1;
             c.Circle(i, ExpectedRefraction(i, t.n), 1, RGB(0, 0, 0));
             c.DrawWidth = kDot;
             c.PSet(i, q * i, RGB(255, 0, 0));
+            c.PSet(i, t.refraction[k], RGB(0, 0, 0));
             c.DrawWidth = 1;
         }
     }
@@ -161,16 +162,19 @@ void ptolkam::Enallagi_Click() {
         if (k < N)
             c.PrintAt(110, 57.5 - 5 * k, fmt(rebuild_.rebuilt[k + 1] - rebuild_.rebuilt[k], "0.0"));
     }
-    for (int k = 0; k <= N; ++k) {
-        c.DrawWidth = kDot;
-        c.PSet(t.incidence[k], rebuild_.rebuilt[k], RGB(0, 0, 0));
-        c.DrawWidth = 1;
+    // From the bottom up: the expected values, the analogy, the rebuilt values, and the chosen
+    // pair over them all (the analogy takes its ratio from the pair's first value, so its
+    // point lies exactly on the green mark).
+    c.DrawWidth = 1;
+    for (int k = 0; k <= N; ++k)
         c.Circle(t.incidence[k], rebuild_.expected[k], 1, RGB(0, 0, 0));
-    }
     c.DrawWidth = kDot;
+    for (int k = 0; k <= N; ++k)
+        c.PSet(t.incidence[k], rebuild_.analogy * t.incidence[k], RGB(255, 0, 0));
+    for (int k = 0; k <= N; ++k)
+        c.PSet(t.incidence[k], rebuild_.rebuilt[k], RGB(0, 0, 0));
     c.PSet(t.incidence[I - 1], rebuild_.rebuilt[I - 1], RGB(0, 255, 0));
     c.PSet(t.incidence[I], rebuild_.rebuilt[I], RGB(0, 0, 255));
-    for (int k = 0; k <= N; ++k) c.PSet(t.incidence[k], rebuild_.analogy * t.incidence[k], RGB(255, 0, 0));
     c.DrawWidth = 1;
     legend(QStringLiteral(" ANALOGY Σχέση αναλογίας"),
            QStringLiteral("    PTOLEMY'S MANIPULATION Προσαρμογή Πτολεμαίου"),

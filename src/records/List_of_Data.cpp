@@ -136,7 +136,8 @@ void List_of_Data::clearRows() {
 
 bool List_of_Data::HoldsValue(const QString& cell) {
     const QString t = cell.trimmed();
-    return !t.isEmpty() && t != QLatin1String(kNoNumber) && t != kNoRay;
+    return !t.isEmpty() && t != QLatin1String(kNoNumber) && t != kNoRay && t != kTotalReflection &&
+           t != kTotalReflectionGreek;
 }
 
 void List_of_Data::addRow(const QString& a, const QString& b, const QString& c) {

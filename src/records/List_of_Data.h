@@ -4,9 +4,21 @@
 
 #include <QListWidget>
 
-// What a row shows in place of a refraction angle and an index where no refracted light
-// reached the protractor.
+// What a row shows in place of a refraction angle and an index where the ray measured
+// nothing. Where no refracted light reached the protractor both cells say so. Light totally
+// reflected makes the row read "total reflection ολική ανάκλαση" across the two cells, the
+// English in the refraction column and the Greek in the index column: the whole text is wider
+// than a column.
 inline const QString kNoRay = QStringLiteral("no ray  καμία ακτίνα");
+inline const QString kTotalReflection = QStringLiteral("total reflection");
+inline const QString kTotalReflectionGreek = QStringLiteral("ολική ανάκλαση");
+struct UnmeasuredCells {
+    QString refraction, index;
+};
+inline UnmeasuredCells NothingMeasured(bool totalReflection) {
+    if (totalReflection) return {kTotalReflection, kTotalReflectionGreek};
+    return {kNoRay, kNoRay};
+}
 
 // The list window beside the semicircle: one row per traced ray, and the settings.
 class List_of_Data : public Form {
@@ -40,7 +52,8 @@ public:
     void showSettings(const QString& hCaption, const QString& angleCaption,
                       const QString& xcCaption, const QString& ycCaption, double rayH,
                       double tilt, double xc, double yc);
-    // Whether a cell holds a measured number (not empty, not a dash, not kNoRay).
+    // Whether a cell holds a measured number (not empty, not a dash, not the text of a ray
+    // that measured nothing).
     static bool HoldsValue(const QString& cell);
     // Adds one row to the three lists.
     void addRow(const QString& incidence, const QString& refraction, const QString& index);

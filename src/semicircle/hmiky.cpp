@@ -554,13 +554,15 @@ void hmiky::Command1_Click() {
     const RayTrace trace = traceRay(given);
     drawPath(trace.path);
     provoli2();
-    // Where no refracted light reaches the protractor the row says so; a ray at 0 or 180
-    // degrees has no ratio of sines to take, and its index cell stays empty.
+    // Where the ray is no measurement the row says what happened to its light; a ray at 0 or
+    // 180 degrees has no ratio of sines to take, and its index cell stays empty.
+    const UnmeasuredCells nothing = NothingMeasured(trace.totalReflection);
     list.addRow(fmt(s.incidence * 180 / PI, "0.00"),
-                trace.refrAngleMeasured ? fmt(trace.refrAngle * 180 / PI, "0.00") : kNoRay,
-                trace.indexMeasured        ? fmt(trace.measuredIndex, "0.00")
+                trace.refrAngleMeasured ? fmt(trace.refrAngle * 180 / PI, "0.00")
+                                        : nothing.refraction,
+                trace.indexMeasured       ? fmt(trace.measuredIndex, "0.00")
                 : trace.refrAngleMeasured ? QString()
-                                          : kNoRay);
+                                          : nothing.index);
     provoli2Labels();
 }
 

@@ -51,12 +51,14 @@ void sweepRay(hmiky& w, double alphaDeg, IndexSum& indices) {
     const RayTrace trace = w.traceRay(alphaDeg);
     w.drawPath(trace.path);
     // The refraction column is in degrees, as the single ray shows it and as the data window
-    // reads it when the rows are transferred. A ray whose light never comes out refracted
-    // measures nothing, and its row says so.
+    // reads it when the rows are transferred. A ray that is no measurement (totally reflected,
+    // or no refracted light on the protractor) measures nothing, and its row says what
+    // happened; it stays out of the mean.
+    const UnmeasuredCells nothing = NothingMeasured(trace.totalReflection);
     program.forms.List_of_Data().addRow(
         QString::fromStdString(PlainNumber(trace.incidence * 180 / PI, 7)),
-        trace.refrAngleMeasured ? cell(trace.refrAngle * 180 / PI, "0.00") : kNoRay,
-        trace.indexMeasured ? cell(trace.measuredIndex, "0.0000") : kNoRay);
+        trace.refrAngleMeasured ? cell(trace.refrAngle * 180 / PI, "0.00") : nothing.refraction,
+        trace.indexMeasured ? cell(trace.measuredIndex, "0.0000") : nothing.index);
     if (trace.indexMeasured) {
         indices.sum += trace.measuredIndex;
         ++indices.rays;

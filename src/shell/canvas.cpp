@@ -28,6 +28,7 @@ QPen strokePen(const Stroke& s) {
     QPen p(QColor::fromRgba(s.color));
     p.setWidthF(std::max(1.0f, s.width));
     p.setStyle(penStyle(s.style));
+    if (s.dashOffset != 0) p.setDashOffset(s.dashOffset);
     p.setCapStyle(Qt::RoundCap);
     return p;
 }
@@ -476,12 +477,16 @@ void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
     if (points.empty()) return;
     for (const QPointF& q : points)
         if (!drawable("Polyline", {q.x(), q.y()})) return;
+    // How far along the line each segment starts, in pen widths: the pattern's phase there.
+    double along = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
         Stroke s = stroke(Stroke::Segment, color);
         const QLineF g = onGrid(toPixel(points[i - 1].x(), points[i - 1].y()),
                                 toPixel(points[i].x(), points[i].y()));
         s.a = g.p1();
         s.b = g.p2();
+        s.dashOffset = float(along);
+        along += g.length() / std::max(1.0f, s.width);
         ink(std::move(s));
         if (recording_) {
             Drawn d;

@@ -51,6 +51,7 @@ struct Stroke {
     bool filled = false;    // Ellipse, Arc
     bool radiusToStart = false, radiusToEnd = false; // Arc: a negative angle draws its radius
     float width = 1;        // DrawWidth
+    float dashOffset = 0;   // Segment of a polyline: where its DrawStyle pattern starts, in widths
     QRgb color = 0, fill = 0;
     QPointF a, b;           // Segment: the ends; boxes: two corners; Ellipse, Arc: centre and
                             // radii; Dot: the point; Text: the start of the base line
@@ -110,7 +111,8 @@ public:
     void CircleAspect(double x, double y, double radius, const QColor& color, double aspect);
     void PSet(double x, double y);
     void PSet(double x, double y, const QColor& color);
-    // Consecutive segments through the points, in one colour; ends at the last point.
+    // Consecutive segments through the points, in one colour; ends at the last point. A dashed
+    // DrawStyle runs on across the joints, however short the segments.
     void Polyline(const std::vector<QPointF>& points, const QColor& color);
     // Writes at CurrentX/CurrentY (top-left of the text), then moves down one line.
     void Print(const QString& text);

@@ -28,6 +28,7 @@ rixotext::rixotext(Program& p)
     // Labels without a designed caption carry their own name until a handler writes them.
     Label1 = makeLabel(QStringLiteral("Label1"), canvas);
     Label2 = makeLabel(QStringLiteral("Label2"), canvas);
+    energy = makeLabel(QString(), canvas);
     Label3 = makeLabel(QStringLiteral("REFLECTED WAVE ANAKΛΩMENO KYMA"), canvas);
     Label4 = makeLabel(QStringLiteral("Label4"), canvas);
     Label5 = makeLabel(QStringLiteral("Label5"), canvas);
@@ -35,10 +36,10 @@ rixotext::rixotext(Program& p)
     Label7 = makeLabel(QStringLiteral("Label7"), canvas);
     incidenceCaption = makeLabel(QStringLiteral("INCIDENCE ANGLE Γωνία πρόσπτωσης"), canvas);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                       static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
-                       static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
-                       static_cast<QWidget*>(Label7), static_cast<QWidget*>(incidenceCaption),
-                       static_cast<QWidget*>(reflected)})
+                       static_cast<QWidget*>(energy), static_cast<QWidget*>(Label3),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5),
+                       static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
+                       static_cast<QWidget*>(incidenceCaption), static_cast<QWidget*>(reflected)})
         setControlFont(w, "Arial", 10);
 
     placeControls();
@@ -51,8 +52,9 @@ void rixotext::resizeEvent(QResizeEvent* e) {
 
 void rixotext::placeControls() {
     // Layout in twips, top to bottom: the ratio, the incidence and its text, the reflected
-    // wave, the read-outs, Newton's value, the particle window's text and the button; as wide
-    // as designed, or as the window where it is narrower.
+    // wave, the read-outs (the two amplitudes, the energy, the critical angle), Newton's value,
+    // the particle window's text and the button; as wide as designed, or as the window where
+    // it is narrower.
     const double left = 240, row = 330;
     const double width = std::clamp(canvas->width() * 15.0 - 2 * left, 3000.0, 8000.0);
     const double box = std::min(3400.0, 0.45 * width);
@@ -66,11 +68,12 @@ void rixotext::placeControls() {
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter); // level with the check box's text
     placeTwips(Label1, left, 3250, width, row);
     placeTwips(Label2, left, 3600, width, row);
-    placeTwips(Label5, left, 3950, width, row);
-    placeTwips(Label7, left, 4450, width, row);
-    placeTwips(newtongtimi, left, 4810, width, row);
+    placeTwips(energy, left, 3950, width, row);
+    placeTwips(Label5, left, 4300, width, row);
+    placeTwips(Label7, left, 4700, width, row);
+    placeTwips(newtongtimi, left, 5060, width, row);
     // Label6 holds up to four lines: how to move Fermat's bodies and the time of their path.
-    placeTwips(Label6, left, 5300, width, 1500);
+    placeTwips(Label6, left, 5480, width, 1450);
     placeTwips(Command1, left, 7000, std::min(5200.0, width), 700);
     ShrinkToFit(Label3, 10, 7);
 }
@@ -89,6 +92,9 @@ void rixotext::showAmplitudes(const QString& reflectedCaption, const QString& re
                               const Amplitudes& a) {
     Label1->setText(reflectedCaption + fmt(a.reflectedPercent, "0.00"));
     Label2->setText(refractedCaption + fmt(a.refractedPercent, "0.00"));
+    energy->setText(QStringLiteral("ENERGY ΕΝΕΡΓΕΙΑ: reflected ") +
+                    fmt(a.reflectedEnergyPercent, "0.00") + QStringLiteral(" %  refracted ") +
+                    fmt(a.refractedEnergyPercent, "0.00") + QStringLiteral(" %"));
 }
 
 void rixotext::showCriticalAngle(const QString& caption) {

@@ -22,6 +22,7 @@ public:
     MultiLineText* Text1;     // the incidence text
     QLabel* Label1;           // reflected percentage
     QLabel* Label2;           // refracted percentage
+    QLabel* energy;           // how the light's energy divides, under the two percentages
     QLabel* Label3;           // "REFLECTED WAVE ANAKΛΩMENO KYMA"
     QLabel* Label4;           // n2/n1
     QLabel* Label5;           // critical angle
@@ -37,7 +38,8 @@ public:
 
     // n2/n1 as the ratio scroll bar holds it.
     double ratio() const { return n1overn2->value() / 100.0; }
-    // Label1 and Label2: each caption followed by its percentage, "0.00".
+    // Label1 and Label2: each caption followed by its amplitude percentage, "0.00"; under them
+    // the energy line "ENERGY ΕΝΕΡΓΕΙΑ: reflected … %  refracted … %".
     void showAmplitudes(const QString& reflectedCaption, const QString& refractedCaption,
                         const Amplitudes& a);
     // Label5 with the caption and the critical angle when c2/c1 > 1; hidden otherwise.

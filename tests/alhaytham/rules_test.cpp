@@ -197,10 +197,31 @@ TEST(AlHaythamTexts, TheRulesListAndTheExplanation) {
     EXPECT_EQ(lines[8].rule, 5);
     EXPECT_EQ(lines[9].rule, 6);
     EXPECT_EQ(lines[10].greek, "`Eνα πυκνότερο μέσο πλησιάζει το φως προς την κάθετο");
+    // The rules compare a larger incidence i2 with a smaller i1, in both languages: with
+    // Snell's law (n = 1.33) a larger incidence gives the larger deviation (1) and refraction
+    // (4), and the deviation grows less than the incidence (2).
+    EXPECT_EQ(lines[3].english, " and r1, r2 REFRACTION ANGLES, then if i2>i1:");
+    EXPECT_EQ(lines[3].greek, "και δ1, δ2 οι γωνίες διάθλασης τότε αν πρ2>πρ1 έχομε:");
+    for (int i1 = 1; i1 + 7 <= 90; i1 += 11) {
+        const int i2 = i1 + 7;
+        const double r1 = std::asin(std::sin(i1 * M_PI / 180) / 1.33) * 180 / M_PI;
+        const double r2 = std::asin(std::sin(i2 * M_PI / 180) / 1.33) * 180 / M_PI;
+        EXPECT_GT(i2 - r2, i1 - r1);
+        EXPECT_LT((i2 - r2) - (i1 - r1), i2 - i1);
+        EXPECT_GT(r2, r1);
+    }
 
     const std::string text = AlHaythamExplanation();
     EXPECT_EQ(text.rfind("Ο `Aραβας AL HAYTHAM που είναι γνωστός και ως Al Hazen", 0), 0u);
     EXPECT_NE(text.find("επιβεβαιώνει τον κανόνα AL HAYTHAM (AL HAZEN) did not give"), std::string::npos);
+    // The denser medium hinders the motion along the surface more than the easier motion along
+    // the perpendicular, so the light turns towards the perpendicular (rule 7).
+    EXPECT_NE(text.find(" Motion along the perpendicular is the easier one: the denser medium "
+                        "hinders the PARALLEL component of velocity more than the perpendicular "
+                        "one, so the light turns towards the perpendicular"),
+              std::string::npos);
+    EXPECT_NE(text.find("Η κίνηση κατά την κάθετο είναι η ευκολότερη"), std::string::npos);
+    EXPECT_EQ(text.find("component of velocity is reduced"), std::string::npos);
     const std::string end = "A GRAPH CHANGES COLOR. ALSO THE RULE CHANGES COLOR";
     EXPECT_EQ(text.substr(text.size() - end.size()), end);
 }

@@ -196,12 +196,26 @@ TEST_F(AlHaythamTest, AtIndexTwoRuleFiveTurnsRedAndTheCurvesThick) {
         if (d.text != r5->text) {
             EXPECT_TRUE(sameColor(d.color, kBlack)) << d.text.toStdString();
         }
-    // Broken from the first degree on: every segment of the four curves is thick.
+    // Broken from the first degree on: every segment of the four curves is thick, and the
+    // deviation keeps its dash-dot look: along it, as drawn, the gaps of the pattern show.
     for (const QColor& colour : {kRed, kBlack, kBlue, kMagenta}) {
         const auto lines = stepLines(*check().canvas, colour);
         EXPECT_EQ(lines.size(), 90u);
         for (const Drawn& d : lines) EXPECT_EQ(d.width, 3);
     }
+    for (const Drawn& d : stepLines(*check().canvas, kBlack))
+        EXPECT_EQ(d.style, 3);
+    const Canvas& c = *check().canvas;
+    const QImage seen = c.image();
+    int samples = 0, gaps = 0;
+    for (double i = 40; i <= 85; i += 0.02) {
+        const double d = i - std::asin(std::sin(i * M_PI / 180) / 2) * 180 / M_PI;
+        const QPointF p = c.toPixel(i, d) * seen.devicePixelRatio();
+        const QColor at = seen.pixelColor(int(p.x()), int(p.y()));
+        ++samples;
+        gaps += at.lightness() > 128;
+    }
+    EXPECT_GT(gaps, samples / 10) << gaps << " of " << samples;
     // i = 80: r = 29.50 and d = 50.50.
     for (const Drawn& d : stepLines(*check().canvas, kRed))
         if (d.points[0].x() == 80) {

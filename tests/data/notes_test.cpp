@@ -3,6 +3,8 @@
 #include "data/model/note_figures.h"
 #include "data/model/notes.h"
 
+#include "data/model/historical.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -109,7 +111,7 @@ TEST(HistoryNotes, NamesAndDatesAreThoseOfTheHistoryOfOptics) {
         {NoteId::Hero, {"1ος αιώνας", "Κατοπτρικά", "συντομότερη"}},
         {NoteId::Ptolemy, {"2ο αιώνα", "Οπτικών", "δεύτερες διαφορές"}},
         {NoteId::AlHaytham, {"965–1040", "Βιβλίο της Οπτικής", "ίδιο επίπεδο"}},
-        {NoteId::Witelo, {"13ου αιώνα", "Perspectiva", "90°"}},
+        {NoteId::Witelo, {"13ου αιώνα", "Perspectiva", "90°", "80° + 30° = 110°"}},
         {NoteId::Kepler, {"1604", "1611", "2/3", "3/2"}},
         {NoteId::Snell, {"1621", "1626", "Κανείς δεν ξέρει"}},
         {NoteId::Descartes, {"1637", "Διοπτρική", "δίχτυ"}},
@@ -125,6 +127,12 @@ TEST(HistoryNotes, NamesAndDatesAreThoseOfTheHistoryOfOptics) {
     EXPECT_TRUE(Contains(Note(NoteId::Descartes).Text(), "ταχύτερα, στο πυκνότερο"));
     EXPECT_TRUE(Contains(Note(NoteId::Fermat).Text(), "πιο αργά στο"));
     EXPECT_TRUE(Contains(Note(NoteId::Newton).Text(), "ταχύτερα στο"));
+    // Witelo's dense-to-rare values are the incidence plus the rare-to-dense deviation, not an
+    // inversion of his tables (which would give the right values): at 80 degrees his data sets
+    // show 80 + (80 - 50) for water and 80 + (80 - 42) for glass.
+    EXPECT_FALSE(Contains(Note(NoteId::Witelo).Text(), "υπολογισμένες με αντιστροφή"));
+    EXPECT_EQ(FindDataSet("Vitello_water")->refraction.back(), 2 * 80 - kPtolemyWater.back());
+    EXPECT_EQ(FindDataSet("Vitello_Glass")->refraction.back(), 2 * 80 - kPtolemyGlass.back());
 }
 
 TEST(NoteFigures, FermatsPathObeysTheLeastTimeAndTheGivenPlaces) {

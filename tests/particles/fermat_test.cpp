@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <utility>
 
 namespace {
 constexpr double H = 400;
@@ -50,6 +53,10 @@ TEST(FermatPath, TheRefractionMessageHoldsOverASmallBandWhenFermatsLawIsTicked) 
     // The crossing body outside the two ends across: no refraction path.
     EXPECT_EQ(EvaluatePath(kUpper, {-100, -29}, kCrossing, H, 1, 1, 1.5, true, kFirst).law,
               PathVerdict::None);
+    // Two ends one above the other, crossing under both: the vertical path obeys the law.
+    EXPECT_EQ(
+        EvaluatePath({100, 600}, {100, -100}, {100, 200}, H, 1, 1 / 1.5, 1.5, true, kFirst).law,
+        PathVerdict::Fermat);
 }
 
 TEST(FermatPath, HerosLawNeedsBothEndsOnOneSideAndTheCrossingOnTheSurface) {
@@ -66,6 +73,12 @@ TEST(FermatPath, HerosLawNeedsBothEndsOnOneSideAndTheCrossingOnTheSurface) {
     EXPECT_EQ(EvaluatePath(a, b, {300, 150}, H, 1, 1, 1.5, false, kFirst).law, PathVerdict::None);
     // Unequal angles: cosines 0.707 and 0.832 differ by more than 0.05.
     EXPECT_EQ(EvaluatePath(a, {600, 650}, {300, 200}, H, 1, 1, 1.5, false, kFirst).law,
+              PathVerdict::None);
+    // Both ends on one ray from the crossing body, one side of its normal: the path folds back
+    // on itself at equal angles, and that is no reflection.
+    EXPECT_EQ(EvaluatePath(a, {150, 350}, {300, 200}, H, 1, 1, 1.5, false, kFirst).law,
+              PathVerdict::None);
+    EXPECT_EQ(EvaluatePath({300, 500}, {300, 300}, {300, 200}, H, 1, 1, 1.5, false, kFirst).law,
               PathVerdict::None);
 }
 
@@ -92,20 +105,77 @@ TEST(FermatPath, TheTickedLawDecidesTheLowerSpeed) {
     EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::None, 2, 1.5, 0), 2);
 }
 
-TEST(LeastTime, TheSearchFindsTheCrossingOfSnellsLawToItsStep) {
+namespace {
+// The least-time crossing found apart from the program: the time minimised by golden sections
+// in long double, which resolve the flat bottom of the time well enough however near the
+// surface a body stands.
+double GoldenLeastTime(Point upper, Point lower, long double n) {
+    const long double s = H / 2;
+    const auto time = [&](long double x) {
+        return std::hypot(x - upper.x, s - upper.y) + n * std::hypot(x - lower.x, s - lower.y);
+    };
+    long double a = std::min(upper.x, lower.x), b = std::max(upper.x, lower.x);
+    const long double g = (std::sqrt(5.0L) - 1) / 2;
+    long double c = b - g * (b - a), d = a + g * (b - a), tc = time(c), td = time(d);
+    for (int k = 0; k < 300; ++k) {
+        if (tc < td) {
+            b = d, d = c, td = tc, c = b - g * (b - a), tc = time(c);
+        } else {
+            a = c, c = d, tc = td, d = a + g * (b - a), td = time(d);
+        }
+    }
+    return double((a + b) / 2);
+}
+} // namespace
+
+TEST(LeastTime, TheCrossingObeysSnellsLawAtEveryPlacementNearTheSurfaceToo) {
+    // By hand: the 3-4-5 path above obeys sin i / sin r = 1.5 at x = 300, time 875.
     const LeastTime t = FindLeastTime(kUpper, kLower, H, 1.5);
     ASSERT_TRUE(t.found);
     EXPECT_EQ(t.upper, kUpper);
     EXPECT_EQ(t.lower, kLower);
-    EXPECT_NEAR(t.xMin, 300, 400.0 / 500); // within one step of the hand-found point
-    EXPECT_NEAR(t.tMin, 875, 0.01);
-    // The ends the other way round, and a lower index: sin r = 0.6 / 0.8 = 0.75 over 200.
-    const Point lower{300 + 150, 200 - 200 * std::sqrt(1 - 0.5625)};
-    const LeastTime u = FindLeastTime(lower, kUpper, H, 0.8);
-    ASSERT_TRUE(u.found);
-    EXPECT_EQ(u.upper, kUpper);
-    EXPECT_NEAR(u.xMin, 300, 450.0 / 500);
-    EXPECT_NEAR(u.tMin, 500 + 200 * 0.8, 0.01);
+    EXPECT_NEAR(t.xMin, 300, 1e-9);
+    EXPECT_NEAR(t.tMin, 875, 1e-9);
+
+    // Placements in both orders, bodies from a hundredth of a unit to 190 units off the
+    // surface, against the independent minimum: the angles of incidence and refraction agree,
+    // Snell's law holds to 1e-6 and the window's own test calls the path Fermat's.
+    const std::pair<double, double> kAcross[] = {
+        {100, 700}, {700, 100}, {400, 400.5}, {0, 1100}, {350, 352}};
+    double worstDeg = 0;
+    int placements = 0;
+    for (const double n : {0.5, 1.0, 1.33, 2.5})
+        for (const double above : {0.01, 0.3, 20.0, 190.0})
+            for (const double below : {0.01, 0.3, 20.0, 190.0})
+                for (const auto& [xu, xd] : kAcross) {
+                    const Point upper{xu, 200 + above}, lower{xd, 200 - below};
+                    const bool upperFirst = placements % 2 == 0;
+                    const LeastTime l = upperFirst ? FindLeastTime(upper, lower, H, n)
+                                                   : FindLeastTime(lower, upper, H, n);
+                    ++placements;
+                    ASSERT_TRUE(l.found);
+                    const double x = l.xMin, ref = GoldenLeastTime(upper, lower, n);
+                    const double sinI = (x - xu) / std::hypot(x - xu, above);
+                    const double sinR = (x - xd) / std::hypot(x - xd, below);
+                    ASSERT_LT(std::fabs(sinI + n * sinR), 1e-6) << n << " " << xu << " " << xd;
+                    const auto degrees = [](double dx, double dy) {
+                        return std::atan2(std::fabs(dx), dy) * 180 / M_PI;
+                    };
+                    worstDeg = std::max(
+                        {worstDeg, std::fabs(degrees(x - xu, above) - degrees(ref - xu, above)),
+                         std::fabs(degrees(x - xd, below) - degrees(ref - xd, below))});
+                    const Point crossing{x, 200};
+                    const PathVerdict v =
+                        upperFirst
+                            ? EvaluatePath(upper, lower, crossing, H, 1, 1 / n, n, true, kFirst)
+                            : EvaluatePath(lower, upper, crossing, H, 1, 1 / n, n, true, kFirst);
+                    ASSERT_EQ(v.law, PathVerdict::Fermat) << n << " " << xu << " " << xd;
+                    EXPECT_NEAR(l.tMin, v.time, 1e-9 * v.time);
+                }
+    EXPECT_EQ(placements, 320);
+    EXPECT_LT(worstDeg, 1e-4);
+    std::printf("least-time crossing: worst angle error %.3g degrees over %d placements\n",
+                worstDeg, placements);
 }
 
 TEST(LeastTime, EndsOnOneSideFindNothingAndEndsAboveEachOtherGiveTheVerticalPath) {

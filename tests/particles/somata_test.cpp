@@ -97,7 +97,14 @@ TEST_F(ParticleWindowTest, FermatsPrinciplePutsUpThreeBodiesJoinedByTheirPath) {
 
 TEST_F(ParticleWindowTest, TheScrollBarSlidesTheCrossingBodyAndTheTimeFollowsIt) {
     openFermat();
+    // The instructions stay through the choice of a law, and the time under them follows the
+    // law's speeds; they go once the student moves the scroll bar (or a body).
+    w().descartes->trigger();
+    const double descartesTime = travelTime(caption());
     w().fermalaw->trigger();
+    EXPECT_TRUE(caption().startsWith(kHowToMove + "\n" + kScrollCaption))
+        << caption().toStdString();
+    EXPECT_NE(travelTime(caption()), descartesTime);
     EXPECT_TRUE(w().fermalaw->isChecked());
     EXPECT_FALSE(w().descartes->isChecked());
     const double n = panel().n1overn2->value() / 100.0, c1 = program->interp.speedC1;
@@ -226,10 +233,10 @@ TEST_F(ParticleWindowTest, FindMinimumDrawsTheLeastTimePathWhereSnellsLawHolds) 
     EXPECT_EQ(green[0].width, 6);
     const double xMin = green[0].points[1].x();
     EXPECT_TRUE(near(c(w().fermat3), xMin, H() / 2, 1e-9));
-    // sin i / sin r = n, to the search's step (1/500 of the ends' distance across).
+    // sin i / sin r = n, exactly.
     const double n = panel().n1overn2->value() / 100.0;
     const auto [s1, s2] = sines();
-    EXPECT_NEAR(s1 / s2, n, 0.01);
+    EXPECT_NEAR(s1, n * s2, 1e-9);
     // The least time is the time of that path with Fermat's speeds.
     const QPointF a = c(w().fermat1), b = c(w().fermat2);
     const double c1 = program->interp.speedC1;
@@ -242,6 +249,18 @@ TEST_F(ParticleWindowTest, FindMinimumDrawsTheLeastTimePathWhereSnellsLawHolds) 
     for (int v = 0; v <= w().fermatscr->maximum(); v += 7) {
         w().fermatscr->setValue(v);
         EXPECT_GE(travelTime(caption()), t - 0.01) << v;
+    }
+    // The green body a hundredth of a unit under the surface: the crossing found still obeys
+    // the law, and a click of Shift & Control on the blue body itself gives Fermat's message.
+    for (const double x2 : {0.7 * W(), 0.21 * W()}) {
+        w().Form_MouseDown(1, kControl, x2, H() / 2 - 0.01);
+        w().evresielaxistoy->trigger();
+        const auto [near1, near2] = sines();
+        EXPECT_NEAR(near1, n * near2, 1e-6) << x2;
+        w().Form_MouseDown(1, kBoth, c(w().fermat3).x(), H() / 2);
+        EXPECT_TRUE(caption().endsWith(QStringLiteral("      Παράδειγμα αρχής Fermat")))
+            << caption().toStdString();
+        EXPECT_EQ(w().lastPath().law, PathVerdict::Fermat);
     }
     // The ends one above the other: the least-time path is the vertical through them.
     w().Form_MouseDown(1, kControl, c(w().fermat1).x(), 0.1 * H());

@@ -1,6 +1,8 @@
 // Ptolemy's table and his apparatus against hand calculations.
 #include "ptolemy/model/ptolemy.h"
 
+#include "data/model/historical.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -27,13 +29,47 @@ TEST(PtolemyTable, ToHalfDegreeSendsFractionsFromAHalfUpToTheNextDegree) {
 TEST(PtolemyTable, TheTablesTheExactLawAndTheProportion) {
     const PtolemyTable water = MainTable(PtolemyMedium::Water);
     EXPECT_EQ(water.last(), 8); // with the origin
+    EXPECT_EQ(water.refraction[0], 0);
     EXPECT_EQ(water.refraction[8], 50);
-    EXPECT_DOUBLE_EQ(AnalogyRatio(water), 0.75);
+    EXPECT_DOUBLE_EQ(AnalogyRatio(water), 0.8); // his first value, 8 at 10 degrees
     EXPECT_DOUBLE_EQ(AnalogyRatio(MainTable(PtolemyMedium::Glass)), 13.5 / 20);
     // sin 10 / 1.3333 = 0.130240: 7.483 degrees; sin 80 / 1.52 = 0.647898: 40.383 degrees.
     EXPECT_NEAR(ExpectedRefraction(10, 1.3333), 7.4834, 1e-3);
     EXPECT_NEAR(ExpectedRefraction(80, 1.52), 40.3834, 1e-3);
     EXPECT_EQ(ExpectedRefraction(0, 1.5), 0);
+}
+
+// Ptolemy's own tables, as the history page gives them (water: 8, 15 1/2, 22 1/2, 29, 35,
+// 40 1/2, 45 1/2, 50): every window shows the same values, and their second differences are
+// half a degree throughout, the first difference 7.5 degrees in water and 6.5 in glass.
+TEST(PtolemyTable, OneTableWithConstantSecondDifferencesEverywhere) {
+    const auto withoutOrigin = [](PtolemyTable t) {
+        return std::vector<double>(t.refraction.end() - 8, t.refraction.end());
+    };
+    const auto ofSet = [](const char* item) {
+        const HistoricalDataSet* set = FindDataSet(item);
+        return std::vector<double>(set->refraction.begin(), set->refraction.end());
+    };
+    const struct {
+        std::vector<double> values;
+        double first;
+    } tables[] = {
+        {ofSet("ptolemy2"), 7.5},
+        {withoutOrigin(MainTable(PtolemyMedium::Water)), 7.5},
+        {withoutOrigin(RebuildTable(PtolemyMedium::Water)), 7.5},
+        {ofSet("Ptolemy"), 6.5},
+        {withoutOrigin(MainTable(PtolemyMedium::Glass)), 6.5},
+    };
+    for (const auto& t : tables) {
+        ASSERT_EQ(t.values.size(), 8u);
+        const std::vector<double> first = Steps(t.values);
+        EXPECT_EQ(first.front(), t.first);
+        for (const double second : Steps(first))
+            EXPECT_EQ(second, -0.5);
+    }
+    EXPECT_EQ(tables[0].values, (std::vector<double>{8, 15.5, 22.5, 29, 35, 40.5, 45.5, 50}));
+    EXPECT_EQ(tables[0].values, tables[1].values);
+    EXPECT_EQ(tables[3].values, tables[4].values);
 }
 
 TEST(PtolemyRebuild, WaterFromTheFirstPairHasSecondDifferencesOfHalfADegree) {

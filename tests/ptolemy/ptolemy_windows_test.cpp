@@ -16,6 +16,13 @@ std::vector<QPointF> pointsOf(const Canvas& c, const QColor& colour, int width) 
         if (d.kind == Drawn::Point && sameColor(d.color, colour) && d.width == width) out.push_back(d.points[0]);
     return out;
 }
+// The colour of the point drawn last at (x, y): the one the student sees.
+QColor topPointAt(const Canvas& c, double x, double y) {
+    QColor top;
+    for (const Drawn& d : c.displayList())
+        if (d.kind == Drawn::Point && near(d.points[0], x, y, 1e-9)) top = d.color;
+    return top;
+}
 bool hasPoint(const std::vector<QPointF>& ps, double x, double y) {
     return std::any_of(ps.begin(), ps.end(), [&](const QPointF& p) { return near(p, x, y, 1e-9); });
 }
@@ -54,10 +61,19 @@ TEST_F(PtolemyTableTest, TheMenuItemOpensTheFullScreenPlotOfWaterAndTheOptionsSw
             ++circles;
     EXPECT_EQ(circles, 1u);
     EXPECT_TRUE(printedText(*w().canvas, QStringLiteral("EXPECTED VALUES Πραγματικές τιμές")));
-    // Water has the origin and 7.5/10.
+    // Where the proportion meets Ptolemy's value (20 degrees), his point stays on top.
+    EXPECT_TRUE(hasPoint(red, 20, 13.5));
+    EXPECT_TRUE(sameColor(topPointAt(*w().canvas, 20, 13.5), RGB(0, 0, 0)));
+    // Water has the origin and his first value, 8 at 10 degrees: the proportion 8/10.
     w().Option1->click();
-    EXPECT_TRUE(hasPoint(pointsOf(*w().canvas, RGB(0, 0, 0), 6), 0, 0));
-    EXPECT_TRUE(hasPoint(pointsOf(*w().canvas, RGB(255, 0, 0), 6), 80, 60));
+    const auto waterBlack = pointsOf(*w().canvas, RGB(0, 0, 0), 6);
+    EXPECT_TRUE(hasPoint(waterBlack, 0, 0));
+    EXPECT_TRUE(hasPoint(waterBlack, 10, 8));
+    EXPECT_TRUE(hasPoint(waterBlack, 70, 45.5));
+    EXPECT_TRUE(hasPoint(pointsOf(*w().canvas, RGB(255, 0, 0), 6), 80, 64));
+    EXPECT_TRUE(sameColor(topPointAt(*w().canvas, 10, 8), RGB(0, 0, 0)));
+    // The text's first difference, 7,5 degrees, is the plot's own.
+    EXPECT_TRUE(w().Label1->text().contains(QStringLiteral("(which is 7,5° from air to water)")));
     w().kripse->click();
     EXPECT_FALSE(w().Visible());
 }
@@ -76,6 +92,11 @@ TEST_F(PtolemyTableTest, TheRebuildPrintsItsTableAndMarksThePair) {
     EXPECT_TRUE(printedText(c, QStringLiteral("  EXPECTGED  VALUES Πραγματικές τιμές")));
     EXPECT_TRUE(hasPoint(pointsOf(c, RGB(0, 255, 0), 6), 10, 7.5));
     EXPECT_TRUE(hasPoint(pointsOf(c, RGB(0, 0, 255), 6), 20, 15));
+    // The analogy takes its ratio from the pair's first value: its point there lies under the
+    // green mark, which is drawn last.
+    EXPECT_TRUE(hasPoint(pointsOf(c, RGB(255, 0, 0), 6), 10, 7.5));
+    EXPECT_TRUE(sameColor(topPointAt(c, 10, 7.5), RGB(0, 255, 0)));
+    EXPECT_TRUE(sameColor(topPointAt(c, 20, 15), RGB(0, 0, 255)));
     // The hostile answers all give a pair inside the tables.
     for (const char* a : {"", "abc", "1e308", "-1e308", "1e-320", "nan", "inf", "41,8", "0.5", "7.9"}) {
         dialogs->answer(QString::fromUtf8(a));

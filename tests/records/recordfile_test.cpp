@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -190,4 +191,13 @@ TEST_F(RecordFileTest, RaysThatNeverLeaveTheGlassGiveNoIndexWithTheRealTracer) {
     EXPECT_NEAR(records[7320].indexFit, 1.5, 1e-6);
     EXPECT_NEAR(records[7320].interceptFit, 0, 1e-6);
     for (const MeasurementRecord& r : records) ASSERT_TRUE(std::isfinite(r.indexFit));
+
+    // The file of the window's opening set-up (n = 1.5, R = 100, flat face first), where every
+    // ray is a measurement, is byte for byte the file the program has always written: its
+    // FNV-1a hash.
+    ASSERT_TRUE(WriteRecordFile(ExperimentState{}, file, TraceForRecord).ok);
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const std::byte b : bytesOf(file))
+        hash = (hash ^ std::to_integer<std::uint64_t>(b)) * 0x100000001b3u;
+    EXPECT_EQ(hash, 0x6888ee79c256cca0u);
 }

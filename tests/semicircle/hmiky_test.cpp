@@ -195,13 +195,13 @@ TEST_F(SemicircleTest, SweepListsNineRaysFromSixDegreesWithTheMeanIndexAndItsGra
     EXPECT_TRUE(printedText(graph, QStringLiteral("MEAN ERROR Μέσο σφάλμα=0.000 %")));
 }
 
-TEST_F(SemicircleTest, SweepsFollowTheLightThroughReflectionsAndSayWhereNoneArrives) {
+TEST_F(SemicircleTest, SweepsLeaveTotallyReflectedLightOutOfTheMeasurements) {
     Canvas& listing = record(list());
     Canvas& graph = record(program->forms.Grafindex());
     // Curved face to the right, n = 1.5, centred: each ray runs along a radius to the centre.
     // Below arcsin(1 / 1.5) = 41.81 it leaves the flat face at arcsin(1.5 sin i); past it, it is
-    // reflected, runs back along a radius and leaves the arc undeviated, so the protractor shows
-    // the incidence itself and the index read is 1.
+    // totally reflected, runs back along a radius and leaves the arc: no measurement. Those four
+    // rows say so, and the mean, the graph and its mean error keep to the five rays measured.
     h().Raref->trigger();
     scene().Cls();
     h().Command4->click();
@@ -209,13 +209,19 @@ TEST_F(SemicircleTest, SweepsFollowTheLightThroughReflectionsAndSayWhereNoneArri
     std::vector<QString> refraction, index;
     for (const double a : angles) {
         const double i = a * PI / 180;
-        const double r = a < 41.81 ? std::asin(1.5 * std::sin(i)) : i;
-        refraction.push_back(QString::fromStdString(Format(r * 180 / PI, "0.00")));
-        index.push_back(QString::fromStdString(Format(std::sin(r) / std::sin(i), "0.0000")));
+        const bool out = 1.5 * std::sin(i) < 1;
+        refraction.push_back(
+            out ? QString::fromStdString(Format(std::asin(1.5 * std::sin(i)) * 180 / PI, "0.00"))
+                : QStringLiteral("total reflection"));
+        index.push_back(out ? QStringLiteral("1.5000") : QStringLiteral("ολική ανάκλαση"));
     }
     EXPECT_EQ(items(list().List2), refraction);
     EXPECT_EQ(items(list().List3), index);
-    EXPECT_EQ(index.back(), "1.0000");
+    EXPECT_EQ(refraction[5] + " " + index[5], QStringLiteral("total reflection ολική ανάκλαση"));
+    EXPECT_TRUE(printedText(listing,
+                            QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης1.50")));
+    EXPECT_EQ(drawnOf(graph, Drawn::Point).size(), 5u);
+    EXPECT_TRUE(printedText(graph, QStringLiteral("MEAN ERROR Μέσο σφάλμα=0.000 %")));
     // Inside the glass the reflected light is green from the centre; the refracted light
     // leaves the centre blue.
     EXPECT_EQ(segmentsFrom(scene(), kGreen, 0, 0), 4);
@@ -226,7 +232,10 @@ TEST_F(SemicircleTest, SweepsFollowTheLightThroughReflectionsAndSayWhereNoneArri
             // The light leaving the arc ends on the protractor.
             EXPECT_NEAR(std::hypot(d.points[1].x(), d.points[1].y()), 150, 1e-9);
         }
-    EXPECT_EQ(drawnOf(graph, Drawn::Point).size(), 9u);
+    // Only the measured rows go to the data window.
+    list().Command1->click();
+    EXPECT_EQ(program->forms.inpdat().Refr[4]->text(), refraction[4]);
+    EXPECT_TRUE(program->forms.inpdat().Refr[5]->text().isEmpty());
 
     // Curved face to the left, n = 0.6: from arcsin(0.6) = 36.87 degrees on, the light is
     // turned back at the flat face. Those rows say so, and the mean and the graph leave them
@@ -235,18 +244,17 @@ TEST_F(SemicircleTest, SweepsFollowTheLightThroughReflectionsAndSayWhereNoneArri
     h().Indexn->setValue(6);
     listing.Cls();
     h().Command4->click();
-    const QString none = QStringLiteral("no ray  καμία ακτίνα");
     refraction.clear();
     index.clear();
     for (const double a : angles) {
         const double s = std::sin(a * PI / 180) / 0.6; // sin r
         refraction.push_back(s < 1 ? QString::fromStdString(Format(std::asin(s) * 180 / PI, "0.00"))
-                                   : none);
-        index.push_back(s < 1 ? QStringLiteral("0.6000") : none);
+                                   : QStringLiteral("total reflection"));
+        index.push_back(s < 1 ? QStringLiteral("0.6000") : QStringLiteral("ολική ανάκλαση"));
     }
     EXPECT_EQ(items(list().List2), refraction);
     EXPECT_EQ(items(list().List3), index);
-    EXPECT_EQ(refraction[4], none); // 40 degrees
+    EXPECT_EQ(refraction[4], QStringLiteral("total reflection")); // 40 degrees
     EXPECT_TRUE(printedText(
         listing, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης0.60")));
     EXPECT_EQ(drawnOf(graph, Drawn::Point).size(), 4u);
@@ -444,20 +452,33 @@ TEST_F(SemicircleWindowTest, ARefusedIncidenceChangesNothing) {
     expectAllFinite(c);
 }
 
-// A ray keeps only what it measured: where no refracted light comes out to the protractor the
-// row says so, and an angle of 0 or 180 degrees (whose sine is 1.2e-16, not 0) has no index.
+// A ray keeps only what it measured: where the light is totally reflected, or no refracted
+// light comes out to the protractor, the row says which, and an angle of 0 or 180 degrees
+// (whose sine is 1.2e-16, not 0) has no index.
 TEST_F(SemicircleWindowTest, ARowHoldsOnlyWhatItsOwnRayMeasured) {
     open();
     giveAngle("30"); // refraction 19.47, index 1.50
-    // n = 0.5 is past its critical angle (30 degrees) at 60: turned back at the flat face.
+    // n = 0.5 is past its critical angle (30 degrees) at 60: totally reflected at the flat face.
     h().Indexn->setValue(5);
     giveAngle("60");
-    const QString none = QStringLiteral("no ray  καμία ακτίνα");
     EXPECT_EQ(items(list().List1), std::vector<QString>{"60.00"});
-    EXPECT_EQ(items(list().List2), std::vector<QString>{none});
-    EXPECT_EQ(items(list().List3), std::vector<QString>{none});
+    EXPECT_EQ(items(list().List2), std::vector<QString>{"total reflection"});
+    EXPECT_EQ(items(list().List3), std::vector<QString>{"ολική ανάκλαση"});
     EXPECT_FALSE(program->semi.refrAngleMeasured);
     EXPECT_FALSE(program->semi.indexMeasured);
+    EXPECT_NEAR(program->semi.measuredIndex, 1.5, 1e-9); // the last measurement stays
+    // The smallest glass moved one unit right, curved face to the right, light straight down
+    // the y axis: it passes the glass by.
+    h().HScroll1->setValue(20);
+    h().Raref->trigger();
+    h().xcoor->setValue(5);
+    giveAngle("90");
+    const QString none = QStringLiteral("no ray  καμία ακτίνα");
+    EXPECT_EQ(items(list().List2), std::vector<QString>{none});
+    EXPECT_EQ(items(list().List3), std::vector<QString>{none});
+    h().moredens->trigger();
+    h().xcoor->setValue(0);
+    h().HScroll1->setValue(100);
     // Straight in along the axis: a refraction of 0, and no ratio of sines to take.
     h().Indexn->setValue(15);
     giveAngle("0");

@@ -1,6 +1,7 @@
 // The light followed through the semicircle for every setting a student can reach: checked
 // against a tracer of this file, written apart from the program's (complex numbers, in the
 // glass's own frame), against hand calculations, and against Snell's law along the path.
+#include "records/model/recordfile.h"
 #include "semicircle/model/raymodes.h"
 #include "semicircle/model/raytrace.h"
 
@@ -43,7 +44,10 @@ struct Light {
     std::vector<C> points; // world coordinates, source first
     bool caught = false;   // still in the glass after many meetings
     bool turnedBack = false;
-    bool arrives = false;
+    bool reflected = false; // totally reflected somewhere
+    bool arrives = false;   // on the protractor
+    // A measurement: in through one face, out through the other, nothing reflected.
+    bool measured = false;
     double refrDeg = 0;
     double index = 0;
 };
@@ -60,7 +64,7 @@ Light Independent(const Settings& u) {
     d /= std::abs(d);
     out.points.push_back(source);
     bool inside = false;
-    bool inThroughFlat = u.direction == 1; // read as the direction's usual way in, if missed
+    std::vector<bool> flatFaces; // the face of each meeting
     for (int meetings = 0; meetings < 38; ++meetings) {
         double best = INFINITY;
         C normal;
@@ -85,7 +89,7 @@ Light Independent(const Settings& u) {
                 }
             }
         if (!std::isfinite(best)) break;
-        if (meetings == 0) inThroughFlat = normal == C(1);
+        flatFaces.push_back(normal == C(1));
         p += best * d;
         out.points.push_back(centre + p * frame);
         if ((std::conj(d) * normal).real() > 0) normal = -normal; // towards the light
@@ -94,6 +98,7 @@ Light Independent(const Settings& u) {
         const double sinOut = (inside ? u.n : 1 / u.n) * sinIn;
         if (std::abs(sinOut) > 1 + 1e-12) {
             d = normal * std::conj(d / -normal); // mirror: the same angle on the other side
+            out.reflected = true;
             if (!inside) {
                 out.turnedBack = true;
                 break;
@@ -113,13 +118,14 @@ Light Independent(const Settings& u) {
     const double b = (std::conj(dw) * pw).real();
     const C f = pw + (-b + std::sqrt(b * b - (std::norm(pw) - 150 * 150))) * dw;
     out.points.push_back(f);
-    if (out.turnedBack) return out;
     out.arrives = true;
+    out.measured = !out.reflected && flatFaces.size() == 2 && flatFaces[0] != flatFaces[1];
+    if (!out.measured) return out;
     const double r = f.real() == 0 ? PI / 2 : std::atan(std::abs(f.imag() / f.real()));
     out.refrDeg = r / kDeg;
     // The sine in the air at the flat face over the sine in the glass.
-    out.index = inThroughFlat ? std::abs(std::sin(alpha) / std::sin(r))
-                              : std::abs(std::sin(r) / std::sin(alpha));
+    out.index = flatFaces[0] ? std::abs(std::sin(alpha) / std::sin(r))
+                             : std::abs(std::sin(r) / std::sin(alpha));
     return out;
 }
 
@@ -132,8 +138,9 @@ void ExpectSameLight(const Settings& u, double tolerance = 1e-9) {
         EXPECT_NEAR(t.path.X(i), l.points[i].real(), tolerance) << i;
         EXPECT_NEAR(t.path.Y(i), l.points[i].imag(), tolerance) << i;
     }
-    EXPECT_EQ(t.refrAngleMeasured, l.arrives);
-    if (l.arrives) {
+    EXPECT_EQ(t.refrAngleMeasured, l.measured);
+    EXPECT_EQ(t.totalReflection, l.reflected);
+    if (l.measured) {
         EXPECT_NEAR(t.refrAngle / kDeg, l.refrDeg, tolerance);
         EXPECT_NEAR(t.measuredIndex, l.index, tolerance);
     }
@@ -185,8 +192,8 @@ TEST(FollowLight, TheFaceMetAheadOfTheLightIsTaken) {
 }
 
 // Only the flat segment and the glass's own half circle bend the light: a ray that passes the
-// glass by runs straight to the protractor and measures what the straight line gives; one that
-// comes from the left into the curved face is refracted there first.
+// glass by runs straight to the protractor and measures nothing; one that comes from the left
+// into the curved face is refracted there first.
 TEST(FollowLight, OnlyRealFacesBendTheLight) {
     // Straight down at 90 degrees beside a glass moved one unit right, curved face to the
     // right: the line x = 0 never reaches x >= 1.
@@ -200,9 +207,9 @@ TEST(FollowLight, OnlyRealFacesBendTheLight) {
     EXPECT_EQ(t.path[1].event, PathEvent::Protractor);
     EXPECT_NEAR(t.path.X(1), 0, 1e-9);
     EXPECT_NEAR(t.path.Y(1), -150, 1e-9);
-    ASSERT_TRUE(t.refrAngleMeasured && t.indexMeasured);
-    EXPECT_NEAR(t.refrAngle / kDeg, 90, 1e-9);
-    EXPECT_NEAR(t.measuredIndex, 1, 1e-12); // sin 90 / sin 90
+    EXPECT_TRUE(t.reachesProtractor);
+    EXPECT_FALSE(t.refrAngleMeasured || t.indexMeasured || t.totalReflection);
+    ExpectSameLight(miss);
 
     // From the upper left at 150 degrees, curved face to the left, centred: along a radius
     // into the centre, then out of the flat face at arcsin(1.5 sin 30) = 48.59 below the axis.
@@ -248,7 +255,7 @@ TEST(FollowLight, ARayParallelToTheTiltedFaceArrives) {
 }
 
 // At the critical angle itself the light grazes along the flat face to the protractor; past
-// it, it is reflected and leaves by the curved face, measured where it arrives.
+// it, it is reflected and leaves by the curved face: that light is no measurement.
 TEST(FollowLight, AtAndPastTheCriticalAngle) {
     Settings u;
     u.direction = 2;
@@ -275,15 +282,16 @@ TEST(FollowLight, AtAndPastTheCriticalAngle) {
     EXPECT_EQ(t.path[3].event, PathEvent::Refracted);
     EXPECT_NEAR(t.path.X(4), 150 * std::cos(50 * kDeg), 1e-9);
     EXPECT_NEAR(t.path.Y(4), -150 * std::sin(50 * kDeg), 1e-9);
-    EXPECT_NEAR(t.measuredIndex, 1, 1e-9);
+    EXPECT_TRUE(t.reachesProtractor && t.totalReflection);
+    EXPECT_FALSE(t.refrAngleMeasured || t.indexMeasured);
     EXPECT_TRUE(TotallyReflectedAtFlatFace(t.path));
     // The search lands on arcsin(1 / 1.5) = 41.81.
     ASSERT_TRUE(krisimi(Glass(1.5, 2, 100)));
     EXPECT_NEAR(*krisimi(Glass(1.5, 2, 100)), 41.8103149, 1e-4);
 }
 
-// Light reflected totally inside, more than once, then out to the protractor: measured there.
-TEST(FollowLight, ReflectionsInsideEndOnTheProtractor) {
+// Light reflected totally inside, then out to the protractor: it arrives, and measures nothing.
+TEST(FollowLight, ReflectionsInsideEndOnTheProtractorAndMeasureNothing) {
     Settings u;
     u.n = 2;
     u.R = 20;
@@ -296,7 +304,8 @@ TEST(FollowLight, ReflectionsInsideEndOnTheProtractor) {
     for (int i = 1; i < t.path.count; ++i)
         inside += t.path[i].event == PathEvent::Reflected && t.path.InGlass(i);
     EXPECT_GE(inside, 1);
-    ASSERT_TRUE(t.reachesProtractor && t.indexMeasured);
+    ASSERT_TRUE(t.reachesProtractor && t.totalReflection);
+    EXPECT_FALSE(t.refrAngleMeasured || t.indexMeasured);
     EXPECT_TRUE(OnProtractor(t.path.LastX(), t.path.LastY()));
     ExpectSameLight(u);
 
@@ -311,7 +320,7 @@ TEST(FollowLight, ReflectionsInsideEndOnTheProtractor) {
     EXPECT_FALSE(b.path.InGlass(2));
     EXPECT_NEAR(b.path.X(2), 75, 1e-9);
     EXPECT_NEAR(b.path.Y(2), -129.903811, 1e-6);
-    EXPECT_TRUE(b.reachesProtractor);
+    EXPECT_TRUE(b.reachesProtractor && b.totalReflection);
     EXPECT_FALSE(b.refrAngleMeasured);
     EXPECT_FALSE(b.indexMeasured);
     ExpectSameLight(back);
@@ -321,6 +330,7 @@ namespace {
 
 struct Tally {
     int traced = 0, measured = 0, reflectedInside = 0, turnedBack = 0, missed = 0, grazed = 0;
+    int reflectedArriving = 0; // totally reflected light that reaches the protractor
 };
 
 // What is wrong with the light the program follows for one setting, or nothing.
@@ -382,6 +392,19 @@ std::string Fault(const Settings& u, Tally& tally) {
         }
     }
     if (p.count == 2) ++tally.missed;
+    // A measurement is light in through one face and out through the other, refracted at both,
+    // on the protractor; totally reflected light never measures.
+    bool anyReflection = false;
+    for (int i = 1; i < p.count; ++i)
+        anyReflection |= p[i].event == PathEvent::Reflected;
+    if (t.totalReflection != anyReflection) return "total reflection not told";
+    const bool crossedOnce = p.count == 4 && p[1].event == PathEvent::Refracted &&
+                             p[2].event == PathEvent::Refracted && p[1].face != p[2].face &&
+                             p[3].event == PathEvent::Protractor;
+    if (t.refrAngleMeasured != crossedOnce) return "measured other than once across the glass";
+    if (anyReflection && (t.refrAngleMeasured || t.indexMeasured))
+        return "totally reflected light measured";
+    if (anyReflection && t.reachesProtractor) ++tally.reflectedArriving;
     if (t.refrAngleMeasured) {
         ++tally.measured;
         if (!t.reachesProtractor || !OnProtractor(p.LastX(), p.LastY()))
@@ -406,8 +429,8 @@ std::string Fault(const Settings& u, Tally& tally) {
     const Light l = Independent(u);
     if (p.count != int(l.points.size())) return "another number of points";
     if (std::abs(C(p.LastX(), p.LastY()) - l.points.back()) > 1e-7) return "ends elsewhere";
-    if (t.refrAngleMeasured != l.arrives) return "measured where no light arrives";
-    if (l.arrives && t.indexMeasured &&
+    if (t.refrAngleMeasured != l.measured) return "measured where the light crossed otherwise";
+    if (l.measured && t.indexMeasured &&
         std::fabs(t.measuredIndex - l.index) > 1e-7 * std::max(1.0, l.index))
         return "not the light's index";
     return {};
@@ -415,9 +438,10 @@ std::string Fault(const Settings& u, Tally& tally) {
 
 } // namespace
 
-// Every setting the scroll bars reach, on a grid: each path is finite, runs through the glass
-// where it is green and outside it where it is not, obeys Snell's law at each point, ends on
-// the protractor when something is measured, and is the light the independent tracer follows.
+// Every setting the scroll bars reach, on a grid, in both directions: each path is finite, runs
+// through the glass where it is green and outside it where it is not, obeys Snell's law at each
+// point, measures only light that crossed the glass once without total reflection (ending on
+// the protractor), and is the light the independent tracer follows.
 TEST(FollowLight, EveryReachableSettingFollowsTheLight) {
     Tally tally;
     Settings u;
@@ -443,6 +467,7 @@ TEST(FollowLight, EveryReachableSettingFollowsTheLight) {
     EXPECT_GT(tally.measured, tally.traced / 2);
     EXPECT_GT(tally.reflectedInside, 1000);
     EXPECT_GT(tally.turnedBack, 1000);
+    EXPECT_GT(tally.reflectedArriving, 1000);
     EXPECT_GT(tally.missed, 0);
     EXPECT_LT(tally.grazed, tally.traced / 100);
 }
@@ -471,8 +496,45 @@ TEST(RayScene, OpeningPictureAndRecordFileTrace) {
     EXPECT_NEAR(std::sin(aktina2(s, 0, 0, 0, 0).refrAngle), 1.0 / 3, 1e-12);
     EXPECT_EQ(s.incidence, 30); // read, not turned into radians
     EXPECT_NEAR(std::sin(TraceForRecord(s, 0)), 1.0 / 3, 1e-12);
-    // Glass less dense than air at 60 degrees: turned back, no angle for the file.
+    // Glass less dense than air at 60 degrees: turned back, no angle for the file; curved face
+    // to the right at n = 1.5 and 60 degrees: totally reflected inside, out through the curved
+    // face to the protractor, and no angle either.
     s.indexN = 0.5;
     s.incidence = 60;
     EXPECT_TRUE(std::isnan(TraceForRecord(s, 0)));
+    s = Glass(1.5, 2, 100);
+    s.incidence = 60;
+    EXPECT_TRUE(aktina2(s, 0, 0, 0, 0).reachesProtractor);
+    EXPECT_TRUE(std::isnan(TraceForRecord(s, 0)));
+}
+
+// The record file's series: a record carries an index exactly when the independent tracer finds
+// all four of its rays (50 to 80 degrees) crossing the glass once without total reflection. A
+// small glass of index 2 loses some series to reflections inside; the curved face to the right
+// at n = 1.5 loses them all (every ray past the critical angle).
+TEST(RecordFile, ASeriesWithARayThatIsNoMeasurementHasNoIndex) {
+    struct Case {
+        double n, R;
+        int direction;
+        int withoutIndexAtLeast;
+    };
+    for (const Case k : {Case{2.0, 20, 1, 100}, Case{1.5, 100, 2, 14641}, Case{1.5, 100, 1, 0}}) {
+        const ExperimentState glass = Glass(k.n, k.direction, k.R);
+        int withoutIndex = 0, k2 = 0;
+        ComputeRecords(glass, TraceForRecord, [&](const MeasurementRecord& r) {
+            ++k2;
+            bool allMeasured = true;
+            for (int m = 1; m <= 4; ++m) {
+                Settings u{k.n, k.R, r.rayH, r.xc, r.yc, r.tilt, k.direction, 10.0 * m + 40};
+                allMeasured &= Independent(u).measured;
+            }
+            withoutIndex += !std::isfinite(r.indexFit);
+            ASSERT_EQ(std::isfinite(r.indexFit), allMeasured)
+                << "record " << k2 << " n " << k.n << " R " << k.R << " direction " << k.direction;
+        });
+        EXPECT_GE(withoutIndex, k.withoutIndexAtLeast) << k.n << " " << k.R;
+        if (k.withoutIndexAtLeast == 0) {
+            EXPECT_EQ(withoutIndex, 0);
+        }
+    }
 }

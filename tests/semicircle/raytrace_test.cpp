@@ -163,6 +163,10 @@ TEST(MeanError, OfAListAndAgainstTheRadius) {
     // Radii 14 to 146 (the window test counts them); a well-placed semicircle has no error.
     ExperimentState s = Centred(1.5, 1);
     for (const ErrorPoint& e : MeanErrorCurve(s)) EXPECT_LT(e.error, 1e-6);
+    // Curved face to the right: the rays past the critical angle are totally reflected and
+    // left out, so the well-placed semicircle still has no error ("BEST SEMICIRCLE").
+    for (const ErrorPoint& e : MeanErrorCurve(Centred(1.5, 2)))
+        EXPECT_LT(e.error, 1e-6);
 
     // Centre 1 below the axis: the error fades as the curved face nears the protractor,
     // where the ray reaches the scale before it can bend.

@@ -87,9 +87,9 @@ TEST(RefractionSetUp, IntoASlowerMediumBendsTowardsTheNormal) {
     EXPECT_EQ(start.reflectedPercent, a.reflectedPercent);
 }
 
-TEST(RefractionSetUp, IntoAFasterMediumTheRefractedAmplitudeIsReadFromTwo) {
+TEST(RefractionSetUp, IntoAFasterMediumTheRefractedAmplitudeExceedsOne) {
     // c2 = 2 c1 at 20 degrees: sin t = 2 sin 20 = 0.68404, t = 43.1602 degrees;
-    // textbook rs = 0.440788, ts = 1.440788, shown as 2 - 1.440788 = 0.559212.
+    // textbook rs = 0.440788, ts = 1.440788 (ts = 1 + rs for this polarisation).
     InterpretationState s = Scene(1, 50, 20);
     SetUpRefraction(s, RefractionMode::Lowering);
     EXPECT_DOUBLE_EQ(s.incDeg, 20);
@@ -97,9 +97,7 @@ TEST(RefractionSetUp, IntoAFasterMediumTheRefractedAmplitudeIsReadFromTwo) {
     EXPECT_DOUBLE_EQ(s.lambda2, 200);
     const Amplitudes a = FresnelAmplitudes(s);
     EXPECT_NEAR(a.rS, -0.4407881092, 1e-9);
-    EXPECT_NEAR(a.tS, 2 - 1.4407881092, 1e-9);
-    EXPECT_EQ(Percent(a.reflectedPercent), "44.08");
-    EXPECT_EQ(Percent(a.refractedPercent), "55.92");
+    EXPECT_NEAR(a.tS, 1.4407881092, 1e-9);
 }
 
 TEST(RefractionSetUp, LoweringStopsAtTheCriticalAngleAndLowersBeyondIt) {
@@ -112,9 +110,12 @@ TEST(RefractionSetUp, LoweringStopsAtTheCriticalAngleAndLowersBeyondIt) {
     EXPECT_EQ(grazing.frontSpeed2, 0);
     EXPECT_EQ(grazing.frontGap2, 0);
     EXPECT_EQ(IncidenceText(grazing, false), "INCIDENCE Πρόσπτωσης= 30° REFRACTION διάθλασης =90.00°");
+    // At t = 90 degrees the formulas tend to rs = -1, ts = 2: no energy passes.
     const Amplitudes g = FresnelAmplitudes(grazing);
-    EXPECT_EQ(Percent(g.reflectedPercent), "100.00"); // ts = 2 at t = 90 degrees, shown as 0
-    EXPECT_EQ(Percent(g.refractedPercent), "0.00");
+    EXPECT_EQ(Percent(g.reflectedPercent), "100.00");
+    EXPECT_EQ(Percent(g.refractedPercent), "200.00");
+    EXPECT_EQ(Percent(g.reflectedEnergyPercent), "100.00");
+    EXPECT_EQ(Percent(g.refractedEnergyPercent), "0.00");
 
     // c2 / c1 = 3: 3 sin 20 = 1.026 is above 1, 3 sin 19 = 0.9767 is not: t = 77.6086 degrees.
     InterpretationState lowered = WithSpeeds(1, 3, 30);
@@ -142,6 +143,8 @@ TEST(RefractionSetUp, ClampingAllowsTotalReflection) {
     EXPECT_EQ(a.tS, 0);
     EXPECT_EQ(Percent(a.reflectedPercent), "100.00");
     EXPECT_EQ(Percent(a.refractedPercent), "0.00");
+    EXPECT_EQ(a.reflectedEnergyPercent, 100);
+    EXPECT_EQ(a.refractedEnergyPercent, 0);
     EXPECT_EQ(IncidenceText(s, true), "INCIDENCE Πρόσπτωσης= 40°");
 
     // Without the move off (the panel's incidence handler) the incidence stays at 40.
@@ -173,13 +176,14 @@ TEST(RefractionSetUp, ClampingAtNinetyDegrees) {
     EXPECT_NEAR(same.tanInc, 57295.7795, 1e-2); // tan 89.999 = 1 / tan 0.001 degree
     EXPECT_EQ(IncidenceText(same, true), "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =90.00°");
 
-    // Not moved off, the same sine of exactly 1 is total reflection.
+    // Not moved off, the same sine of exactly 1 between media alike is the wave running on
+    // along the surface: there is nothing to reflect it.
     InterpretationState panel = Scene(1, 100, 90);
     SetUpRefraction(panel, RefractionMode::Clamping, 90, false);
     EXPECT_DOUBLE_EQ(panel.incDeg, 90);
     EXPECT_EQ(panel.refrRad, PI / 2);
-    EXPECT_FALSE(panel.refractedWave);
-    EXPECT_EQ(Percent(FresnelAmplitudes(panel).refractedPercent), "0.00");
+    EXPECT_TRUE(panel.refractedWave);
+    EXPECT_EQ(panel.frontSpeed2, 0);
 
     // n2/n1 = 1.5: sin t = 1 / 1.5, well below 0.99: the incidence stays at 90 (grazing fronts).
     // Textbook at grazing incidence: rs = (0 - 1.5 cos t) / (0 + 1.5 cos t) = -1, ts = 0.
@@ -204,18 +208,58 @@ TEST(FresnelAmplitudesTest, NormalIncidenceTakesTheLimit) {
     EXPECT_NEAR(a.tP, 0.8, 1e-15);
     EXPECT_NEAR(FresnelAmplitudes(glass, true).rS, -0.2, 1e-15);
 
-    // Into a medium twice as fast: rs = (1 - 0.5) / 1.5 = 1/3, ts = 2 / 1.5 = 4/3, shown 2/3.
+    // Into a medium twice as fast: rs = (1 - 0.5) / 1.5 = 1/3, ts = 2 / 1.5 = 4/3.
     InterpretationState fast = Scene(1, 50, 0);
     SetUpRefraction(fast, RefractionMode::Clamping, 0);
     const Amplitudes b = FresnelAmplitudes(fast);
     EXPECT_NEAR(b.rS, -1.0 / 3, 1e-15);
-    EXPECT_NEAR(b.tS, 2.0 / 3, 1e-15);
-    EXPECT_EQ(Percent(b.refractedPercent), "66.67");
+    EXPECT_NEAR(b.tS, 4.0 / 3, 1e-15);
 
     // Just off the normal the formulas themselves agree with the limit.
     InterpretationState near = Scene(1, 150, 1e-4);
     SetUpRefraction(near, RefractionMode::Clamping, 1e-4);
     EXPECT_NEAR(FresnelAmplitudes(near).rS, 0.2, 1e-8);
+}
+
+// What the panel shows at textbook points: the amplitudes of the wave whose field is
+// perpendicular to the plane of incidence and how the energy divides, against the textbook
+// coefficients in the index form (n1 = 1, n2 = R / 100), worked out here: reflectance rs^2,
+// transmittance (n2 cos t / cos i) ts^2.
+TEST(FresnelAmplitudesTest, TextbookPointsOfTheAmplitudesAndTheEnergy) {
+    const struct {
+        int ratioR;
+        double incDeg;
+        const char *reflected, *refracted, *reflectedEnergy, *refractedEnergy;
+    } points[] = {
+        {150, 0, "20.00", "80.00", "4.00", "96.00"},   // normal incidence on glass
+        {150, 30, "24.04", "75.96", "5.78", "94.22"},  // glass at 30 degrees
+        {50, 20, "44.08", "144.08", "19.43", "80.57"}, // a faster medium below
+        {50, 40, "100.00", "0.00", "100.00", "0.00"},  // past the critical angle, 30
+        {100, 0, "0.00", "100.00", "0.00", "100.00"},  // two media alike ...
+        {100, 45, "0.00", "100.00", "0.00", "100.00"},
+        {100, 90, "0.00", "100.00", "0.00", "100.00"}, // ... even at 90 degrees
+        {150, 90, "100.00", "0.00", "100.00", "0.00"}, // grazing on glass
+    };
+    for (const auto& p : points) {
+        // As the panel's incidence scroll bar sets it up: never moved off its degree.
+        InterpretationState s = Scene(1, p.ratioR, p.incDeg);
+        SetUpRefraction(s, RefractionMode::Clamping, p.incDeg, false);
+        const Amplitudes a = FresnelAmplitudes(s);
+        const std::string where = std::to_string(p.ratioR) + " at " + std::to_string(p.incDeg);
+        EXPECT_EQ(Percent(a.reflectedPercent), p.reflected) << where;
+        EXPECT_EQ(Percent(a.refractedPercent), p.refracted) << where;
+        EXPECT_EQ(Percent(a.reflectedEnergyPercent), p.reflectedEnergy) << where;
+        EXPECT_EQ(Percent(a.refractedEnergyPercent), p.refractedEnergy) << where;
+        const double n2 = p.ratioR / 100.0, i = p.incDeg * kDeg, sinT = std::sin(i) / n2;
+        if (sinT >= 1 || p.incDeg == 90) continue;
+        const double cosI = std::cos(i), cosT = std::sqrt(1 - sinT * sinT);
+        const double rs = (cosI - n2 * cosT) / (cosI + n2 * cosT),
+                     ts = 2 * cosI / (cosI + n2 * cosT);
+        EXPECT_NEAR(a.reflectedPercent, 100 * std::fabs(rs), 1e-9) << where;
+        EXPECT_NEAR(a.refractedPercent, 100 * ts, 1e-9) << where;
+        EXPECT_NEAR(a.reflectedEnergyPercent, 100 * rs * rs, 1e-9) << where;
+        EXPECT_NEAR(a.refractedEnergyPercent, 100 * n2 * cosT / cosI * ts * ts, 1e-9) << where;
+    }
 }
 
 TEST(RefractionGrid, EveryRatioIncidenceSpeedAndModeIsFiniteAndKeepsTheLaws) {
@@ -237,11 +281,17 @@ TEST(RefractionGrid, EveryRatioIncidenceSpeedAndModeIsFiniteAndKeepsTheLaws) {
                                               " mode " + std::to_string(mode);
                     for (double v : {s.incDeg, s.incRad, s.refrRad, s.tanInc, s.tanRefr, s.lambda2,
                                      s.frontSpeed1, s.frontSpeed2, s.frontGap1, s.frontGap2, a.rS,
-                                     a.tS, a.rP, a.tP, a.reflectedPercent, a.refractedPercent, b.rS})
+                                     a.tS, a.rP, a.tP, a.reflectedPercent, a.refractedPercent,
+                                     a.reflectedEnergyPercent, a.refractedEnergyPercent, b.rS})
                         ASSERT_TRUE(std::isfinite(v)) << where;
                     ASSERT_NEAR(s.lambda2 / s.lambda1, s.speedC2 / s.speedC1, 1e-12) << where;
                     ASSERT_LE(std::fabs(a.rS), 1 + 1e-9) << where;
-                    ASSERT_LE(std::fabs(a.tS), 1 + 1e-9) << where;
+                    ASSERT_LE(std::fabs(a.tS), 2 + 1e-9) << where; // ts = 1 + rs
+                    ASSERT_NEAR(a.reflectedEnergyPercent, 100 * a.rS * a.rS, 1e-9) << where;
+                    ASSERT_EQ(a.reflectedEnergyPercent + a.refractedEnergyPercent, 100) << where;
+                    if (ratio == 100) {
+                        ASSERT_EQ(a.rS, 0) << where; // two media alike
+                    }
                     const double q = s.speedC2 / s.speedC1, sine = std::sin(s.incRad) * q;
                     if (!s.refractedWave) {
                         ASSERT_EQ(s.refrRad, PI / 2) << where;
@@ -260,13 +310,13 @@ TEST(RefractionGrid, EveryRatioIncidenceSpeedAndModeIsFiniteAndKeepsTheLaws) {
                             ASSERT_GT(std::sin((s.incDeg + 1) * kDeg) * q, 1) << where;
                         }
                     }
-                    // Energy: the reflected and transmitted powers of the s wave add up to 1,
-                    // R = rs^2 and T = (n cos t / cos i) ts^2 with n = c1 / c2 (the shown tS
-                    // of a faster medium is 2 - ts).
+                    // Energy: the transmitted power of the s wave, T = (n cos t / cos i) ts^2
+                    // with n = c1 / c2, is the energy shown as refracted.
                     const double ci = std::cos(s.incRad), ct = std::cos(s.refrRad);
                     if (ci > 1e-3 && ct > 1e-3) {
-                        const double n = 1 / q, ts = n < 1 ? 2 - a.tS : a.tS;
-                        ASSERT_NEAR(a.rS * a.rS + n * ct / ci * ts * ts, 1, 1e-9) << where;
+                        const double n = 1 / q;
+                        ASSERT_NEAR(n * ct / ci * a.tS * a.tS, a.refractedEnergyPercent / 100, 1e-9)
+                            << where;
                     }
                     ++cases;
                 }

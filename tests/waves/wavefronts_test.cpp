@@ -277,6 +277,9 @@ TEST(RayPictureTest, RayCountsAreTenthsRoundedHalfToEven) {
     EXPECT_EQ(counts(-0.45, -0.15), std::make_pair(4, 2)); // magnitudes; 4.5 -> 4, 1.5 -> 2
     EXPECT_EQ(counts(0.36, 0.04), std::make_pair(4, 0));
     EXPECT_EQ(counts(0.7595917942, 0.2404082058), std::make_pair(8, 2)); // n2/n1 = 1.5 at 30
+    // Into a faster medium the refracted amplitude passes 1 (n2/n1 = 0.5 at 20: 1.4408): one
+    // refracted ray for each of the ten incident ones, no more.
+    EXPECT_EQ(counts(1.4407881092, -0.4407881092), std::make_pair(10, 4));
 }
 
 TEST(RayPictureTest, NearGrazingRaysStayOnThePicture) {

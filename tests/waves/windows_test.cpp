@@ -181,6 +181,39 @@ TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
     EXPECT_EQ(down, 10);
     EXPECT_TRUE(panel().Label2->text().endsWith("100.00")) << panel().Label2->text().toStdString();
     EXPECT_TRUE(panel().Label1->text().endsWith("0.00"));
+    // Every handler that writes the two amplitudes writes how the energy divides under them.
+    const auto energy = [](const char* reflected, const char* refracted) {
+        return QStringLiteral("ENERGY ΕΝΕΡΓΕΙΑ: reflected ") + reflected +
+               QStringLiteral(" %  refracted ") + refracted + QStringLiteral(" %");
+    };
+    EXPECT_EQ(panel().energy->text(), energy("0.00", "100.00"));
+    EXPECT_TRUE(panel().energy->isVisible());
+    // Two media alike at 90 degrees reflect nothing either.
+    panel().prosptosi->setValue(90);
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο = 0.00"));
+    EXPECT_EQ(panel().energy->text(), energy("0.00", "100.00"));
+    // Glass at 30 degrees: amplitudes 24.04 and 75.96, 5.78 % of the energy reflected; into a
+    // medium twice as fast at 20 degrees the refracted amplitude is 144.08 %.
+    panel().n1overn2->setValue(150);
+    panel().prosptosi->setValue(30);
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο = 24.04"));
+    EXPECT_EQ(panel().Label2->text(), QStringLiteral("REFRACTED Διαθλώμενο = 75.96"));
+    EXPECT_EQ(panel().energy->text(), energy("5.78", "94.22"));
+    // The button's own numbers (media alike) give way to the wave scene's at once; the ray
+    // picture writes them again.
+    panel().Command1->click();
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο % = 24.04"));
+    EXPECT_EQ(panel().energy->text(), energy("5.78", "94.22"));
+    waves().aktina->trigger();
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο= 24.04"));
+    EXPECT_EQ(panel().energy->text(), energy("5.78", "94.22"));
+    panel().n1overn2->setValue(50);
+    panel().prosptosi->setValue(20);
+    EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο = 44.08"));
+    EXPECT_EQ(panel().Label2->text(), QStringLiteral("REFRACTED Διαθλώμενο = 144.08"));
+    EXPECT_EQ(panel().energy->text(), energy("19.43", "80.57"));
+    panel().n1overn2->setValue(100);
+    panel().prosptosi->setValue(30);
     // n2/n1 = 0.5: the critical angle is 30 degrees; at 60 only reflected rays remain. With
     // one layer ticked, Newton's scene writes the critical angle last; with the slab ticked, the
     // ray picture's text stays after the ratio and the panel's own after the incidence.
@@ -203,6 +236,7 @@ TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
     EXPECT_EQ(up, 20); // ten incident, ten reflected
     EXPECT_EQ(panel().Label1->text(), QStringLiteral("REFLECTED Ανακλώμενο = 100.00"));
     EXPECT_EQ(panel().Label2->text(), QStringLiteral("REFRACTED Διαθλώμενο = 0.00"));
+    EXPECT_EQ(panel().energy->text(), energy("100.00", "0.00"));
     EXPECT_EQ(panel().Text1->Text(), QStringLiteral("INCIDENCE Πρόσπτωσης= 60°"));
 }
 

@@ -8,8 +8,8 @@ const std::vector<RulesLine>& AlHaythamRulesList() {
         {110, " AL HAYTHAM'S RULES  FOR REFRACTION–Κανόνες του Al Haytham για τη διάθλαση", "", 0},
         {105, " If i1 & i2 2 incidence angles", "Αν πρ1 και πρ2 είναι δύο γωνίες πρόσπτωσης, ", 0},
         {100, " d1,d2 the  DEVIATION ANGLES", "απ1, απ2 οι γωνίες απόκλισης ", 0},
-        {95, " and r1, r2 REFRACTION ANGLES",
-         "και δ1, δ2 οι γωνίες διάθλασης τότε αν πρ1>πρ2 έχομε:", 0},
+        {95, " and r1, r2 REFRACTION ANGLES, then if i2>i1:",
+         "και δ1, δ2 οι γωνίες διάθλασης τότε αν πρ2>πρ1 έχομε:", 0},
         {90, "(1)d2>d1", "απ2 > απ1  .", 0},
         {85, "(2)d2 - d1 < i2-i1", "απ2 - απ1 < πρ2 - πρ1 .", 0},
         {75, "(3) d2/i2 > d1/i1.", "απ2 /πρ2 > απ1 /πρ1.", 0},
@@ -34,9 +34,10 @@ std::string AlHaythamExplanation() {
         " Δεν έδωσε έναν ενιαίο νόμο, αλλά μια σειρά από κανόνες που συγκρίνουν τις γωνίες "
         "πρόσπτωσης, διάθλασης και απόκλισης, όπως φαίνονται στο διπλανό παράθυρο.",
         " Όπως ένα σώμα που χτυπά πλάγια μια επιφάνεια, η κίνηση του φωτός αναλύεται σε μια "
-        "κάθετη και σε μια παράλληλη προς την επιφάνεια συνιστώσα. Η κάθετη συνιστώσα της "
-        "ταχύτητας ελαττώνεται, ενώ η παράλληλη μένει σταθερή (ο NEWTON πίστευε ότι αλλάζει η "
-        "κάθετη συνιστώσα).",
+        "κάθετη και σε μια παράλληλη προς την επιφάνεια συνιστώσα. Η κίνηση κατά την κάθετο "
+        "είναι η ευκολότερη: το πυκνότερο μέσο εμποδίζει την παράλληλη συνιστώσα της ταχύτητας "
+        "περισσότερο από την κάθετη, γι' αυτό το φως πλησιάζει την κάθετο (ο NEWTON πίστευε ότι "
+        "αλλάζει η κάθετη συνιστώσα).",
         " Στη συσκευή του ο Al Haytham χρησιμοποίησε μια δέσμη φωτός, που περνά από μια οπή "
         "ενός βαθμολογημένου δίσκου μισοβυθισμένου στο νερό.",
         " Διαπίστωσε ότι η διαθλώμενη ακτίνα, η κάθετος και η προσπίπτουσα ακτίνα βρίσκονται στο "
@@ -45,8 +46,9 @@ std::string AlHaythamExplanation() {
         // English
         " AL HAYTHAM (AL HAZEN) did not give a single REFRACTION law, but  a series of rules, "
         "depicted in next form. He  compared refraction to the movement of a body. ",
-        " The  perpendicular component of velocity is reduced, while the PARALLEL remains "
-        "constant (NEWTON BELIEVED THAT THE PERPENDICULAR COMPONENT CHANGES)",
+        " Motion along the perpendicular is the easier one: the denser medium hinders the "
+        "PARALLEL component of velocity more than the perpendicular one, so the light turns "
+        "towards the perpendicular (NEWTON BELIEVED THAT THE PERPENDICULAR COMPONENT CHANGES)",
         " Al Haytham's apparatus used a LIGHT BEAM. He established that the refracted ray, the  "
         "perpendicular  and the incident ray all lie on the same plane.",
         " He used a 'stylus' to check the path of refracted ray",

@@ -6,8 +6,6 @@ namespace {
 
 constexpr std::array<double, 8> kTenToEighty{10, 20, 30, 40, 50, 60, 70, 80};
 
-constexpr std::array<double, 8> kPtolemyGlass{7, 13.5, 19.5, 25, 30, 34.5, 38.5, 42};
-constexpr std::array<double, 8> kPtolemyWater{8, 15.5, 22.5, 28, 35, 40.5, 45, 50};
 constexpr std::array<double, 8> kAlhazenWater{7.54, 15.5, 22.5, 29, 35, 40.5, 45.5, 50};
 // Witelo's angles above 90 are his own extrapolations and stay as he gave them.
 constexpr std::array<double, 8> kWiteloGlass{13, 26, 40.5, 55, 70, 85.83, 101.5, 118};

@@ -1,8 +1,16 @@
 #pragma once
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Ptolemy's refractions for the incidences 10, 20, ... 80 degrees, from air into water and into
+// glass. He built each table with a constant second difference of half a degree (water: first
+// differences 7.5, 7, 6.5 ... 4.5). The one table that the data window, his data manipulation
+// and the history pages all show.
+inline constexpr std::array<double, 8> kPtolemyWater{8, 15.5, 22.5, 29, 35, 40.5, 45.5, 50};
+inline constexpr std::array<double, 8> kPtolemyGlass{7, 13.5, 19.5, 25, 30, 34.5, 38.5, 42};
 
 // Whose measurements a data set holds; the graph marks each author's points his own way.
 enum class Author { Ptolemy, AlHaytham, Witelo, Newton };

@@ -35,8 +35,10 @@ PathVerdict EvaluatePath(Point p1, Point p2, Point p3, double H, double c1, doub
     const std::string tail = Format(v.time, "0.00");
     const std::string total = Format(v.d1 + v.d2, "0.00");
     const double side = (p1.y - surface) * (p2.y - surface);
-    // Hero: both ends on one side, the crossing body on the surface, equal angles.
-    if (side > 0 && std::fabs(p3.y - surface) < 0.5 &&
+    // Hero: both ends on one side, on opposite sides of the normal at the crossing body (a
+    // path folded back along itself is no reflection), the crossing body on the surface,
+    // equal angles.
+    if (side > 0 && (p1.x - p3.x) * (p2.x - p3.x) < 0 && std::fabs(p3.y - surface) < 0.5 &&
         std::fabs(std::fabs(p2.y - p3.y) / v.d2 - std::fabs(p1.y - p3.y) / v.d1) < 0.05) {
         v.law = PathVerdict::Hero;
         v.colour = {255, 0, 0};
@@ -44,7 +46,9 @@ PathVerdict EvaluatePath(Point p1, Point p2, Point p3, double H, double c1, doub
                     "            total distance = " + total + "      Νόμος Ήρωνος";
         return v;
     }
-    if (!fermatTicked || !(side < 0) || !((p3.x - p2.x) * (p1.x - p3.x) > 0)) return v;
+    // The crossing between the two ends across, or under them both: the vertical path through
+    // two ends one above the other is the least-time path too.
+    if (!fermatTicked || !(side < 0) || !((p3.x - p2.x) * (p1.x - p3.x) >= 0)) return v;
     const double s1 = std::fabs(p1.x - p3.x) / v.d1, s2 = std::fabs(p2.x - p3.x) / v.d2;
     bool holds = false;
     if (p1.y > surface)
@@ -67,12 +71,13 @@ LeastTime FindLeastTime(Point p1, Point p2, double H, double n) {
     out.found = true;
     out.upper = p1.y > surface ? p1 : p2;
     out.lower = p1.y > surface ? p2 : p1;
-    const double x0 = std::min(out.upper.x, out.lower.x);
-    const double step = std::fabs(out.upper.x - out.lower.x) / 500;
+    const Point u = out.upper, d = out.lower;
+    const double x0 = std::min(u.x, d.x), x1 = std::max(u.x, d.x);
+    const double step = (x1 - x0) / 500;
     const auto time = [&](double x) {
-        return std::hypot(x - out.upper.x, surface - out.upper.y) +
-               std::hypot(x - out.lower.x, surface - out.lower.y) / (1 / n);
+        return std::hypot(x - u.x, surface - u.y) + std::hypot(x - d.x, surface - d.y) / (1 / n);
     };
+    // The 500 candidates; the first of the least times wins.
     out.xMin = x0;
     out.tMin = time(x0);
     for (int i = 1; i <= 500; ++i) {
@@ -83,5 +88,23 @@ LeastTime FindLeastTime(Point p1, Point p2, double H, double n) {
             out.xMin = x;
         }
     }
+    // The time is flat at its least, so a search on it stops short; its slope along the
+    // surface, sin i - n sin r, grows steadily from x0 (where it is not above 0) to x1 (not
+    // below 0) and is 0 exactly where Snell's law holds. The least candidate's neighbours hold
+    // that point between them; halving there runs down to neighbouring doubles.
+    const auto slope = [&](double x) {
+        return (x - u.x) / std::hypot(x - u.x, surface - u.y) +
+               n * (x - d.x) / std::hypot(x - d.x, surface - d.y);
+    };
+    double lo = std::max(x0, out.xMin - step), hi = std::min(x1, out.xMin + step);
+    if (slope(lo) > 0) lo = x0;
+    if (slope(hi) < 0) hi = x1;
+    for (int k = 0; k < 2200; ++k) { // ends at neighbouring doubles long before the bound
+        const double mid = lo + (hi - lo) / 2;
+        if (!(mid > lo && mid < hi)) break;
+        (slope(mid) < 0 ? lo : hi) = mid;
+    }
+    out.xMin = std::fabs(slope(lo)) <= std::fabs(slope(hi)) ? lo : hi;
+    out.tMin = time(out.xMin);
     return out;
 }

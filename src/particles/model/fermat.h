@@ -36,10 +36,12 @@ bool SameSide(Point p1, Point p2, double H);
 struct LeastTime {
     bool found = false;  // false when the two ends are on the same side
     Point upper, lower;  // the end above the interface and the end below it
-    double xMin = 0;     // the least-time crossing point on the interface
+    double xMin = 0;     // the least-time crossing point on the interface (Snell's law)
     double tMin = 0;     // its time, with speed 1 above and 1/n below
 };
 
-// "FIND MINIMUM": 500 candidates from min(xU, xD) in steps of |xU - xD| / 500; the first of
-// the least times wins.
+// "FIND MINIMUM": 500 candidates from min(xU, xD) in steps of |xU - xD| / 500, the first of
+// the least times winning; then the crossing is refined, by halving on the slope of the time,
+// to the point where sin i = n sin r holds to the last digits, however near the surface the
+// bodies stand.
 LeastTime FindLeastTime(Point p1, Point p2, double H, double n);

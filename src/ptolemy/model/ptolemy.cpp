@@ -1,5 +1,6 @@
 #include "ptolemy/model/ptolemy.h"
 
+#include "data/model/historical.h"
 #include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
 
@@ -26,14 +27,23 @@ double ToHalfDegree(double x) {
 }
 
 PtolemyTable MainTable(PtolemyMedium medium) {
-    if (medium == PtolemyMedium::Water)
-        return {{0, 10, 20, 30, 40, 50, 60, 70, 80}, {0, 7.5, 15.5, 22.5, 29, 35, 40.5, 45, 50}, 1.3333};
-    return {{10, 20, 30, 40, 50, 60, 70, 80}, {7, 13.5, 19.5, 25, 30, 34.5, 38.5, 42}, 1.52};
+    if (medium == PtolemyMedium::Water) {
+        // His own table, with the origin in front.
+        PtolemyTable t{{0}, {0}, 1.3333};
+        for (std::size_t k = 0; k < kPtolemyWater.size(); ++k) {
+            t.incidence.push_back(10.0 * (k + 1));
+            t.refraction.push_back(kPtolemyWater[k]);
+        }
+        return t;
+    }
+    return {{10, 20, 30, 40, 50, 60, 70, 80}, {kPtolemyGlass.begin(), kPtolemyGlass.end()}, 1.52};
 }
 
 PtolemyTable RebuildTable(PtolemyMedium medium) {
     if (medium == PtolemyMedium::Water)
-        return {{10, 20, 30, 40, 50, 60, 70, 80}, {7.5, 15.5, 22.5, 29, 35, 40.5, 45, 50}, 1.333333333};
+        return {{10, 20, 30, 40, 50, 60, 70, 80},
+                {kPtolemyWater.begin(), kPtolemyWater.end()},
+                1.333333333};
     return MainTable(PtolemyMedium::Glass);
 }
 

@@ -28,9 +28,11 @@ struct PtolemyTable {
     double n = 1;                   // the index of the exact law
     int last() const { return int(refraction.size()) - 1; } // N
 };
-// The main plot's table (water with the origin, n = 1.3333; glass, n = 1.52).
+// The main plot's table: Ptolemy's own values (water with the origin in front, n = 1.3333;
+// glass, n = 1.52).
 PtolemyTable MainTable(PtolemyMedium medium);
-// The rebuild's table (water from 10 degrees, n = 1.333333333; glass as in the main plot).
+// The rebuild's table (water from 10 degrees, n = 1.333333333; glass as in the main plot). The
+// rebuild starts from the exact law; the table gives its incidences.
 PtolemyTable RebuildTable(PtolemyMedium medium);
 // The exact law from air into the medium: arcsin(sin i / n), degrees.
 double ExpectedRefraction(double incidenceDeg, double n);

@@ -16,9 +16,10 @@ struct ExperimentState {
     std::int16_t semiDirection = 1; // 1: curved face to the left, 2: to the right
     double measuredIndex = 0;
     double refrAngle = 0;    // radians, from the x axis to the exit point on the protractor
-    // Whether refracted light of the last ray traced reached the protractor (refrAngle is then
-    // its reading) and its sines gave measuredIndex (not 0 or 180 degrees); where not, both
-    // keep an earlier ray's values.
+    // Whether the last ray traced was a measurement (in through one face, out through the
+    // other, no total reflection, on to the protractor: refrAngle is then its reading) and its
+    // sines gave measuredIndex (not 0 or 180 degrees); where not, both keep an earlier ray's
+    // values.
     bool refrAngleMeasured = false;
     bool indexMeasured = false;
     double arcStart = 0;

@@ -168,7 +168,6 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
     d = {d.x / length, d.y / length};
 
     bool inGlass = false;
-    bool turnedBack = false; // reflected at the first face, before it ever entered
     Face last = Face::None;
     while (path.count < RayPath::kMaxPoints - 1) {
         // A straight line meets the flat face's line once: light that has just met the flat
@@ -195,7 +194,7 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
         const double sinOut2 = eta * eta * (1 - cosIn * cosIn);
         if (sinOut2 > 1 + kCriticalRounding) {
             // The sine would pass 1: all the light is reflected, and stays where it was.
-            if (!inGlass && path.count == 1) turnedBack = true;
+            out.totalReflection = true;
             d = {d.x + 2 * cosIn * normal.x, d.y + 2 * cosIn * normal.y};
             // Kept of unit length, or the rounding of many reflections would tell at the end.
             const double size = std::hypot(d.x, d.y);
@@ -217,17 +216,18 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
     if (!f.Hit()) return out;
     add({f.x, f.y}, PathEvent::Protractor, Face::None, false);
     out.reachesProtractor = true;
-    if (turnedBack) return out;
+    // Source, in through one face, out through the other, protractor: nothing else is read.
+    const bool crossedOnce = path.count == 4 && path[1].event == PathEvent::Refracted &&
+                             path[2].event == PathEvent::Refracted && path[1].face != path[2].face;
+    if (!crossedOnce) return out;
 
     out.refrAngleMeasured = true;
     out.refrAngle = ProtractorAngle(f);
     // A student reads the index as the sine of the angle in the air at the flat face over the
     // sine of the angle in the glass: the source's angle over the arrival's when the light
     // comes in through the flat face, the other way round when it comes in through the curved
-    // face. Light that passes the glass by is read as the direction's usual way in.
-    const Face firstFace = path[1].face;
-    const bool inThroughFlat =
-        firstFace == Face::Flat || (firstFace == Face::None && s.semiDirection == 1);
+    // face.
+    const bool inThroughFlat = path[1].face == Face::Flat;
     const auto index = inThroughFlat ? SineRatio(std::sin(alpha), std::sin(out.refrAngle))
                                      : SineRatio(std::sin(out.refrAngle), std::sin(alpha));
     if (index) {

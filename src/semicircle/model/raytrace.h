@@ -66,8 +66,12 @@ struct RayTrace {
     RayPath path;
     double incidence = 0;            // radians
     bool reachesProtractor = false;  // the path ends on the protractor
-    // The light that arrives there was refracted by the glass, or passed it by: its angle is
-    // read. Light turned back at the first face, or caught inside, gives no reading.
+    bool totalReflection = false;    // the light was totally reflected somewhere on its way
+    // A measurement: the light went into the glass through one face, crossed it once and left
+    // it through the other face, refracted both times, and reached the protractor, where its
+    // angle is read. Light totally reflected (inside or at the first face), light that passes
+    // the glass by or goes in and out by the same face, and light caught inside measure
+    // nothing.
     bool refrAngleMeasured = false;
     double refrAngle = 0;            // radians, from the x axis to the arrival point
     bool indexMeasured = false;      // ... and neither angle is 0 or 180 degrees

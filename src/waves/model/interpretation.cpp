@@ -5,6 +5,7 @@
 // refracted wave exists while that is at most 1; above it every wave is reflected.
 #include "waves/model/interpretation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shell/model/mathconst.h"
@@ -92,6 +93,11 @@ void SetUpRefraction(InterpretationState& s, RefractionMode mode, double panelIn
         if (std::fabs(sine) < 1) {
             s.refrRad = RefractionOf(sine);
             s.refractedWave = true;
+        } else if (q == 1) {
+            // Two media alike are one medium: at 90 degrees the wave runs on along the surface,
+            // and nothing is reflected.
+            s.refrRad = PI / 2;
+            s.refractedWave = true;
         } else {
             // Total reflection: no refracted wave at all.
             s.refrRad = PI / 2;
@@ -108,16 +114,16 @@ Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign) {
     // Along the normal the four coefficients tend to these (sin i = n sin t, both angles small).
     const Amplitudes normal{(n - 1) / (n + 1), 2 / (n + 1), (n - 1) / (n + 1), 2 / (n + 1)};
     Amplitudes a;
-    if (!s.refractedWave) {
-        // Total reflection: the whole wave goes back up and nothing passes the surface. This
-        // is t = 90 degrees in the formulas below (rS = -1, rP = 1, tS = 2 turned into 0); it
-        // holds even where the two speeds are equal and the sine reached 1 at 90 degrees.
+    if (n == 1) {
+        // Two media alike are one: nothing is reflected at any incidence, 90 degrees included.
+        a = {0, 1, 0, 1};
+    } else if (!s.refractedWave) {
+        // Total reflection: the whole wave goes back up and no wave passes the surface.
         a = {-1, 0, 1, 2};
         if (std::sin(i) > 0) a.tP = 2 / std::sin(i);
     } else if (t == PI / 2) {
-        // The grazing refracted wave. With equal speeds the media are one and nothing is
-        // reflected; otherwise the limit of the formulas at t = 90 degrees.
-        a = n == 1 ? Amplitudes{0, 1, 0, 1} : Amplitudes{-1, 2, 1, 2 / std::sin(i)};
+        // The grazing refracted wave: the limit of the formulas at t = 90 degrees.
+        a = {-1, 2, 1, 2 / std::sin(i)};
     } else if (std::fabs(std::sin(i + t)) < 1e-12) {
         a = normal; // normal incidence: the formulas are 0 / 0 there
     } else {
@@ -131,10 +137,13 @@ Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign) {
           std::isfinite(a.tP)))
         a = normal;
     if (startSign) a.rS = -a.rS;
-    // A faster lower medium: the transmitted amplitude is read from the other side of 1.
-    if (s.refractedWave && n < 1) a.tS = 2 - a.tS;
+    // The amplitudes as they are: into a faster medium the transmitted one exceeds 1.
     a.reflectedPercent = 100 * std::fabs(a.rS);
     a.refractedPercent = 100 * std::fabs(a.tS);
+    // The energy: the reflectance rS^2, and what is not reflected passes the surface (all of
+    // it is reflected in total reflection, where rS = -1).
+    a.reflectedEnergyPercent = std::min(100.0, 100 * a.rS * a.rS);
+    a.refractedEnergyPercent = 100 - a.reflectedEnergyPercent;
     return a;
 }
 

@@ -28,15 +28,21 @@ enum class RefractionMode {
 // sin(incRad) c2/c1 >= 0.99 and offGrazing is set, incDeg becomes panelIncidenceDeg - 0.001
 // and incRad follows (the panel's incidence handler passes offGrazing = false).
 // Sets refractedWave; without a refracted wave refrRad = PI/2 and frontSpeed2 = frontGap2 = 0.
+// Two media alike always have a refracted wave (along the surface at 90 degrees).
 void SetUpRefraction(InterpretationState& s, RefractionMode mode, double panelIncidenceDeg = 0,
                      bool offGrazing = true);
 
-// Amplitude coefficients of the current angles (i = incRad, t = refrRad) and the percentages
-// shown, 100 |rS| and 100 |tS|; tS becomes 2 - tS when c1/c2 < 1. startSign: rS = -sin(i - t)
-// / sin(i + t), as the wave window's start computes it. Always finite.
+// Amplitude coefficients of the current angles (i = incRad, t = refrRad) for light whose
+// electric field is perpendicular to the plane of incidence (rS, tS; rP and tP for the other
+// polarisation are computed and not shown), the amplitude percentages shown, 100 |rS| and
+// 100 |tS| (the transmitted one above 100 into a faster medium), and how the energy divides:
+// reflected 100 rS^2, refracted the rest (all of it reflected in total reflection). Two media
+// alike reflect nothing. startSign: rS = -sin(i - t) / sin(i + t), as the wave window's start
+// computes it. Always finite.
 struct Amplitudes {
     double rS = 0, tS = 0, rP = 0, tP = 0;
     double reflectedPercent = 0, refractedPercent = 0;
+    double reflectedEnergyPercent = 0, refractedEnergyPercent = 100;
 };
 Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign = false);
 
