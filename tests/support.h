@@ -27,11 +27,8 @@ protected:
         program->screen.widthPx = 1920;
         program->screen.heightPx = 1080;
     }
-    // Switches on the display list of the window's canvas (and empties it).
-    static Canvas& record(Form& f) {
-        f.canvas->recordDisplayList(true);
-        return *f.canvas;
-    }
+    // The window's canvas, whose display list the test reads.
+    static Canvas& record(Form& f) { return *f.canvas; }
 
     std::unique_ptr<Program> program;
     ScriptedDialogs* dialogs;
@@ -55,17 +52,29 @@ protected:
 
 inline bool sameColor(const QColor& a, const QColor& b) { return a.rgb() == b.rgb(); }
 
+// An item of the display list as the tests read it: its points, colours and text in Qt's types.
+inline QPointF pt(const Point& p) { return {p.x, p.y}; }
+inline std::vector<QPointF> pointsOf(const DrawItem& d) {
+    if (d.kind == DrawItem::Line || d.kind == DrawItem::Box || d.kind == DrawItem::FilledBox)
+        return {pt(d.a), pt(d.b)};
+    return {pt(d.a)};
+}
+inline QColor fillOf(const DrawItem& d) {
+    return d.kind == DrawItem::FilledBox ? Canvas::ColourOf(d) : QColor(d.fill.r, d.fill.g, d.fill.b, d.fill.a);
+}
+inline QString textOf(const DrawItem& d) { return QString::fromStdString(d.text); }
+
 // Primitives of one kind and colour.
-inline std::vector<Drawn> drawnOf(const Canvas& c, Drawn::Kind kind, const QColor& color) {
-    std::vector<Drawn> out;
-    for (const Drawn& d : c.displayList())
-        if (d.kind == kind && sameColor(d.color, color)) out.push_back(d);
+inline std::vector<DrawItem> drawnOf(const Canvas& c, DrawItem::Kind kind, const QColor& color) {
+    std::vector<DrawItem> out;
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == kind && sameColor(Canvas::ColourOf(d), color)) out.push_back(d);
     return out;
 }
 
-inline std::vector<Drawn> drawnOf(const Canvas& c, Drawn::Kind kind) {
-    std::vector<Drawn> out;
-    for (const Drawn& d : c.displayList())
+inline std::vector<DrawItem> drawnOf(const Canvas& c, DrawItem::Kind kind) {
+    std::vector<DrawItem> out;
+    for (const DrawItem& d : c.displayList())
         if (d.kind == kind) out.push_back(d);
     return out;
 }
@@ -73,8 +82,8 @@ inline std::vector<Drawn> drawnOf(const Canvas& c, Drawn::Kind kind) {
 // The texts printed on a canvas.
 inline std::vector<QString> printed(const Canvas& c) {
     std::vector<QString> out;
-    for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Text) out.push_back(d.text);
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == DrawItem::Text) out.push_back(textOf(d));
     return out;
 }
 
@@ -92,9 +101,9 @@ inline bool near(const QPointF& p, double x, double y, double tolerance = 1e-6) 
 // line's height of the place the graph gives it.
 inline bool axisNumberAt(const Canvas& c, const QString& text, double x, double y) {
     const QPointF want = c.toPixel(x, y);
-    for (const Drawn& d : c.displayList()) {
-        if (d.kind != Drawn::Text || d.text != text) continue;
-        const QPointF at = c.toPixel(d.points[0].x(), d.points[0].y());
+    for (const DrawItem& d : c.displayList()) {
+        if (d.kind != DrawItem::Text || textOf(d) != text) continue;
+        const QPointF at = c.toPixel(pt(d.a).x(), pt(d.a).y());
         const double width = std::fabs(c.TextWidth(text) * c.pixelsPerUnitX());
         if (std::fabs(at.x() - want.x()) <= width + 6 && std::fabs(at.y() - want.y()) <= 24) return true;
     }
@@ -103,11 +112,11 @@ inline bool axisNumberAt(const Canvas& c, const QString& text, double x, double 
 
 // Nothing drawn or printed holds a NaN or an infinity.
 inline void expectAllFinite(const Canvas& c) {
-    for (const Drawn& d : c.displayList()) {
-        for (const QPointF& p : d.points)
+    for (const DrawItem& d : c.displayList()) {
+        for (const QPointF& p : pointsOf(d))
             EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y())) << d.kind;
         EXPECT_TRUE(std::isfinite(d.radius));
-        EXPECT_FALSE(d.text.contains("NaN") || d.text.contains("Infinity")) << d.text.toStdString();
+        EXPECT_FALSE(textOf(d).contains("NaN") || textOf(d).contains("Infinity")) << textOf(d).toStdString();
     }
 }
 

@@ -24,73 +24,127 @@ Qt::PenStyle penStyle(int drawStyle) {
     }
 }
 
-QPen strokePen(const Stroke& s) {
-    QPen p(QColor::fromRgba(s.color));
-    p.setWidthF(std::max(1.0f, s.width));
-    p.setStyle(penStyle(s.style));
-    if (s.dashOffset != 0) p.setDashOffset(s.dashOffset);
+QColor colourOf(const Rgb& c) { return QColor(c.r, c.g, c.b, c.a); }
+
+QPen itemPen(const DrawItem& d) {
+    QPen p(colourOf(d.colour.value_or(Rgb{})));
+    p.setWidthF(std::max(1, d.width));
+    p.setStyle(penStyle(d.style));
+    if (d.dashOffset != 0) p.setDashOffset(d.dashOffset);
     p.setCapStyle(Qt::RoundCap);
     return p;
 }
 
-// The one routine that paints a drawing call: onto the ink image as it is made, and onto
-// any other painter when the drawing is taken away.
-void paintStroke(QPainter& p, const Stroke& s) {
-    switch (s.op) {
-    case Stroke::Segment:
-        p.setPen(strokePen(s));
-        p.drawLine(s.a, s.b);
+QPointF onPixels(const PixelFrame& f, Point p) {
+    return QPointF((p.x - f.left) * f.perX, (p.y - f.top) * f.perY);
+}
+
+// A line across or down the surface lies on the pixel grid: a line of odd width in device
+// pixels runs through the middle of a row (or column) of pixels, one of even width along the
+// border between two, so that a one-pixel line is one pixel wide and fully dark, not two
+// half-grey pixels. Slanted lines keep their antialiased place.
+QLineF onGrid(QPointF a, QPointF b, int width, double dpr) {
+    const int device = int(std::lround(std::max(1, width) * dpr));
+    auto align = [&](double v) {
+        const double d = v * dpr;
+        return (device % 2 ? std::floor(d) + 0.5 : std::round(d)) / dpr;
+    };
+    if (std::fabs(a.x() - b.x()) < 1e-9) a.rx() = b.rx() = align(a.x());
+    if (std::fabs(a.y() - b.y()) < 1e-9) a.ry() = b.ry() = align(a.y());
+    return QLineF(a, b);
+}
+
+// A box on the grid: a filled one ends on whole device pixels, so its edges are sharp; an
+// outline has its four sides on the grid as lines are.
+QRectF onGrid(const QRectF& r, bool filled, int width, double dpr) {
+    if (filled)
+        return QRectF(QPointF(std::round(r.left() * dpr), std::round(r.top() * dpr)) / dpr,
+                      QPointF(std::round(r.right() * dpr), std::round(r.bottom() * dpr)) / dpr);
+    const QLineF top = onGrid(r.topLeft(), r.topRight(), width, dpr);
+    const QLineF left = onGrid(r.topLeft(), r.bottomLeft(), width, dpr);
+    const QLineF bottom = onGrid(r.bottomLeft(), r.bottomRight(), width, dpr);
+    const QLineF right = onGrid(r.topRight(), r.bottomRight(), width, dpr);
+    return QRectF(QPointF(left.x1(), top.y1()), QPointF(right.x1(), bottom.y1()));
+}
+
+// Pixel radii of a circle of `radius` user x-units squashed by `aspect`; above 1 the radius is
+// the vertical one.
+QPointF radiiOf(const PixelFrame& f, double radius, double aspect) {
+    const double r = std::fabs(radius * f.perX);
+    return aspect > 1 ? QPointF(r / aspect, r) : QPointF(r, r * aspect);
+}
+
+// The one routine that paints what was drawn: onto the ink image as it is drawn, and onto
+// any other painter when the drawing is painted again or taken away.
+void paintItem(QPainter& p, const DrawItem& d, const PixelFrame& f) {
+    const QColor colour = colourOf(d.colour.value_or(Rgb{}));
+    switch (d.kind) {
+    case DrawItem::Line: {
+        p.setPen(itemPen(d));
+        p.drawLine(onGrid(onPixels(f, d.a), onPixels(f, d.b), d.width, f.dpr));
         break;
-    case Stroke::Outline:
-        p.setPen(strokePen(s));
+    }
+    case DrawItem::Box:
+        p.setPen(itemPen(d));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(s.a, s.b).normalized());
+        p.drawRect(onGrid(QRectF(onPixels(f, d.a), onPixels(f, d.b)).normalized(), false, d.width, f.dpr));
         break;
-    case Stroke::FilledRect: p.fillRect(QRectF(s.a, s.b).normalized(), QColor::fromRgba(s.color)); break;
-    case Stroke::Ellipse:
-        p.setPen(strokePen(s));
-        p.setBrush(s.filled ? QBrush(QColor::fromRgba(s.fill)) : QBrush(Qt::NoBrush));
-        p.drawEllipse(s.a, s.b.x(), s.b.y());
+    case DrawItem::FilledBox:
+        p.fillRect(onGrid(QRectF(onPixels(f, d.a), onPixels(f, d.b)).normalized(), true, d.width, f.dpr),
+                   colour);
         break;
-    case Stroke::Arc: {
-        const QPointF c = s.a, r = s.b;
+    case DrawItem::Circle: {
+        const QPointF c = onPixels(f, d.a), r = radiiOf(f, d.radius, d.aspect);
+        if (!d.arc) {
+            p.setPen(itemPen(d));
+            p.setBrush(d.filled ? QBrush(colourOf(d.fill)) : QBrush(Qt::NoBrush));
+            p.drawEllipse(c, r.x(), r.y());
+            break;
+        }
+        const double from = std::fabs(d.start), to = std::fabs(d.end);
+        double sweep = to - from;
+        if (sweep < 0) sweep += kTwoPi;
+        const bool toStart = d.start < 0, toEnd = d.end < 0;
         auto onArc = [&](double t) {
             return QPointF(c.x() + r.x() * std::cos(t), c.y() - r.y() * std::sin(t));
         };
         const QRectF box(c.x() - r.x(), c.y() - r.y(), 2 * r.x(), 2 * r.y());
         QPainterPath path;
-        if (s.radiusToStart) {
+        if (toStart) {
             path.moveTo(c);
-            path.lineTo(onArc(s.start));
+            path.lineTo(onArc(from));
         } else {
-            path.moveTo(onArc(s.start));
+            path.moveTo(onArc(from));
         }
-        path.arcTo(box, s.start * 180 / M_PI, s.sweep * 180 / M_PI);
-        if (s.radiusToEnd) path.lineTo(c);
-        if (s.radiusToStart && s.radiusToEnd) path.closeSubpath();
-        if (s.filled) p.fillPath(path, QColor::fromRgba(s.fill));
-        p.setPen(strokePen(s));
+        path.arcTo(box, from * 180 / M_PI, sweep * 180 / M_PI);
+        if (toEnd) path.lineTo(c);
+        if (toStart && toEnd) path.closeSubpath();
+        if (d.filled) p.fillPath(path, colourOf(d.fill));
+        p.setPen(itemPen(d));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
         break;
     }
-    case Stroke::Dot: {
-        const QColor color = QColor::fromRgba(s.color);
-        if (s.width <= 1) {
-            p.fillRect(QRectF(s.a.x() - 0.5, s.a.y() - 0.5, 1, 1), color);
+    case DrawItem::Dot: {
+        const QPointF at = onPixels(f, d.a);
+        if (d.width <= 1) {
+            p.fillRect(QRectF(at.x() - 0.5, at.y() - 0.5, 1, 1), colour);
         } else {
-            const double r = s.width / 2.0;
+            const double r = d.width / 2.0;
             p.setPen(Qt::NoPen);
-            p.setBrush(color);
-            p.drawEllipse(s.a, r, r);
+            p.setBrush(colour);
+            p.drawEllipse(at, r, r);
         }
         break;
     }
-    case Stroke::Text:
-        p.setFont(s.font);
-        p.setPen(QColor::fromRgba(s.color));
-        p.drawText(s.a, s.text);
+    case DrawItem::Text: {
+        const QFont font = Canvas::FontOf(d);
+        const QPointF at = onPixels(f, d.a);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPointF(at.x(), at.y() + Canvas::MetricsOf(font).ascent()), QString::fromStdString(d.text));
         break;
+    }
     }
 }
 } // namespace
@@ -197,18 +251,18 @@ void Canvas::ensureImage() {
     if (!image_.isNull()) {
         QPainter p(&grown);
         p.drawImage(QPointF(0, 0), image_);
-    } else if (strokesComplete_ && !strokes_.empty()) {
-        // The ink was given back while the window was hidden: its strokes draw it again.
+    } else if (complete_ && !items_.empty()) {
+        // The ink was given back while the window was hidden: its display list draws it again.
         QPainter p(&grown);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        for (const Stroke& s : strokes_) paintStroke(p, s);
+        for (const DrawItem& d : items_) paintItem(p, d, frames_[d.frame]);
     }
     image_ = grown;
 }
 
 void Canvas::releaseInk() {
-    if (!strokesComplete_ || image_.isNull()) return;
+    if (!complete_ || image_.isNull()) return;
     endPainting();
     image_ = QImage();
 }
@@ -241,11 +295,11 @@ QImage Canvas::image() const {
 void Canvas::paintSurface(QPainter& p) const {
     endPainting();
     p.save();
-    paintLayers(p, rect(), strokesComplete_);
+    paintLayers(p, rect(), complete_);
     p.restore();
 }
 
-void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes) const {
+void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromList) const {
     p.fillRect(area, back_);
     if (pictureRenderer_) {
         p.save();
@@ -262,9 +316,9 @@ void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes) co
     for (const auto& s : shapes_)
         if (s->layer() == Shape::UnderInk && s->Visible() && s->pixelRect().intersects(area))
             s->paint(p);
-    if (inkFromStrokes || (image_.isNull() && strokesComplete_ && !strokes_.empty())) {
+    if (inkFromList || (image_.isNull() && complete_ && !items_.empty())) {
         p.save();
-        for (const Stroke& s : strokes_) paintStroke(p, s);
+        for (const DrawItem& d : items_) paintItem(p, d, frames_[d.frame]);
         p.restore();
     } else if (!image_.isNull()) {
         // The ink image is at the device-pixel ratio: copy the matching device rectangle.
@@ -277,9 +331,23 @@ void Canvas::paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes) co
             s->paint(p);
 }
 
-std::vector<Drawn> Canvas::drawnSince(Mark m) const {
-    const std::size_t from = m.cls == clsCount_ ? std::min(m.size, list_.size()) : 0;
-    return std::vector<Drawn>(list_.begin() + std::ptrdiff_t(from), list_.end());
+std::vector<DrawItem> Canvas::drawnSince(Mark m) const {
+    const std::size_t from = m.cls == clsCount_ ? std::min(m.size, items_.size()) : 0;
+    return std::vector<DrawItem>(items_.begin() + std::ptrdiff_t(from), items_.end());
+}
+
+QColor Canvas::ColourOf(const DrawItem& item) { return colourOf(item.colour.value_or(Rgb{})); }
+
+QPointF Canvas::pixelOf(const DrawItem& item) const {
+    return item.frame < frames_.size() ? onPixels(frames_[item.frame], item.a) : toPixel(item.a.x, item.a.y);
+}
+
+QFont Canvas::FontOf(const DrawItem& item) {
+    QFont f(QString::fromStdString(item.fontName));
+    if (item.fontSize > 0) f.setPointSizeF(item.fontSize);
+    f.setBold(item.bold);
+    f.setItalic(item.italic);
+    return f;
 }
 
 Shape* Canvas::addShape(Shape::Layer layer, Shape::Kind kind) {
@@ -339,33 +407,38 @@ void Canvas::setControlHeight(QWidget* w, double v) const {
 Canvas::~Canvas() { endPainting(); }
 
 std::size_t Canvas::inkBytes() const {
-    return std::size_t(image_.sizeInBytes()) + strokes_.capacity() * sizeof(Stroke);
+    return std::size_t(image_.sizeInBytes()) + items_.capacity() * sizeof(DrawItem) +
+           frames_.capacity() * sizeof(PixelFrame);
 }
 
-Stroke Canvas::stroke(Stroke::Op op, const QColor& color) const {
-    Stroke s;
-    s.op = op;
-    s.color = color.rgba();
-    s.width = float(DrawWidth);
-    s.style = std::uint8_t(std::clamp(DrawStyle, 0, 255));
-    return s;
+PixelFrame Canvas::frame() const {
+    return {ScaleLeft(), ScaleTop(), pixelsPerUnitX(), pixelsPerUnitY(), devicePixelRatioF()};
 }
 
-void Canvas::ink(Stroke s) {
-    paintStroke(painter(), s);
-    if (!strokesComplete_) return;
-    if (strokes_.size() >= kMaxStrokes) {
+DrawItem Canvas::item(DrawItem::Kind kind, const QColor& color) {
+    // The scale in force, kept once for every item drawn in it.
+    const PixelFrame f = frame();
+    if (frames_.empty() || !(frames_.back() == f)) frames_.push_back(f);
+    DrawItem d;
+    d.kind = kind;
+    d.colour = Rgb{color.red(), color.green(), color.blue(), color.alpha()};
+    d.width = DrawWidth;
+    d.style = std::clamp(DrawStyle, 0, 255);
+    d.frame = std::uint32_t(frames_.size() - 1);
+    return d;
+}
+
+void Canvas::ink(DrawItem d) {
+    paintItem(painter(), d, frames_[d.frame]);
+    update();
+    if (!complete_) return;
+    if (items_.size() >= kMaxItems) {
         // Too dense to keep call by call: until the next Cls the ink is its image only.
-        strokesComplete_ = false;
-        std::vector<Stroke>().swap(strokes_);
+        complete_ = false;
+        std::vector<DrawItem>().swap(items_);
         return;
     }
-    strokes_.push_back(std::move(s));
-}
-
-void Canvas::record(Drawn d) {
-    if (recording_) list_.push_back(std::move(d));
-    update();
+    items_.push_back(std::move(d));
 }
 
 // Beyond a million pixels from the surface nothing is a picture any more.
@@ -388,44 +461,15 @@ bool Canvas::drawable(const char* what, std::initializer_list<double> values) co
 void Canvas::Cls() {
     endPainting();
     if (!image_.isNull()) image_.fill(Qt::transparent);
-    list_.clear();
     // A picture that once was dense gives its room back; an animation keeps its own.
-    if (strokes_.capacity() > 4096) std::vector<Stroke>().swap(strokes_);
-    strokes_.clear();
-    strokesComplete_ = true;
+    if (items_.capacity() > 4096) std::vector<DrawItem>().swap(items_);
+    items_.clear();
+    frames_.clear();
+    complete_ = true;
     ++clsCount_;
     CurrentX = ScaleLeft();
     CurrentY = ScaleTop();
     update();
-}
-
-// A line across or down the surface lies on the pixel grid: a line of odd width in device
-// pixels runs through the middle of a row (or column) of pixels, one of even width along the
-// border between two, so that a one-pixel line is one pixel wide and fully dark, not two
-// half-grey pixels. Slanted lines keep their antialiased place.
-QLineF Canvas::onGrid(QPointF a, QPointF b) const {
-    const double dpr = devicePixelRatioF();
-    const int device = int(std::lround(std::max(1, DrawWidth) * dpr));
-    auto align = [&](double v) {
-        const double d = v * dpr;
-        return (device % 2 ? std::floor(d) + 0.5 : std::round(d)) / dpr;
-    };
-    if (std::fabs(a.x() - b.x()) < 1e-9) a.rx() = b.rx() = align(a.x());
-    if (std::fabs(a.y() - b.y()) < 1e-9) a.ry() = b.ry() = align(a.y());
-    return QLineF(a, b);
-}
-
-// A box on the grid: a filled one ends on whole device pixels, so its edges are sharp; an
-// outline has its four sides on the grid as lines are.
-QRectF Canvas::onGrid(const QRectF& r, bool filled) const {
-    const double dpr = devicePixelRatioF();
-    if (filled)
-        return QRectF(QPointF(std::round(r.left() * dpr), std::round(r.top() * dpr)) / dpr,
-                      QPointF(std::round(r.right() * dpr), std::round(r.bottom() * dpr)) / dpr);
-    const QLineF top = onGrid(r.topLeft(), r.topRight()), left = onGrid(r.topLeft(), r.bottomLeft());
-    const QLineF bottom = onGrid(r.bottomLeft(), r.bottomRight());
-    const QLineF right = onGrid(r.topRight(), r.bottomRight());
-    return QRectF(QPointF(left.x1(), top.y1()), QPointF(right.x1(), bottom.y1()));
 }
 
 void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
@@ -434,38 +478,12 @@ void Canvas::Line(double x1, double y1, double x2, double y2, LineMode mode) {
 
 void Canvas::Line(double x1, double y1, double x2, double y2, const QColor& color, LineMode mode) {
     if (!drawable("Line", {x1, y1, x2, y2})) return;
-    const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
-    Drawn d;
-    d.points = {QPointF(x1, y1), QPointF(x2, y2)};
-    d.color = color;
-    d.width = DrawWidth;
-    d.style = DrawStyle;
-    Stroke s = stroke(mode == Plain         ? Stroke::Segment
-                      : mode == BoxFilled ? Stroke::FilledRect
-                                          : Stroke::Outline,
-                      color);
-    if (mode == Plain) {
-        const QLineF g = onGrid(a, b);
-        s.a = g.p1();
-        s.b = g.p2();
-    } else {
-        const QRectF r = onGrid(QRectF(a, b).normalized(), mode == BoxFilled);
-        s.a = r.topLeft();
-        s.b = r.bottomRight();
-    }
-    ink(std::move(s));
-    if (mode == Plain) {
-        d.kind = Drawn::Line;
-    } else if (mode == BoxFilled) {
-        d.kind = Drawn::FilledBox;
-        d.fill = color;
-        d.filled = true;
-    } else {
-        d.kind = Drawn::Box;
-    }
+    DrawItem d = item(mode == Plain ? DrawItem::Line : mode == BoxFilled ? DrawItem::FilledBox : DrawItem::Box, color);
+    d.a = {x1, y1};
+    d.b = {x2, y2};
     CurrentX = x2;
     CurrentY = y2;
-    record(std::move(d));
+    ink(std::move(d));
 }
 
 void Canvas::LineTo(double x2, double y2) { Line(CurrentX, CurrentY, x2, y2, ForeColor); }
@@ -480,26 +498,16 @@ void Canvas::Polyline(const std::vector<QPointF>& points, const QColor& color) {
     // How far along the line each segment starts, in pen widths: the pattern's phase there.
     double along = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        Stroke s = stroke(Stroke::Segment, color);
-        const QLineF g = onGrid(toPixel(points[i - 1].x(), points[i - 1].y()),
-                                toPixel(points[i].x(), points[i].y()));
-        s.a = g.p1();
-        s.b = g.p2();
-        s.dashOffset = float(along);
-        along += g.length() / std::max(1.0f, s.width);
-        ink(std::move(s));
-        if (recording_) {
-            Drawn d;
-            d.points = {points[i - 1], points[i]};
-            d.color = color;
-            d.width = DrawWidth;
-            d.style = DrawStyle;
-            list_.push_back(std::move(d));
-        }
+        DrawItem d = item(DrawItem::Line, color);
+        d.a = {points[i - 1].x(), points[i - 1].y()};
+        d.b = {points[i].x(), points[i].y()};
+        d.dashOffset = float(along);
+        const PixelFrame& f = frames_[d.frame];
+        along += onGrid(onPixels(f, d.a), onPixels(f, d.b), d.width, f.dpr).length() / std::max(1, d.width);
+        ink(std::move(d));
     }
     CurrentX = points.back().x();
     CurrentY = points.back().y();
-    update();
 }
 
 void Canvas::Circle(double x, double y, double radius) { Circle(x, y, radius, ForeColor); }
@@ -508,44 +516,17 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color) {
     CircleAspect(x, y, radius, color, 1.0);
 }
 
-// Pixel radii of a circle of `radius` user x-units squashed by `aspect`; above 1 the
-// radius is the vertical one.
-QPointF Canvas::radiiOf(double radius, double aspect) const {
-    const double r = std::fabs(radius * pixelsPerUnitX());
-    return aspect > 1 ? QPointF(r / aspect, r) : QPointF(r, r * aspect);
-}
-
-void Canvas::recordCircle(double x, double y, double radius, const QColor& color, double aspect,
-                          bool filled, const double* arc) {
-    Drawn d;
-    d.kind = Drawn::Circle;
-    d.points = {QPointF(x, y)};
-    d.color = color;
-    d.radius = radius;
-    d.aspect = aspect;
-    d.filled = filled;
-    d.fill = FillColor;
-    d.width = DrawWidth;
-    d.style = DrawStyle;
-    if (arc) {
-        d.hasArc = true;
-        d.start = arc[0];
-        d.end = arc[1];
-    }
-    CurrentX = x;
-    CurrentY = y;
-    record(std::move(d));
-}
-
 void Canvas::CircleAspect(double x, double y, double radius, const QColor& color, double aspect) {
     if (!drawable("Circle", {x, y, x + radius, y}) || !std::isfinite(aspect)) return;
-    Stroke s = stroke(Stroke::Ellipse, color);
-    s.a = toPixel(x, y);
-    s.b = radiiOf(radius, aspect);
-    s.filled = FillStyle == 0;
-    s.fill = FillColor.rgba();
-    ink(std::move(s));
-    recordCircle(x, y, radius, color, aspect, FillStyle == 0, nullptr);
+    DrawItem d = item(DrawItem::Circle, color);
+    d.a = {x, y};
+    d.radius = radius;
+    d.aspect = aspect;
+    d.filled = FillStyle == 0;
+    d.fill = Rgb{FillColor.red(), FillColor.green(), FillColor.blue(), FillColor.alpha()};
+    CurrentX = x;
+    CurrentY = y;
+    ink(std::move(d));
 }
 
 void Canvas::Circle(double x, double y, double radius, const QColor& color, double start,
@@ -553,40 +534,30 @@ void Canvas::Circle(double x, double y, double radius, const QColor& color, doub
     if (!drawable("Arc", {x, y, x + radius, y}) || !std::isfinite(start) || !std::isfinite(end) ||
         !std::isfinite(aspect))
         return;
-    const double a = std::fabs(start), b = std::fabs(end);
-    double sweep = b - a;
-    if (sweep < 0) sweep += kTwoPi;
-    // Counter-clockwise as the eye sees it, whatever the direction of the user y axis.
-    const bool closed = start < 0 && end < 0;
-    Stroke s = stroke(Stroke::Arc, color);
-    s.a = toPixel(x, y);
-    s.b = radiiOf(radius, aspect);
-    s.start = a;
-    s.sweep = sweep;
-    s.radiusToStart = start < 0;
-    s.radiusToEnd = end < 0;
-    s.filled = FillStyle == 0 && closed;
-    s.fill = FillColor.rgba();
-    ink(std::move(s));
-    const double arc[2] = {start, end};
-    recordCircle(x, y, radius, color, aspect, FillStyle == 0 && closed, arc);
+    DrawItem d = item(DrawItem::Circle, color);
+    d.a = {x, y};
+    d.radius = radius;
+    d.aspect = aspect;
+    d.arc = true;
+    d.start = start;
+    d.end = end;
+    // Only a closed sector (both angles negative: both radii drawn) is filled.
+    d.filled = FillStyle == 0 && start < 0 && end < 0;
+    d.fill = Rgb{FillColor.red(), FillColor.green(), FillColor.blue(), FillColor.alpha()};
+    CurrentX = x;
+    CurrentY = y;
+    ink(std::move(d));
 }
 
 void Canvas::PSet(double x, double y) { PSet(x, y, ForeColor); }
 
 void Canvas::PSet(double x, double y, const QColor& color) {
     if (!drawable("PSet", {x, y})) return;
-    Stroke s = stroke(Stroke::Dot, color);
-    s.a = toPixel(x, y);
-    ink(std::move(s));
-    Drawn d;
-    d.kind = Drawn::Point;
-    d.points = {QPointF(x, y)};
-    d.color = color;
-    d.width = DrawWidth;
+    DrawItem d = item(DrawItem::Dot, color);
+    d.a = {x, y};
     CurrentX = x;
     CurrentY = y;
-    record(std::move(d));
+    ink(std::move(d));
 }
 
 QFontMetricsF Canvas::MetricsOf(const QFont& font) {
@@ -630,23 +601,16 @@ void Canvas::PrintInside(double x, double y, const QString& text, double smalles
 
 void Canvas::Print(const QString& text) {
     if (!drawable("Print", {CurrentX, CurrentY})) return;
-    const QPointF at = toPixel(CurrentX, CurrentY);
-    const QFontMetricsF fm = MetricsOf(font_);
-    Stroke s = stroke(Stroke::Text, ForeColor);
-    s.a = QPointF(at.x(), at.y() + fm.ascent());
-    s.text = text;
-    s.font = font_;
-    ink(std::move(s));
-    Drawn d;
-    d.kind = Drawn::Text;
-    d.points = {QPointF(CurrentX, CurrentY)};
-    d.color = ForeColor;
-    d.text = text;
-    d.italic = font_.italic();
+    DrawItem d = item(DrawItem::Text, ForeColor);
+    d.a = {CurrentX, CurrentY};
+    d.text = text.toStdString();
+    d.fontName = font_.family().toStdString();
     d.fontSize = font_.pointSizeF();
+    d.bold = font_.bold();
+    d.italic = font_.italic();
     CurrentX = ScaleLeft();
-    CurrentY += fm.height() / pixelsPerUnitY();
-    record(std::move(d));
+    CurrentY += MetricsOf(font_).height() / pixelsPerUnitY();
+    ink(std::move(d));
 }
 
 void Canvas::paintEvent(QPaintEvent* e) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/colours.h"
+#include "shell/model/drawing.h"
 #include "shell/shape.h"
 
 #include <QColor>
@@ -24,40 +25,12 @@ int mouseButtonCode(Qt::MouseButton button);
 // Shift state as the handlers read it: 1 Shift, 2 Control (3 both), 4 Alt.
 int shiftStateCode(Qt::KeyboardModifiers modifiers);
 
-// One primitive as it was drawn, in user coordinates. Tests read these instead of pixels.
-struct Drawn {
-    enum Kind { Line, Box, FilledBox, Circle, Point, Text };
-    Kind kind = Line;
-    std::vector<QPointF> points; // Line/Box: two corners; Circle/Point/Text: one point
-    QColor color;
-    QColor fill;     // FilledBox, and Circle when filled
-    bool filled = false;
-    int width = 1;   // DrawWidth in pixels
-    int style = 0;   // DrawStyle
-    double radius = 0, start = 0, end = 0, aspect = 1; // Circle
-    bool hasArc = false;
-    QString text;
-    bool italic = false;
-    double fontSize = 0;
-};
-
-// One drawing call as it was painted, in the surface's pixels. The canvas keeps those since
-// the last Cls, so that its ink can be painted again onto any painter: a take-away SVG is
-// drawn by the very routine that put the ink on the screen.
-struct Stroke {
-    enum Op : std::uint8_t { Segment, Outline, FilledRect, Ellipse, Arc, Dot, Text };
-    Op op = Segment;
-    std::uint8_t style = 0; // DrawStyle
-    bool filled = false;    // Ellipse, Arc
-    bool radiusToStart = false, radiusToEnd = false; // Arc: a negative angle draws its radius
-    float width = 1;        // DrawWidth
-    float dashOffset = 0;   // Segment of a polyline: where its DrawStyle pattern starts, in widths
-    QRgb color = 0, fill = 0;
-    QPointF a, b;           // Segment: the ends; boxes: two corners; Ellipse, Arc: centre and
-                            // radii; Dot: the point; Text: the start of the base line
-    double start = 0, sweep = 0; // Arc, radians counter-clockwise as the eye sees them
-    QString text;
-    QFont font;
+// The pixels of a user scale: where a canvas puts what is drawn in that scale.
+struct PixelFrame {
+    double left = 0, top = 0;  // the user point at the top left
+    double perX = 1, perY = 1; // pixels per user unit
+    double dpr = 1;            // device pixels per pixel
+    friend bool operator==(const PixelFrame&, const PixelFrame&) = default;
 };
 
 // The drawing surface of a window or picture box. What is drawn stays drawn until Cls,
@@ -160,37 +133,41 @@ public:
     // skips it silently; tests set this hook to fail on it, so a mistake cannot hide.
     static inline std::function<void(const QString& what)> onUndrawable;
 
-    // Display list: off in the program, on in tests.
-    void recordDisplayList(bool on) { recording_ = on; }
-    const std::vector<Drawn>& displayList() const { return list_; }
+    // What was drawn since the last Cls, in user units, in order: the one record that the
+    // canvas paints from, that its take-aways and the layout check read, and that tests look
+    // at. At most kMaxItems are kept; beyond that the ink is its image only until the next Cls
+    // (an animation clears every tick and stays far below).
+    const std::vector<DrawItem>& displayList() const { return items_; }
+    static constexpr std::size_t kMaxItems = 40000;
+    bool displayListComplete() const { return complete_; }
     int clsCount() const { return clsCount_; }
+    // The colour of an item as a QColor, and where the canvas put an item's point a (Text: the
+    // top left of the text) on its pixels; the font of a text item.
+    static QColor ColourOf(const DrawItem& item);
+    QPointF pixelOf(const DrawItem& item) const;
+    static QFont FontOf(const DrawItem& item);
     // A mark in the display list, and what was drawn since it (everything since the last Cls
     // when a Cls came after the mark): one animation tick can be read on its own.
     struct Mark {
         int cls = 0;
         std::size_t size = 0;
     };
-    Mark mark() const { return {clsCount_, list_.size()}; }
-    std::vector<Drawn> drawnSince(Mark m) const;
+    Mark mark() const { return {clsCount_, items_.size()}; }
+    std::vector<DrawItem> drawnSince(Mark m) const;
 
     // The surface as the student sees it (back colour, picture, shapes, ink), at the
     // device-pixel ratio; one device pixel per pixel at ratio 1.
     QImage image() const;
 
-    // The surface painted anew onto any painter, with the ink drawn again from its strokes
-    // (from the ink image when the strokes since the last Cls were too many to keep), in
-    // the surface's pixels from (0, 0).
+    // The surface painted anew onto any painter, with the ink drawn again from the display list
+    // (from the ink image when the list since the last Cls was too long to keep), in the
+    // surface's pixels from (0, 0).
     void paintSurface(QPainter& p) const;
-    // The strokes since the last Cls; at most kMaxStrokes are kept: beyond that the ink is
-    // only an image until the next Cls (an animation clears every tick and stays far below).
-    static constexpr std::size_t kMaxStrokes = 40000;
-    // A hidden surface gives back the image of its ink where its strokes hold the whole of it;
-    // the image comes back, drawn from the strokes, with the next drawing call.
+    // A hidden surface gives back the image of its ink where its display list holds the whole
+    // of it; the image comes back, drawn from the list, with the next drawing call.
     void releaseInk();
-    // Bytes the surface holds for its ink (the image, the strokes).
+    // Bytes the surface holds for its ink (the image, the display list).
     std::size_t inkBytes() const;
-    const std::vector<Stroke>& strokes() const { return strokes_; }
-    bool strokesComplete() const { return strokesComplete_; }
 
     // Shapes, drawn by the canvas in their layer; the canvas owns them.
     Shape* addShape(Shape::Layer layer, Shape::Kind kind = Shape::Rectangle);
@@ -234,15 +211,11 @@ private:
     void paintLayers(QPainter& p, const QRect& area, bool inkFromStrokes = false) const;
     QPainter& painter();
     void endPainting() const;
-    QLineF onGrid(QPointF a, QPointF b) const;
-    QRectF onGrid(const QRectF& r, bool filled) const;
-    // Paints a stroke onto the ink and keeps it.
-    void ink(Stroke s);
-    Stroke stroke(Stroke::Op op, const QColor& color) const;
-    void record(Drawn d);
-    QPointF radiiOf(double radius, double aspect) const;
-    void recordCircle(double x, double y, double radius, const QColor& color, double aspect,
-                      bool filled, const double* arc);
+    // Paints an item onto the ink and keeps it.
+    void ink(DrawItem d);
+    // An item of that kind in the pen's present width and style, its colour and its frame.
+    DrawItem item(DrawItem::Kind kind, const QColor& color);
+    PixelFrame frame() const;
     double userW() const;
     double userH() const;
 
@@ -251,10 +224,9 @@ private:
     QColor back_ = Qt::white;
     QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
-    std::vector<Drawn> list_;
-    std::vector<Stroke> strokes_;
-    bool strokesComplete_ = true;
-    bool recording_ = false;
+    std::vector<DrawItem> items_;
+    std::vector<PixelFrame> frames_;
+    bool complete_ = true;
     int clsCount_ = 0;
     std::vector<std::unique_ptr<Shape>> shapes_;
     QImage picture_;

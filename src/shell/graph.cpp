@@ -261,11 +261,11 @@ void GraphLine(Canvas& canvas, Point a, Point b, double yLow, double yHigh,
 }
 
 void DrawModelDrawing(Canvas& canvas, const Drawing& drawing) {
+    // In the canvas's DrawStyle: model drawings leave the pattern to the window.
     const int width = canvas.DrawWidth;
     for (const DrawItem& item : drawing) {
         canvas.DrawWidth = item.width;
-        const QColor colour =
-            item.colour ? QColor(item.colour->r, item.colour->g, item.colour->b) : canvas.ForeColor;
+        const QColor colour = item.colour ? Canvas::ColourOf(item) : canvas.ForeColor;
         switch (item.kind) {
         case DrawItem::Line:
             canvas.Line(item.a.x, item.a.y, item.b.x, item.b.y, colour);
@@ -274,8 +274,31 @@ void DrawModelDrawing(Canvas& canvas, const Drawing& drawing) {
             canvas.PSet(item.a.x, item.a.y, colour);
             break;
         case DrawItem::Box:
+            canvas.Line(item.a.x, item.a.y, item.b.x, item.b.y, colour, Canvas::BoxOutline);
+            break;
+        case DrawItem::FilledBox:
             canvas.Line(item.a.x, item.a.y, item.b.x, item.b.y, colour, Canvas::BoxFilled);
             break;
+        case DrawItem::Circle: {
+            const int fillStyle = canvas.FillStyle;
+            const QColor fill = canvas.FillColor;
+            canvas.FillStyle = item.filled ? 0 : 1;
+            canvas.FillColor = QColor(item.fill.r, item.fill.g, item.fill.b, item.fill.a);
+            if (item.arc)
+                canvas.Circle(item.a.x, item.a.y, item.radius, colour, item.start, item.end, item.aspect);
+            else
+                canvas.CircleAspect(item.a.x, item.a.y, item.radius, colour, item.aspect);
+            canvas.FillStyle = fillStyle;
+            canvas.FillColor = fill;
+            break;
+        }
+        case DrawItem::Text: {
+            const QColor fore = canvas.ForeColor;
+            canvas.ForeColor = colour;
+            canvas.PrintAt(item.a.x, item.a.y, QString::fromStdString(item.text));
+            canvas.ForeColor = fore;
+            break;
+        }
         }
     }
     canvas.DrawWidth = width;

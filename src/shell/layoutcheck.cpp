@@ -48,31 +48,32 @@ int widestWord(const QFontMetrics& m, const QString& text) {
 // the window shows, and no control may stand over it.
 void checkPrinted(const Canvas& surface, const Form& form, const std::vector<const QWidget*>& controls,
                   QStringList& faults) {
-    if (!surface.strokesComplete()) return;
+    if (!surface.displayListComplete()) return;
     const QRectF shown = QRectF(surface.rect()).intersected(
         QRectF(surface.mapFrom(form.canvas, QPoint(0, 0)), form.canvas->size()));
     std::vector<std::pair<QRectF, QString>> printed;
-    for (const Stroke& s : surface.strokes()) {
-        if (s.op != Stroke::Text || s.text.trimmed().isEmpty()) continue;
-        const QFontMetricsF m = Canvas::MetricsOf(s.font);
-        const QRectF ink(s.a.x(), s.a.y() - m.ascent(), m.horizontalAdvance(s.text), m.ascent() + m.descent());
+    for (const DrawItem& d : surface.displayList()) {
+        const QString text = QString::fromStdString(d.text);
+        if (d.kind != DrawItem::Text || text.trimmed().isEmpty()) continue;
+        const QFontMetricsF m = Canvas::MetricsOf(Canvas::FontOf(d));
+        const QRectF ink(surface.pixelOf(d), QSizeF(m.horizontalAdvance(text), m.ascent() + m.descent()));
         // Two texts printed into each other read as neither (the same text printed again in
         // its own place is one text).
-        for (const auto& [other, text] : printed) {
+        for (const auto& [other, earlier] : printed) {
             const QRectF both = ink.intersected(other);
-            if (both.width() > 2 && both.height() > 2 && !(text == s.text && other == ink))
+            if (both.width() > 2 && both.height() > 2 && !(earlier == text && other == ink))
                 faults << QString("%1: the printed texts \"%2\" and \"%3\" run into each other")
-                              .arg(form.objectName(), text.left(40), s.text.left(40));
+                              .arg(form.objectName(), earlier.left(40), text.left(40));
         }
-        printed.push_back({ink, s.text});
+        printed.push_back({ink, text});
         if (!shown.adjusted(-1, -1, 1, 1).contains(ink))
             faults << QString("%1: the printed text \"%2\" runs past the edge of the window")
-                          .arg(form.objectName(), s.text.left(40));
+                          .arg(form.objectName(), text.left(40));
         for (const QWidget* c : controls) {
             const QRectF both = ink.intersected(QRectF(c->geometry()));
             if (both.width() > 2 && both.height() > 2 && !qobject_cast<const Canvas*>(c))
                 faults << QString("%1: %2 lies over the printed text \"%3\"")
-                              .arg(form.objectName(), nameOf(c), s.text.left(40));
+                              .arg(form.objectName(), nameOf(c), text.left(40));
         }
     }
 }

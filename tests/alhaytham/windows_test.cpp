@@ -15,8 +15,8 @@ const QColor kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0), kBlue = RGB(0, 0, 255
              kMagenta = RGB(255, 0, 255), kGreen = RGB(0, 255, 0), kCyan = RGB(0, 255, 255);
 
 void expectSound(const Form& f, const char* where) {
-    for (const Drawn& d : f.canvas->displayList())
-        for (const QPointF& p : d.points)
+    for (const DrawItem& d : f.canvas->displayList())
+        for (const QPointF& p : pointsOf(d))
             ASSERT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) < 1e4 &&
                         std::fabs(p.y()) < 1e4)
                 << where;
@@ -25,19 +25,19 @@ void expectSound(const Form& f, const char* where) {
 }
 
 // Lines from x0 to x0 + 1 of the check's graph in a colour: one per incidence step.
-std::vector<Drawn> stepLines(const Canvas& c, const QColor& colour) {
-    std::vector<Drawn> out;
-    for (const Drawn& d : drawnOf(c, Drawn::Line, colour))
-        if (d.points.size() == 2 && std::fabs(d.points[1].x() - d.points[0].x() - 1) < 1e-9 &&
-            d.points[0].x() >= 1 && d.points[0].x() <= 90)
+std::vector<DrawItem> stepLines(const Canvas& c, const QColor& colour) {
+    std::vector<DrawItem> out;
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line, colour))
+        if (pointsOf(d).size() == 2 && std::fabs(pt(d.b).x() - pt(d.a).x() - 1) < 1e-9 &&
+            pt(d.a).x() >= 1 && pt(d.a).x() <= 90)
             out.push_back(d);
     return out;
 }
 
 // The printed line of the rules list that starts with `start`.
-const Drawn* ruleLine(const Canvas& c, const QString& start) {
-    for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Text && d.text.startsWith(start)) return &d;
+const DrawItem* ruleLine(const Canvas& c, const QString& start) {
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == DrawItem::Text && textOf(d).startsWith(start)) return &d;
     return nullptr;
 }
 } // namespace
@@ -78,10 +78,10 @@ TEST_F(AlHaythamTest, TheApparatusOpensAtThirtyDegreesWithoutTheRuler) {
     EXPECT_DOUBLE_EQ(c.ScaleTop(), 350);
     // 360 chords of the rim and 36 dotted radii of the graduation.
     int chords = 0, dotted = 0;
-    for (const Drawn& d : c.displayList()) {
-        if (d.kind != Drawn::Line) continue;
-        const double r0 = std::hypot(d.points[0].x(), d.points[0].y());
-        const double r1 = std::hypot(d.points[1].x(), d.points[1].y());
+    for (const DrawItem& d : c.displayList()) {
+        if (d.kind != DrawItem::Line) continue;
+        const double r0 = std::hypot(pt(d.a).x(), pt(d.a).y());
+        const double r1 = std::hypot(pt(d.b).x(), pt(d.b).y());
         if (d.style == 0 && std::fabs(r0 - 250) < 1e-6 && std::fabs(r1 - 250) < 1e-6) ++chords;
         if (d.style == 2 && r0 < 1e-9 && std::fabs(r1 - 250) < 1e-6) ++dotted;
     }
@@ -89,31 +89,31 @@ TEST_F(AlHaythamTest, TheApparatusOpensAtThirtyDegreesWithoutTheRuler) {
     EXPECT_EQ(dotted, 36);
     // The red rays: in at 40 degrees from the perpendicular, out at r = 28.90 (sin r = 0.64279 /
     // 1.33 = 0.48330), thinner in the air than in the water.
-    const auto red = drawnOf(c, Drawn::Line, kRed);
+    const auto red = drawnOf(c, DrawItem::Line, kRed);
     ASSERT_EQ(red.size(), 2u);
     EXPECT_EQ(red[0].width, 2);
     EXPECT_EQ(red[1].width, 3);
-    EXPECT_NEAR(std::atan2(red[0].points[0].x(), red[0].points[0].y()) * 180 / M_PI, 40, 1e-6);
-    const QPointF out = red[1].points[1];
+    EXPECT_NEAR(std::atan2(pt(red[0].a).x(), pt(red[0].a).y()) * 180 / M_PI, 40, 1e-6);
+    const QPointF out = pt(red[1].b);
     EXPECT_NEAR(std::atan2(-out.x(), -out.y()) * 180 / M_PI, 28.90, 0.01);
     // The beam's spot is filled where the refracted ray meets the rim.
-    const auto spots = drawnOf(c, Drawn::Circle);
+    const auto spots = drawnOf(c, DrawItem::Circle);
     ASSERT_EQ(spots.size(), 1u);
     EXPECT_TRUE(spots[0].filled);
-    EXPECT_TRUE(sameColor(spots[0].fill, RGB(155, 255, 0)));
-    EXPECT_TRUE(near(spots[0].points[0], out.x(), out.y()));
+    EXPECT_TRUE(sameColor(fillOf(spots[0]), RGB(155, 255, 0)));
+    EXPECT_TRUE(near(pt(spots[0].a), out.x(), out.y()));
     // No ruler, no stylus.
-    for (const Drawn& d : c.displayList()) EXPECT_NE(d.width, 4);
+    for (const DrawItem& d : c.displayList()) EXPECT_NE(d.width, 4);
 }
 
 TEST_F(AlHaythamTest, AtZeroIncidenceTheBeamIsNotBent) {
     x().strefo->setValue(0);
-    const auto red = drawnOf(*x().canvas, Drawn::Line, kRed);
+    const auto red = drawnOf(*x().canvas, DrawItem::Line, kRed);
     ASSERT_EQ(red.size(), 2u);
-    for (const Drawn& d : red)
-        for (const QPointF& p : d.points) EXPECT_NEAR(p.x(), 0, 1e-9);
-    EXPECT_NEAR(red[0].points[0].y(), 250, 1e-9);
-    EXPECT_NEAR(red[1].points[1].y(), -250, 1e-9);
+    for (const DrawItem& d : red)
+        for (const QPointF& p : pointsOf(d)) EXPECT_NEAR(p.x(), 0, 1e-9);
+    EXPECT_NEAR(pt(red[0].a).y(), 250, 1e-9);
+    EXPECT_NEAR(pt(red[1].b).y(), -250, 1e-9);
 }
 
 TEST_F(AlHaythamTest, TheRulerAndTheStylusComeAndGoWithTheOptions) {
@@ -121,12 +121,12 @@ TEST_F(AlHaythamTest, TheRulerAndTheStylusComeAndGoWithTheOptions) {
     EXPECT_TRUE(x().Option2->Value());
     EXPECT_FALSE(x().timiepi->isHidden());
     const auto thick = [this] {
-        std::vector<Drawn> out;
-        for (const Drawn& d : x().canvas->displayList())
-            if (d.kind == Drawn::Line && d.width == 4) out.push_back(d);
+        std::vector<DrawItem> out;
+        for (const DrawItem& d : x().canvas->displayList())
+            if (d.kind == DrawItem::Line && d.width == 4) out.push_back(d);
         return out;
     };
-    const auto ruler = drawnOf(*x().canvas, Drawn::Line, RGB(150, 90, 30));
+    const auto ruler = drawnOf(*x().canvas, DrawItem::Line, RGB(150, 90, 30));
     EXPECT_EQ(ruler.size(), 4u + 9u);
     ASSERT_EQ(thick().size(), 2u); // the stylus and its shadow
 
@@ -135,15 +135,15 @@ TEST_F(AlHaythamTest, TheRulerAndTheStylusComeAndGoWithTheOptions) {
     // The stylus stands half a radius down the refracted ray (22.08 degrees at 30).
     const auto s = thick();
     ASSERT_EQ(s.size(), 2u);
-    const QPointF foot = s[0].points[0];
+    const QPointF foot = pt(s[0].a);
     EXPECT_NEAR(std::hypot(foot.x(), foot.y()), 125, 1e-6);
     EXPECT_NEAR(std::atan2(-foot.x(), -foot.y()) * 180 / M_PI, 22.08, 0.01);
 
     x().Option1->click();
     EXPECT_TRUE(x().timiepi->isHidden());
     EXPECT_TRUE(thick().empty());
-    EXPECT_TRUE(drawnOf(*x().canvas, Drawn::Line, RGB(150, 90, 30)).empty());
-    EXPECT_FALSE(drawnOf(*x().canvas, Drawn::Line, kRed).empty()); // the apparatus stays
+    EXPECT_TRUE(drawnOf(*x().canvas, DrawItem::Line, RGB(150, 90, 30)).empty());
+    EXPECT_FALSE(drawnOf(*x().canvas, DrawItem::Line, kRed).empty()); // the apparatus stays
 }
 
 TEST_F(AlHaythamTest, HideLeadsToTheRulesAtTheIndexOfWater) {
@@ -162,12 +162,12 @@ TEST_F(AlHaythamTest, HideLeadsToTheRulesAtTheIndexOfWater) {
 
     // The rules list: twelve lines, all black; Greek after the English on the same line.
     ASSERT_EQ(printed(rules()).size(), 12u);
-    for (const Drawn& d : drawnOf(rules(), Drawn::Text)) EXPECT_TRUE(sameColor(d.color, kBlack));
-    const Drawn* r3 = ruleLine(rules(), QStringLiteral("(3) d2/i2 > d1/i1."));
+    for (const DrawItem& d : drawnOf(rules(), DrawItem::Text)) EXPECT_TRUE(sameColor(Canvas::ColourOf(d), kBlack));
+    const DrawItem* r3 = ruleLine(rules(), QStringLiteral("(3) d2/i2 > d1/i1."));
     ASSERT_TRUE(r3);
-    EXPECT_TRUE(r3->text.endsWith(QStringLiteral("απ2 /πρ2 > απ1 /πρ1.")));
-    EXPECT_EQ(r3->text.mid(18, r3->text.size() - 18 - 20).trimmed(), QString());
-    EXPECT_TRUE(near(r3->points[0], -5, 75));
+    EXPECT_TRUE(textOf(*r3).endsWith(QStringLiteral("απ2 /πρ2 > απ1 /πρ1.")));
+    EXPECT_EQ(textOf(*r3).mid(18, textOf(*r3).size() - 18 - 20).trimmed(), QString());
+    EXPECT_TRUE(near(pt(r3->a), -5, 75));
     EXPECT_TRUE(printedText(rules(), QStringLiteral(
         " AL HAYTHAM'S RULES  FOR REFRACTION–Κανόνες του Al Haytham για τη διάθλαση")));
 
@@ -175,7 +175,7 @@ TEST_F(AlHaythamTest, HideLeadsToTheRulesAtTheIndexOfWater) {
     for (const QColor& colour : {kRed, kBlack, kBlue, kMagenta}) {
         const auto lines = stepLines(*check().canvas, colour);
         EXPECT_EQ(lines.size(), 90u);
-        for (const Drawn& d : lines) EXPECT_EQ(d.width, 1);
+        for (const DrawItem& d : lines) EXPECT_EQ(d.width, 1);
     }
     // The explanation is in the analysis window's notes.
     const QTextEdit* notes = program->forms.analysis().Text1;
@@ -188,22 +188,22 @@ TEST_F(AlHaythamTest, AtIndexTwoRuleFiveTurnsRedAndTheCurvesThick) {
     setIndex(200);
     EXPECT_EQ(check().Label1->text(), QStringLiteral("n =2.00"));
     EXPECT_TRUE(check().rule5Shown);
-    const Drawn* r5 = ruleLine(rules(), QStringLiteral("(5) for refraction form rare to dens d < i/2"));
+    const DrawItem* r5 = ruleLine(rules(), QStringLiteral("(5) for refraction form rare to dens d < i/2"));
     ASSERT_TRUE(r5);
-    EXPECT_TRUE(sameColor(r5->color, kRed));
-    EXPECT_TRUE(r5->text.endsWith(QStringLiteral("για διάθλαση από αραιό σε πυκνό απ < πρ/2")));
-    for (const Drawn& d : drawnOf(rules(), Drawn::Text))
-        if (d.text != r5->text) {
-            EXPECT_TRUE(sameColor(d.color, kBlack)) << d.text.toStdString();
+    EXPECT_TRUE(sameColor(Canvas::ColourOf(*r5), kRed));
+    EXPECT_TRUE(textOf(*r5).endsWith(QStringLiteral("για διάθλαση από αραιό σε πυκνό απ < πρ/2")));
+    for (const DrawItem& d : drawnOf(rules(), DrawItem::Text))
+        if (textOf(d) != textOf(*r5)) {
+            EXPECT_TRUE(sameColor(Canvas::ColourOf(d), kBlack)) << textOf(d).toStdString();
         }
     // Broken from the first degree on: every segment of the four curves is thick, and the
     // deviation keeps its dash-dot look: along it, as drawn, the gaps of the pattern show.
     for (const QColor& colour : {kRed, kBlack, kBlue, kMagenta}) {
         const auto lines = stepLines(*check().canvas, colour);
         EXPECT_EQ(lines.size(), 90u);
-        for (const Drawn& d : lines) EXPECT_EQ(d.width, 3);
+        for (const DrawItem& d : lines) EXPECT_EQ(d.width, 3);
     }
-    for (const Drawn& d : stepLines(*check().canvas, kBlack))
+    for (const DrawItem& d : stepLines(*check().canvas, kBlack))
         EXPECT_EQ(d.style, 3);
     const Canvas& c = *check().canvas;
     const QImage seen = c.image();
@@ -217,9 +217,9 @@ TEST_F(AlHaythamTest, AtIndexTwoRuleFiveTurnsRedAndTheCurvesThick) {
     }
     EXPECT_GT(gaps, samples / 10) << gaps << " of " << samples;
     // i = 80: r = 29.50 and d = 50.50.
-    for (const Drawn& d : stepLines(*check().canvas, kRed))
-        if (d.points[0].x() == 80) {
-            EXPECT_NEAR(d.points[0].y(), 29.50, 0.01);
+    for (const DrawItem& d : stepLines(*check().canvas, kRed))
+        if (pt(d.a).x() == 80) {
+            EXPECT_NEAR(pt(d.a).y(), 29.50, 0.01);
         }
 
     // Back to 1.33: the list is printed again in black and the curves are thin.
@@ -227,8 +227,8 @@ TEST_F(AlHaythamTest, AtIndexTwoRuleFiveTurnsRedAndTheCurvesThick) {
     EXPECT_FALSE(check().rule5Shown);
     r5 = ruleLine(rules(), QStringLiteral("(5)"));
     ASSERT_TRUE(r5);
-    EXPECT_TRUE(sameColor(r5->color, kBlack));
-    for (const Drawn& d : stepLines(*check().canvas, kRed)) EXPECT_EQ(d.width, 1);
+    EXPECT_TRUE(sameColor(Canvas::ColourOf(*r5), kBlack));
+    for (const DrawItem& d : stepLines(*check().canvas, kRed)) EXPECT_EQ(d.width, 1);
 }
 
 TEST_F(AlHaythamTest, BelowOneTheRefractionStopsAtTheCriticalAngle) {
@@ -237,34 +237,34 @@ TEST_F(AlHaythamTest, BelowOneTheRefractionStopsAtTheCriticalAngle) {
     const auto red = stepLines(*check().canvas, kRed);
     ASSERT_FALSE(red.empty());
     double last = 0;
-    for (const Drawn& d : red) last = std::max(last, d.points[1].x());
+    for (const DrawItem& d : red) last = std::max(last, pt(d.b).x());
     EXPECT_EQ(last, 30); // sin 30 / 0.5 = 1
     // Rule (6) broken all the way: magenta in the list, the curves thick.
     EXPECT_TRUE(check().rule6Shown);
-    const Drawn* r6 = ruleLine(rules(), QStringLiteral("(6)"));
+    const DrawItem* r6 = ruleLine(rules(), QStringLiteral("(6)"));
     ASSERT_TRUE(r6);
-    EXPECT_TRUE(sameColor(r6->color, kMagenta));
-    for (const Drawn& d : red) EXPECT_EQ(d.width, 3);
+    EXPECT_TRUE(sameColor(Canvas::ColourOf(*r6), kMagenta));
+    for (const DrawItem& d : red) EXPECT_EQ(d.width, 3);
 
     // n = 1: no deviation, the dash-dot curve lies on the axis.
     setIndex(100);
     const auto deviation = stepLines(*check().canvas, kBlack);
     ASSERT_EQ(deviation.size(), 88u);
-    for (const Drawn& d : deviation) {
+    for (const DrawItem& d : deviation) {
         EXPECT_EQ(d.style, 3);
-        EXPECT_NEAR(d.points[0].y(), 0, 1e-9);
-        EXPECT_NEAR(d.points[1].y(), 0, 1e-9);
+        EXPECT_NEAR(pt(d.a).y(), 0, 1e-9);
+        EXPECT_NEAR(pt(d.b).y(), 0, 1e-9);
     }
     EXPECT_FALSE(check().rule6Shown);
-    EXPECT_TRUE(sameColor(ruleLine(rules(), QStringLiteral("(6)"))->color, kBlack));
+    EXPECT_TRUE(sameColor(Canvas::ColourOf(*ruleLine(rules(), QStringLiteral("(6)"))), kBlack));
 }
 
 TEST_F(AlHaythamTest, TheLegendShowsEachCurveInItsOwnLook) {
     openCheck();
     const Canvas& c = *check().canvas;
-    const auto legendLine = [&c](double y) -> const Drawn* {
-        for (const Drawn& d : c.displayList())
-            if (d.kind == Drawn::Line && near(d.points[0], 90, y) && near(d.points[1], 100, y)) return &d;
+    const auto legendLine = [&c](double y) -> const DrawItem* {
+        for (const DrawItem& d : c.displayList())
+            if (d.kind == DrawItem::Line && near(pt(d.a), 90, y) && near(pt(d.b), 100, y)) return &d;
         return nullptr;
     };
     const struct {
@@ -273,13 +273,13 @@ TEST_F(AlHaythamTest, TheLegendShowsEachCurveInItsOwnLook) {
         int style;
     } looks[] = {{30, kRed, 0}, {23, kBlack, 3}, {16, kBlue, 0}, {9, kMagenta, 0}};
     for (const auto& l : looks) {
-        const Drawn* d = legendLine(l.y);
+        const DrawItem* d = legendLine(l.y);
         ASSERT_TRUE(d) << l.y;
-        EXPECT_TRUE(sameColor(d->color, l.colour)) << l.y;
+        EXPECT_TRUE(sameColor(Canvas::ColourOf(*d), l.colour)) << l.y;
         EXPECT_EQ(d->style, l.style) << l.y;
     }
-    EXPECT_TRUE(drawnOf(c, Drawn::Line, kGreen).empty());
-    EXPECT_TRUE(drawnOf(c, Drawn::Line, kCyan).empty());
+    EXPECT_TRUE(drawnOf(c, DrawItem::Line, kGreen).empty());
+    EXPECT_TRUE(drawnOf(c, DrawItem::Line, kCyan).empty());
     EXPECT_TRUE(printedText(c, QStringLiteral("(INCIDENCE + DEVIATION πρόσπτωσης+απόκλισης)/2")));
     EXPECT_TRUE(printedText(c, QStringLiteral("DEVIATION απόκλισης")));
 }
@@ -338,16 +338,16 @@ TEST_P(AlHaythamCheckOnAScreen, TheButtonsStandAboveTheLegendAndTheLegendInsideT
     // Every legend text ends inside the window, at a size still read without a lens.
     const double size = c.FontSize();
     int texts = 0;
-    for (const Drawn& d : c.displayList()) {
-        if (d.kind != Drawn::Text || !d.text.contains(QStringLiteral("INCIDENCE")) &&
-                                         !d.text.contains(QStringLiteral("REFRACTION")) &&
-                                         !d.text.contains(QStringLiteral("DEVIATION")))
+    for (const DrawItem& d : c.displayList()) {
+        if (d.kind != DrawItem::Text || !textOf(d).contains(QStringLiteral("INCIDENCE")) &&
+                                         !textOf(d).contains(QStringLiteral("REFRACTION")) &&
+                                         !textOf(d).contains(QStringLiteral("DEVIATION")))
             continue;
         ++texts;
-        EXPECT_GE(d.fontSize, 6) << d.text.toStdString();
+        EXPECT_GE(d.fontSize, 6) << textOf(d).toStdString();
         c.setFontSize(d.fontSize);
-        EXPECT_LE(d.points[0].x() + c.TextWidth(d.text), c.ScaleLeft() + c.ScaleWidth()) << d.text.toStdString();
-        EXPECT_GE(d.points[0].x(), 60) << d.text.toStdString();
+        EXPECT_LE(pt(d.a).x() + c.TextWidth(textOf(d)), c.ScaleLeft() + c.ScaleWidth()) << textOf(d).toStdString();
+        EXPECT_GE(pt(d.a).x(), 60) << textOf(d).toStdString();
     }
     c.setFontSize(size);
     EXPECT_EQ(texts, 4);

@@ -15,7 +15,7 @@ TEST_F(DataWindowTest, PtolemysGlassGivesPurpleCrossesAndAnIndexOfOnePointFiveOn
     Canvas& g = graphCanvas();
     EXPECT_EQ(g.ScaleTop(), 80);
     // Two lines a cross at each of the nine points, (0, 0) first, and the legend's cross.
-    EXPECT_EQ(drawnOf(g, Drawn::Line, kPurple).size(), 2u * 9 + 2);
+    EXPECT_EQ(drawnOf(g, DrawItem::Line, kPurple).size(), 2u * 9 + 2);
     EXPECT_EQ(linesBetween(g, kPurple, 8, 5, 12, 9), 1);    // (10, 7)
     EXPECT_EQ(linesBetween(g, kPurple, 82, 40, 78, 44), 1); // (80, 42)
     EXPECT_EQ(linesBetween(g, kPurple, -2, -2, 2, 2), 1);   // the heading's (0, 0)
@@ -26,10 +26,10 @@ TEST_F(DataWindowTest, PtolemysGlassGivesPurpleCrossesAndAnIndexOfOnePointFiveOn
     Canvas& s = sineCanvas();
     EXPECT_TRUE(printedText(s, QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.513")));
     EXPECT_NEAR(program->data.fittedIndex, 1.513059, 1e-5);
-    const auto green = drawnOf(s, Drawn::Line, kGreen);
+    const auto green = drawnOf(s, DrawItem::Line, kGreen);
     ASSERT_EQ(green.size(), 1u);
-    EXPECT_NEAR(green[0].points[1].y(), 0.663481, 1e-5);
-    EXPECT_EQ(drawnOf(s, Drawn::Point).size(), 9u);
+    EXPECT_NEAR(pt(green[0].b).y(), 0.663481, 1e-5);
+    EXPECT_EQ(drawnOf(s, DrawItem::Dot).size(), 9u);
     EXPECT_TRUE(printedText(s, QStringLiteral("Sin(REFRACTIONΔιάθλασης)")));
     // The sine graph is numbered by its own tick marks.
     EXPECT_TRUE(printedText(s, "0.30"));
@@ -40,9 +40,9 @@ TEST_F(DataWindowTest, WiteloFitsHisFirstRowsButPlotsEveryPointOnATallerGraph) {
     d().Vitello_Glass->trigger();
     Canvas& g = graphCanvas();
     EXPECT_EQ(g.ScaleTop(), 110);
-    const auto points = drawnOf(g, Drawn::Point, kBlack);
+    const auto points = drawnOf(g, DrawItem::Dot, kBlack);
     ASSERT_EQ(points.size(), 9u);
-    EXPECT_TRUE(near(points[8].points[0], 80, 118));
+    EXPECT_TRUE(near(pt(points[8].a), 80, 118));
     EXPECT_TRUE(printedText(g, "110.0")); // the grid reaches the taller top
     // Printed: the fit over (0, 0) and 10 ... 50 degrees; kept: the fit two points shorter.
     EXPECT_TRUE(
@@ -53,7 +53,7 @@ TEST_F(DataWindowTest, WiteloFitsHisFirstRowsButPlotsEveryPointOnATallerGraph) {
 TEST_F(DataWindowTest, TypedRowsStopAtTheFirstEmptyRefraction) {
     type({"10", "20", "30", "40", "50", "60"}, {"7", "13.5", "19.5", "", "30", "34.5"});
     d().analysisdata();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 3u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot, kBlack).size(), 3u);
     // By hand over 10, 20, 30 degrees: n = 1.53951.
     EXPECT_TRUE(
         printedText(sineCanvas(), QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.540")));
@@ -69,17 +69,17 @@ TEST_F(DataWindowTest, TheButtonDrawsOverItsLastPlotUnlessEraseIsTicked) {
     type({"10", "20"}, {"7", "13.5"});
     d().Command1->click();
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 4u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot, kBlack).size(), 4u);
     d().svinograf->setChecked(true);
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 2u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot, kBlack).size(), 2u);
     // Fourteen filled rows are all used, and nothing looks for a fifteenth.
     for (int i = 0; i < 14; ++i) {
         d().Text1[i]->setText(QString::number(5 * (i + 1)));
         d().Refr[i]->setText(QString::number(3 * (i + 1)));
     }
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 14u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot, kBlack).size(), 14u);
 }
 
 TEST_F(DataWindowTest, DataThatGiveNoLineGiveAMessageAndNoIndex) {
@@ -108,7 +108,7 @@ TEST_F(DataWindowTest, DataThatGiveNoLineGiveAMessageAndNoIndex) {
             EXPECT_TRUE(messages()[0].contains(QStringLiteral("Χρειάζονται")) ||
                         messages()[0].contains(QStringLiteral("διαφορετικές")))
                 << messages()[0].toStdString();
-            EXPECT_TRUE(drawnOf(sineCanvas(), Drawn::Line, kGreen).empty());
+            EXPECT_TRUE(drawnOf(sineCanvas(), DrawItem::Line, kGreen).empty());
             EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "INDEX OF"));
             EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "REFRACTION INDEX"));
             EXPECT_EQ(program->data.windowIndex(), 0);
@@ -128,12 +128,12 @@ TEST_F(DataWindowTest, KeplerFitsPtolemysFirstSixPoints) {
     d().Kepler->trigger();
     EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE  ANGLE ");
     // (0, 0), (10, 7) ... (50, 30) by hand: slope 0.6.
-    const auto red = drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0));
+    const auto red = drawnOf(graphCanvas(), DrawItem::Line, RGB(255, 0, 0));
     ASSERT_EQ(red.size(), 1u);
-    EXPECT_NEAR(red[0].points[1].y(), 60, 1e-4); // at 100 degrees
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::FilledBox, RGB(255, 255, 0)).size(), 1u);
-    const Drawn& label = graphCanvas().displayList().back();
-    EXPECT_EQ(label.text,
+    EXPECT_NEAR(pt(red[0].b).y(), 60, 1e-4); // at 100 degrees
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::FilledBox, RGB(255, 255, 0)).size(), 1u);
+    const DrawItem& label = graphCanvas().displayList().back();
+    EXPECT_EQ(textOf(label),
               QStringLiteral("Kepler's Model for Refraction Μοντέλο Kepler για διάθλαση= "
                              "0.60Πρόσπτωση"));
     EXPECT_TRUE(label.italic);
@@ -147,16 +147,16 @@ TEST_F(DataWindowTest, KeplerWithTooFewDistinctPointsSaysSo) {
     dialogs->messages.clear();
     d().Kepler->trigger();
     EXPECT_EQ(messages().size(), 1u);
-    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0)).empty());
-    EXPECT_TRUE(drawnOf(graphCanvas(), Drawn::FilledBox).empty());
+    EXPECT_TRUE(drawnOf(graphCanvas(), DrawItem::Line, RGB(255, 0, 0)).empty());
+    EXPECT_TRUE(drawnOf(graphCanvas(), DrawItem::FilledBox).empty());
 }
 
 TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
     d().Ptolemy->trigger();
     d().Snell_1->trigger();
     // n = 1.513 has no critical angle: a segment for every degree.
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kSnellColour).size(), 90u);
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::FilledBox, RGB(0, 255, 255)).size(), 1u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Line, kSnellColour).size(), 90u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::FilledBox, RGB(0, 255, 255)).size(), 1u);
     EXPECT_TRUE(printedText(graphCanvas(), "n=1.51"));
 
     dialogs->answer("1.5");
@@ -166,14 +166,14 @@ TEST_F(DataWindowTest, SnellWithTheFittedIndexAndWithAGivenOne) {
               QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"));
     EXPECT_EQ(dialogs->questions[0].proposed, "1.5");
     EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
-    const Drawn& label = graphCanvas().displayList().back();
-    EXPECT_EQ(label.text, "n=1.50");
-    EXPECT_TRUE(near(label.points[0], 90, 41.810315, 1e-5)); // at the end of the curve
+    const DrawItem& label = graphCanvas().displayList().back();
+    EXPECT_EQ(textOf(label), "n=1.50");
+    EXPECT_TRUE(near(pt(label.a), 90, 41.810315, 1e-5)); // at the end of the curve
 
     // Witelo's index is below 1: the curve stops at the critical angle, 50.5 degrees.
     d().Vitello_Glass->trigger();
     d().Snell_1->trigger();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kSnellColour).size(), 50u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Line, kSnellColour).size(), 50u);
 }
 
 TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
@@ -205,7 +205,7 @@ TEST_F(DataWindowTest, SnellAndExpectedRefuseAnIndexThatIsNoIndex) {
     dialogs->answer("0,02");
     d().Snell_2->trigger();
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(graphCanvas().displayList().back().text, "n=0.02");
+    EXPECT_EQ(textOf(graphCanvas().displayList().back()), "n=0.02");
     // A cancelled box changes nothing and says nothing.
     dialogs->messages.clear();
     d().theoretikes->trigger();
@@ -226,7 +226,7 @@ TEST_F(DataWindowTest, ExpectedFillsSnellsValuesForTheGivenIndex) {
     EXPECT_EQ(d().Refr[9]->text(), "41.810315");
     EXPECT_EQ(d().Text1[10]->text(), "");
     EXPECT_EQ(d().Text1[13]->text(), "99"); // the last row is not emptied
-    EXPECT_FALSE(drawnOf(graphCanvas(), Drawn::Line, kBlack).empty()); // Ptolemy's plot stays
+    EXPECT_FALSE(drawnOf(graphCanvas(), DrawItem::Line, kBlack).empty()); // Ptolemy's plot stays
 
     dialogs->answer("0,5"); // a decimal comma
     d().theoretikes->trigger();
@@ -241,7 +241,7 @@ TEST_F(DataWindowTest, ExpectedFillsSnellsValuesForTheGivenIndex) {
 
     // The button then plots the rows whose two boxes are filled.
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point, kBlack).size(), 7u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot, kBlack).size(), 7u);
 }
 
 TEST_F(DataWindowTest, EmpiricalRulesLayTheirLinesWithoutClearing) {
@@ -252,18 +252,18 @@ TEST_F(DataWindowTest, EmpiricalRulesLayTheirLinesWithoutClearing) {
     EXPECT_FALSE(sines().Text1->isVisibleTo(&sines()));
     EXPECT_EQ(graph().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
     EXPECT_EQ(linesBetween(graphCanvas(), RGB(165, 100, 80), 0, 0, 100, 200.0 / 3), 1);
-    const Drawn twoThirds = graphCanvas().displayList().back();
-    EXPECT_EQ(twoThirds.text, QStringLiteral("REFRACTION = 2/3 INCIDENCE Διάθλασης=2/3Πρόσπτωσης"));
-    EXPECT_TRUE(near(twoThirds.points[0], 40, 50));
-    EXPECT_EQ(twoThirds.color, RGB(165, 155, 80));
+    const DrawItem twoThirds = graphCanvas().displayList().back();
+    EXPECT_EQ(textOf(twoThirds), QStringLiteral("REFRACTION = 2/3 INCIDENCE Διάθλασης=2/3Πρόσπτωσης"));
+    EXPECT_TRUE(near(pt(twoThirds.a), 40, 50));
+    EXPECT_EQ(Canvas::ColourOf(twoThirds), RGB(165, 155, 80));
 
     d().pyknoareo->trigger();
     EXPECT_EQ(graph().Caption(), "REFRACTION  ANGLE VS INCIDENCE ANGLE");
     EXPECT_EQ(linesBetween(graphCanvas(), RGB(165, 100, 80), 0, 0, 100, 150), 1);
-    EXPECT_TRUE(near(graphCanvas().displayList().back().points[0], 40, 60));
+    EXPECT_TRUE(near(pt(graphCanvas().displayList().back().a), 40, 60));
     EXPECT_EQ(graphCanvas().ForeColor, kBlack);
     EXPECT_EQ(graphCanvas().clsCount(), clears);
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Line, kPurple).size(), 20u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Line, kPurple).size(), 20u);
 }
 
 // A box that holds no angle the window accepts is named, and nothing else happens: no graph
@@ -330,7 +330,7 @@ TEST_F(DataWindowTest, SinesThatGiveNoLineAndLinesTooSteepForTheGraph) {
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].contains(QStringLiteral("ημίτονο"))) << messages()[0].toStdString();
     EXPECT_FALSE(anyPrintedStartsWith(sineCanvas(), "INDEX OF"));
-    EXPECT_TRUE(drawnOf(sineCanvas(), Drawn::Line, RGB(0, 255, 0)).empty());
+    EXPECT_TRUE(drawnOf(sineCanvas(), DrawItem::Line, RGB(0, 255, 0)).empty());
     EXPECT_EQ(program->data.windowIndex(), 0);
 
     // sin 10 = 0.173648, sin 10.001 = 0.173665: slope 0.5 / 1.72e-5 = 2.9e4, the line leaves
@@ -339,19 +339,19 @@ TEST_F(DataWindowTest, SinesThatGiveNoLineAndLinesTooSteepForTheGraph) {
     type({"10", "10.001"}, {"0", "30"});
     d().Command1->click();
     EXPECT_TRUE(messages().empty());
-    const auto green = drawnOf(sineCanvas(), Drawn::Line, RGB(0, 255, 0));
+    const auto green = drawnOf(sineCanvas(), DrawItem::Line, RGB(0, 255, 0));
     ASSERT_EQ(green.size(), 1u);
-    EXPECT_NEAR(green[0].points[1].y(), 1.5, 1e-9);
-    EXPECT_GT(green[0].points[1].x(), 0);
-    EXPECT_LT(green[0].points[1].x(), 1e-4);
+    EXPECT_NEAR(pt(green[0].b).y(), 1.5, 1e-9);
+    EXPECT_GT(pt(green[0].b).x(), 0);
+    EXPECT_LT(pt(green[0].b).x(), 1e-4);
     // Kepler's line through the same two angles (a third row, past them, is left out of his
     // fit), 30 degrees up over 0.001: cut where it leaves the angle graph at 110.
     type({"10", "10.001", "20"}, {"0", "30", "13"});
     d().Kepler->trigger();
     EXPECT_TRUE(messages().empty());
-    const auto red = drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0));
+    const auto red = drawnOf(graphCanvas(), DrawItem::Line, RGB(255, 0, 0));
     ASSERT_FALSE(red.empty());
-    EXPECT_NEAR(red.back().points[1].y(), 110, 1e-9);
+    EXPECT_NEAR(pt(red.back().b).y(), 110, 1e-9);
     expectAllFinite(graphCanvas());
 }
 

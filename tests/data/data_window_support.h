@@ -53,8 +53,8 @@ protected:
 inline int linesBetween(const Canvas& c, const QColor& color, double x1, double y1, double x2,
                         double y2, double tolerance = 1e-4) {
     int count = 0;
-    for (const Drawn& l : drawnOf(c, Drawn::Line, color))
-        if (near(l.points[0], x1, y1, tolerance) && near(l.points[1], x2, y2, tolerance)) ++count;
+    for (const DrawItem& l : drawnOf(c, DrawItem::Line, color))
+        if (near(pt(l.a), x1, y1, tolerance) && near(pt(l.b), x2, y2, tolerance)) ++count;
     return count;
 }
 

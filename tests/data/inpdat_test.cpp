@@ -126,7 +126,7 @@ TEST_F(DataWindowTest, TypingRemovesTheChecksOfAllButWiteloAndHidesTheListsButKe
 
     // The button still plots the nine points of the lists, heading point included.
     d().Command1->click();
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Point).size(), 9u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Dot).size(), 9u);
 
     // Back from historical: the typed row is what counts now, and the check stays.
     d().klinoistoria->trigger();

@@ -76,26 +76,26 @@ TEST_F(DataWindowTest, FermatsIllustrationStandsWhereTheNoteSays) {
     EXPECT_GE(c.ScaleTop(), 170);
     EXPECT_LE(c.ScaleTop() + c.ScaleHeight(), -110);
     // The band of the second medium in orange, down from the surface, across the window.
-    const auto bands = drawnOf(c, Drawn::FilledBox);
+    const auto bands = drawnOf(c, DrawItem::FilledBox);
     ASSERT_EQ(bands.size(), 1u);
-    EXPECT_TRUE(sameColor(bands[0].fill, RGB(200, 100, 0)));
-    EXPECT_DOUBLE_EQ(bands[0].points[0].y(), 0);
-    EXPECT_DOUBLE_EQ(bands[0].points[1].y(), -140);
-    EXPECT_LE(bands[0].points[0].x(), c.ScaleLeft());
+    EXPECT_TRUE(sameColor(fillOf(bands[0]), RGB(200, 100, 0)));
+    EXPECT_DOUBLE_EQ(pt(bands[0].a).y(), 0);
+    EXPECT_DOUBLE_EQ(pt(bands[0].b).y(), -140);
+    EXPECT_LE(pt(bands[0].a).x(), c.ScaleLeft());
     EXPECT_EQ(linesBetween(c, RGB(0, 0, 0), -140, 0, 140, 0), 1);
     EXPECT_EQ(linesBetween(c, RGB(0, 0, 0), 0, -110, 0, 100), 1);
     const double zx = -115 * std::sin(M_PI / 6), zy = 115 * std::cos(M_PI / 6);
     EXPECT_EQ(linesBetween(c, RGB(0, 255, 0), zx, zy, 0, 0), 1);
     EXPECT_EQ(linesBetween(c, RGB(0, 255, 0), 0, 0, 115 * std::sin(M_PI / 9), -115 * std::cos(M_PI / 9)), 1);
-    for (const Drawn& t : drawnOf(c, Drawn::Text)) {
-        if (t.text.size() == 1) EXPECT_EQ(t.fontSize, 14) << t.text.toStdString();
-        else EXPECT_EQ(t.fontSize, 11) << t.text.toStdString();
+    for (const DrawItem& t : drawnOf(c, DrawItem::Text)) {
+        if (textOf(t).size() == 1) EXPECT_EQ(t.fontSize, 14) << textOf(t).toStdString();
+        else EXPECT_EQ(t.fontSize, 11) << textOf(t).toStdString();
     }
     EXPECT_TRUE(printedText(c, QStringLiteral("IS SMALLER THAN TIME ALONG ZGH είναι μικρότερος από το χρόνο κατά ZGH")));
     // Every line of explanation ends inside the window.
-    for (const Drawn& t : drawnOf(c, Drawn::Text))
-        EXPECT_LE(c.toPixel(t.points[0].x(), 0).x() + QFontMetricsF(QFont(c.FontName(), t.fontSize)).horizontalAdvance(t.text),
-                  c.width() + 1) << t.text.toStdString();
+    for (const DrawItem& t : drawnOf(c, DrawItem::Text))
+        EXPECT_LE(c.toPixel(pt(t.a).x(), 0).x() + QFontMetricsF(QFont(c.FontName(), t.fontSize)).horizontalAdvance(textOf(t)),
+                  c.width() + 1) << textOf(t).toStdString();
 }
 
 TEST_F(DataWindowTest, NewtonsNoteLeavesTheInterpretationAsItWas) {
@@ -111,8 +111,8 @@ TEST_F(DataWindowTest, NewtonsNoteLeavesTheInterpretationAsItWas) {
     EXPECT_EQ(after.scaleH, before.scaleH);
     EXPECT_EQ(graph().Caption(), QStringLiteral("PATHS OF Newton's rays"));
     // The red particle into the glass and the blue one out of it, drawn as lines.
-    EXPECT_GT(drawnOf(graphCanvas(), Drawn::Line, RGB(255, 0, 0)).size(), 10u);
-    EXPECT_GT(drawnOf(graphCanvas(), Drawn::Line, RGB(0, 0, 255)).size(), 10u);
+    EXPECT_GT(drawnOf(graphCanvas(), DrawItem::Line, RGB(255, 0, 0)).size(), 10u);
+    EXPECT_GT(drawnOf(graphCanvas(), DrawItem::Line, RGB(0, 0, 255)).size(), 10u);
     EXPECT_TRUE(anyPrintedStartsWith(graphCanvas(), QStringLiteral("RED: AIR TO GLASS, INCIDENCE 28, REFRACTION 18.2")));
 }
 
@@ -129,7 +129,7 @@ TEST_F(DataWindowTest, NotesOpenTheirWindowsAndLeaveTheDataAlone) {
     EXPECT_TRUE(sines().Text1->toPlainText().contains(QStringLiteral("Ιμπν αλ-Χάιθαμ")));
     d().Ptolemylaw->trigger();
     EXPECT_TRUE(program->forms.ptolemaios().Visible());
-    EXPECT_EQ(drawnOf(graphCanvas(), Drawn::Circle).size(), 2u);
+    EXPECT_EQ(drawnOf(graphCanvas(), DrawItem::Circle).size(), 2u);
     EXPECT_TRUE(printedText(graphCanvas(), QStringLiteral("PTOLEMY'S APPARATRUS Η συσκευή του Πτολεμαίου")));
     for (const Item& item : kItems) (d().*item.action)->trigger();
 

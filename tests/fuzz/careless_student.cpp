@@ -77,8 +77,8 @@ void textsOf(Form& f, const QStringList& typed, QStringList& out) {
     if (f.menuBar())
         for (QAction* a : f.menuBar()->findChildren<QAction*>()) out << a->text();
     for (Canvas* c : f.findChildren<Canvas*>())
-        for (const Drawn& d : c->displayList())
-            if (d.kind == Drawn::Text) out << d.text;
+        for (const DrawItem& d : c->displayList())
+            if (d.kind == DrawItem::Text) out << QString::fromStdString(d.text);
 }
 
 } // namespace
@@ -103,11 +103,11 @@ QStringList inspectWindows(Program& program, const QStringList& typed) {
             }
         }
         for (Canvas* c : f->findChildren<Canvas*>())
-            for (const Drawn& d : c->displayList()) {
+            for (const DrawItem& d : c->displayList()) {
                 bool bad = !std::isfinite(d.radius) || std::fabs(d.radius) > 1e9;
-                for (const QPointF& p : d.points) {
-                    const QPointF px = c->toPixel(p.x(), p.y());
-                    bad = bad || !std::isfinite(p.x()) || !std::isfinite(p.y()) ||
+                for (const Point& p : {d.a, d.b}) {
+                    const QPointF px = c->toPixel(p.x, p.y);
+                    bad = bad || !std::isfinite(p.x) || !std::isfinite(p.y) ||
                           std::fabs(px.x()) > 1e6 || std::fabs(px.y()) > 1e6;
                 }
                 if (bad)
@@ -186,8 +186,6 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
             result.log << "start the program again";
             start();
         }
-        for (Form* f : program->forms.loaded())
-            for (Canvas* c : f->findChildren<Canvas*>()) c->recordDisplayList(true);
         QList<Form*> visible;
         for (Form* f : program->forms.loaded())
             if (f->isVisible()) visible << f;

@@ -37,11 +37,11 @@ TEST_F(ProgramTest, TheCarelessStudentsCheckerFlagsWhatNoStudentMaySee) {
     c.PSet(10, 10);
     EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
     // A NaN point, as an old mistake put it into the list.
-    const_cast<std::vector<Drawn>&>(c.displayList()).push_back(
+    const_cast<std::vector<DrawItem>&>(c.displayList()).push_back(
         [] {
-            Drawn d;
-            d.kind = Drawn::Point;
-            d.points = {QPointF(NAN, 3)};
+            DrawItem d;
+            d.kind = DrawItem::Dot;
+            d.a = {NAN, 3};
             return d;
         }());
     EXPECT_EQ(inspectWindows(*program, {}).size(), 1);

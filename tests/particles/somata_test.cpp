@@ -54,8 +54,8 @@ protected:
     void expectSound(const char* where) {
         for (QLabel* l : panel().findChildren<QLabel*>())
             ASSERT_TRUE(readable(l->text())) << where << ": " << l->text().toStdString();
-        for (const Drawn& d : w().canvas->displayList())
-            for (const QPointF& p : d.points)
+        for (const DrawItem& d : w().canvas->displayList())
+            for (const QPointF& p : pointsOf(d))
                 ASSERT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) < 2e4 &&
                             std::fabs(p.y()) < 2e4)
                     << where;
@@ -83,13 +83,13 @@ TEST_F(ParticleWindowTest, FermatsPrinciplePutsUpThreeBodiesJoinedByTheirPath) {
     EXPECT_TRUE(w().fermatscr->isVisibleTo(&w()));
     EXPECT_EQ(w().fermatscr->value(), std::lround(c(w().fermat3).x()));
     // The path: magenta to blue and green to blue, black, and no Newton layer left.
-    const auto lines = drawnOf(*w().canvas, Drawn::Line);
+    const auto lines = drawnOf(*w().canvas, DrawItem::Line);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_TRUE(near(lines[0].points[0], c(w().fermat1).x(), c(w().fermat1).y()));
-    EXPECT_TRUE(near(lines[1].points[0], c(w().fermat2).x(), c(w().fermat2).y()));
-    EXPECT_TRUE(near(lines[0].points[1], c(w().fermat3).x(), c(w().fermat3).y()));
-    EXPECT_TRUE(sameColor(lines[0].color, Qt::black));
-    EXPECT_TRUE(drawnOf(*w().canvas, Drawn::FilledBox).empty());
+    EXPECT_TRUE(near(pt(lines[0].a), c(w().fermat1).x(), c(w().fermat1).y()));
+    EXPECT_TRUE(near(pt(lines[1].a), c(w().fermat2).x(), c(w().fermat2).y()));
+    EXPECT_TRUE(near(pt(lines[0].b), c(w().fermat3).x(), c(w().fermat3).y()));
+    EXPECT_TRUE(sameColor(Canvas::ColourOf(lines[0]), Qt::black));
+    EXPECT_TRUE(drawnOf(*w().canvas, DrawItem::FilledBox).empty());
     // Bodies and the scene keep a unit as long across as down.
     const Canvas& cv = *w().canvas;
     EXPECT_NEAR(std::fabs(cv.ScaleWidth()) / cv.width(), std::fabs(cv.ScaleHeight()) / cv.height(), 1e-9);
@@ -123,7 +123,7 @@ TEST_F(ParticleWindowTest, TheScrollBarSlidesTheCrossingBodyAndTheTimeFollowsIt)
     const int before = w().canvas->clsCount();
     w().fermatscr->setValue(300);
     EXPECT_EQ(w().canvas->clsCount(), before + 1);
-    EXPECT_EQ(drawnOf(*w().canvas, Drawn::Line).size(), 2u);
+    EXPECT_EQ(drawnOf(*w().canvas, DrawItem::Line).size(), 2u);
 }
 
 TEST_F(ParticleWindowTest, TheRefractionMessageShowsExactlyWhereTheSinesObeyTheLaw) {
@@ -137,10 +137,10 @@ TEST_F(ParticleWindowTest, TheRefractionMessageShowsExactlyWhereTheSinesObeyTheL
         const bool law = std::fabs(n * s2 - s1) < 0.05 && v > c(w().fermat1).x() && v < c(w().fermat2).x();
         const bool message = caption().endsWith(QStringLiteral("      Παράδειγμα αρχής Fermat"));
         ASSERT_EQ(message, law) << v;
-        const auto lines = drawnOf(*w().canvas, Drawn::Line);
+        const auto lines = drawnOf(*w().canvas, DrawItem::Line);
         ASSERT_EQ(lines.size(), 2u);
         ASSERT_EQ(lines[0].width, law ? 5 : 1);
-        ASSERT_TRUE(sameColor(lines[0].color, law ? RGB(0, 255, 0) : RGB(0, 0, 0)));
+        ASSERT_TRUE(sameColor(Canvas::ColourOf(lines[0]), law ? RGB(0, 255, 0) : RGB(0, 0, 0)));
         shown += message;
         ASSERT_TRUE(readable(caption()));
     }
@@ -211,7 +211,7 @@ TEST_F(ParticleWindowTest, BothEndsOnOneSideMakeAReflectionAndNoLeastTime) {
     EXPECT_TRUE(caption().startsWith(kMouseCaption));
     EXPECT_TRUE(caption().contains(QStringLiteral("            total distance = ")));
     EXPECT_TRUE(caption().endsWith(QStringLiteral("      Νόμος Ήρωνος"))) << caption().toStdString();
-    const auto red = drawnOf(*w().canvas, Drawn::Line, RGB(255, 0, 0));
+    const auto red = drawnOf(*w().canvas, DrawItem::Line, RGB(255, 0, 0));
     EXPECT_EQ(red.size(), 2u);
     // Lifted off the surface on the ends' side, it follows the pointer: never Hero's law.
     w().Form_MouseDown(1, kBoth, 0.4 * W(), H() / 2 + 20);
@@ -228,10 +228,10 @@ TEST_F(ParticleWindowTest, FindMinimumDrawsTheLeastTimePathWhereSnellsLawHolds) 
     w().fermalaw->trigger();
     w().fermatscr->setValue(int(0.25 * W()));
     w().evresielaxistoy->trigger();
-    const auto green = drawnOf(*w().canvas, Drawn::Line, RGB(0, 255, 0));
+    const auto green = drawnOf(*w().canvas, DrawItem::Line, RGB(0, 255, 0));
     ASSERT_EQ(green.size(), 2u);
     EXPECT_EQ(green[0].width, 6);
-    const double xMin = green[0].points[1].x();
+    const double xMin = pt(green[0].b).x();
     EXPECT_TRUE(near(c(w().fermat3), xMin, H() / 2, 1e-9));
     // sin i / sin r = n, exactly.
     const double n = panel().n1overn2->value() / 100.0;
@@ -265,10 +265,10 @@ TEST_F(ParticleWindowTest, FindMinimumDrawsTheLeastTimePathWhereSnellsLawHolds) 
     // The ends one above the other: the least-time path is the vertical through them.
     w().Form_MouseDown(1, kControl, c(w().fermat1).x(), 0.1 * H());
     w().evresielaxistoy->trigger();
-    const auto vertical = drawnOf(*w().canvas, Drawn::Line, RGB(0, 255, 0));
+    const auto vertical = drawnOf(*w().canvas, DrawItem::Line, RGB(0, 255, 0));
     ASSERT_EQ(vertical.size(), 2u);
-    for (const Drawn& d : vertical)
-        for (const QPointF& p : d.points) EXPECT_NEAR(p.x(), c(w().fermat1).x(), 1e-9);
+    for (const DrawItem& d : vertical)
+        for (const QPointF& p : pointsOf(d)) EXPECT_NEAR(p.x(), c(w().fermat1).x(), 1e-9);
 }
 
 TEST_F(ParticleWindowTest, NoClickOrPanelSettingPutsANumberOutOfPlace) {
@@ -294,7 +294,7 @@ TEST_F(ParticleWindowTest, NoClickOrPanelSettingPutsANumberOutOfPlace) {
     for (int r = panel().n1overn2->minimum(); r <= panel().n1overn2->maximum(); r += 10) {
         panel().n1overn2->setValue(r);
         ASSERT_TRUE(caption().startsWith(kScrollCaption));
-        ASSERT_TRUE(drawnOf(*w().canvas, Drawn::FilledBox).empty()) << "Newton's layer over the bodies";
+        ASSERT_TRUE(drawnOf(*w().canvas, DrawItem::FilledBox).empty()) << "Newton's layer over the bodies";
         expectSound("ratio");
     }
     for (int i = panel().prosptosi->minimum(); i <= panel().prosptosi->maximum(); i += 7) {
@@ -372,7 +372,7 @@ TEST_F(ParticleWindowTest, NewtonsParticlesRunAlongTheDrawnTrackAndStopStopsBoth
     EXPECT_FALSE(w().Timer2->running()); // ... until Newton's particles take the shapes back
     for (int t = 0; t < 120; ++t) w().Timer1->Tick();
     panel().prosptosi->setValue(60);
-    EXPECT_FALSE(drawnOf(*w().canvas, Drawn::Point).empty());
+    EXPECT_FALSE(drawnOf(*w().canvas, DrawItem::Dot).empty());
     w().Timer1->Tick();
     const int k2 = int(s.panelTime - 3) - 100;
     EXPECT_TRUE(near(c(w().soma[1]), s.trackC[k2], s.trackA[k2], 1e-9));

@@ -12,15 +12,15 @@
 namespace {
 std::vector<QPointF> pointsOf(const Canvas& c, const QColor& colour, int width) {
     std::vector<QPointF> out;
-    for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Point && sameColor(d.color, colour) && d.width == width) out.push_back(d.points[0]);
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == DrawItem::Dot && sameColor(Canvas::ColourOf(d), colour) && d.width == width) out.push_back(pt(d.a));
     return out;
 }
 // The colour of the point drawn last at (x, y): the one the student sees.
 QColor topPointAt(const Canvas& c, double x, double y) {
     QColor top;
-    for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Point && near(d.points[0], x, y, 1e-9)) top = d.color;
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == DrawItem::Dot && near(pt(d.a), x, y, 1e-9)) top = Canvas::ColourOf(d);
     return top;
 }
 bool hasPoint(const std::vector<QPointF>& ps, double x, double y) {
@@ -56,8 +56,8 @@ TEST_F(PtolemyTableTest, TheMenuItemOpensTheFullScreenPlotOfWaterAndTheOptionsSw
     EXPECT_TRUE(hasPoint(red, 80, 80 * 13.5 / 20));
     EXPECT_FALSE(hasPoint(black, 0, 0)); // the glass table has no origin
     std::size_t circles = 0;
-    for (const Drawn& d : drawnOf(*w().canvas, Drawn::Circle))
-        if (near(d.points[0], 50, std::asin(std::sin(50 * 3.14159265358979 / 180) / 1.52) * 180 / 3.14159265358979, 1e-6))
+    for (const DrawItem& d : drawnOf(*w().canvas, DrawItem::Circle))
+        if (near(pt(d.a), 50, std::asin(std::sin(50 * 3.14159265358979 / 180) / 1.52) * 180 / 3.14159265358979, 1e-6))
             ++circles;
     EXPECT_EQ(circles, 1u);
     EXPECT_TRUE(printedText(*w().canvas, QStringLiteral("EXPECTED VALUES Πραγματικές τιμές")));
@@ -148,9 +148,9 @@ TEST_F(PtolemyApparatusTest, TheObservationStandsUnderTheDiscClearOfTheNote) {
         boxes.push_back(c->geometry());
     }
     // The ray in air, blue and twice as wide, to the rim at arcsin(1.33 sin 30) = 41.68.
-    const auto blue = drawnOf(*w().canvas, Drawn::Line, RGB(0, 0, 255));
+    const auto blue = drawnOf(*w().canvas, DrawItem::Line, RGB(0, 0, 255));
     ASSERT_FALSE(blue.empty());
-    EXPECT_TRUE(near(blue[0].points[1], -150 * 0.665, 150 * std::sqrt(1 - 0.665 * 0.665), 1e-9));
+    EXPECT_TRUE(near(pt(blue[0].b), -150 * 0.665, 150 * std::sqrt(1 - 0.665 * 0.665), 1e-9));
     EXPECT_EQ(blue[0].width, 2);
     EXPECT_TRUE(w().Label2->text().contains(QStringLiteral("EXPECTED αναμενόμενη =41.7°")));
 }
@@ -178,11 +178,11 @@ TEST_F(PtolemyApparatusTest, TheBodyMovedOntoTheRefractedRayCoversTheTarget) {
     EXPECT_TRUE(w().Label2->text().startsWith(QStringLiteral("BODY'S POSITION IN  AIR")));
     EXPECT_TRUE(w().Label2->text().contains(QStringLiteral("MEAN μέσος =41.7°")));
     // In the observation the body's box lies over the target's line.
-    const auto green = drawnOf(*view().canvas, Drawn::FilledBox);
+    const auto green = drawnOf(*view().canvas, DrawItem::FilledBox);
     ASSERT_EQ(green.size(), 2u);
-    EXPECT_TRUE(sameColor(green[1].fill, RGB(55, 155, 0)));
-    EXPECT_LE(std::min(green[1].points[0].y(), green[1].points[1].y()), 0);
-    EXPECT_GE(std::max(green[1].points[0].y(), green[1].points[1].y()), 0);
+    EXPECT_TRUE(sameColor(fillOf(green[1]), RGB(55, 155, 0)));
+    EXPECT_LE(std::min(pt(green[1].a).y(), pt(green[1].b).y()), 0);
+    EXPECT_GE(std::max(pt(green[1].a).y(), pt(green[1].b).y()), 0);
     EXPECT_TRUE(printedText(*view().canvas, QStringLiteral("iN AIR Στόν αέρα")));
     w().metatopisipar->setValue(-200);
     EXPECT_FALSE(w().lastScene().covers);
@@ -223,7 +223,7 @@ TEST_F(PtolemyApparatusTest, HideShowsTheExplanationWithTheApparatus) {
     for (const char* letter : {"Z", "H", "D", "A", "B", "G", "E"})
         EXPECT_TRUE(printedText(*r.canvas, QString::fromUtf8(letter))) << letter;
     EXPECT_TRUE(printedText(*r.canvas, QStringLiteral("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου")));
-    EXPECT_EQ(drawnOf(*r.canvas, Drawn::Circle).size(), 2u);
+    EXPECT_EQ(drawnOf(*r.canvas, DrawItem::Circle).size(), 2u);
 }
 
 // On a small screen as on a large one: no control cut by an edge or laid over another, and

@@ -11,22 +11,22 @@
 namespace {
 
 bool hasLine(const Canvas& c, double x1, double y1, double x2, double y2) {
-    for (const Drawn& d : drawnOf(c, Drawn::Line))
-        if (near(d.points[0], x1, y1, 1e-9) && near(d.points[1], x2, y2, 1e-9)) return true;
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line))
+        if (near(pt(d.a), x1, y1, 1e-9) && near(pt(d.b), x2, y2, 1e-9)) return true;
     return false;
 }
 
 bool printedAt(const Canvas& c, const QString& text, double x, double y) {
-    for (const Drawn& d : drawnOf(c, Drawn::Text))
-        if (d.text == text && near(d.points[0], x, y, 1e-9)) return true;
+    for (const DrawItem& d : drawnOf(c, DrawItem::Text))
+        if (textOf(d) == text && near(pt(d.a), x, y, 1e-9)) return true;
     return false;
 }
 
 // The segments of the mean-error curve: two radii apart, between radius 14 and 146.
-std::vector<Drawn> curveOf(const Canvas& c) {
-    std::vector<Drawn> out;
-    for (const Drawn& d : drawnOf(c, Drawn::Line)) {
-        const double x1 = d.points[0].x(), x2 = d.points[1].x();
+std::vector<DrawItem> curveOf(const Canvas& c) {
+    std::vector<DrawItem> out;
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line)) {
+        const double x1 = pt(d.a).x(), x2 = pt(d.b).x();
         if (x1 >= 14 && x2 <= 146 && std::fabs(x2 - x1 - 2) < 1e-9) out.push_back(d);
     }
     return out;
@@ -47,8 +47,8 @@ TEST_F(RecordWindowsTest, MeanErrorCurveRunsOverSixtySevenRadiiWithItsLabelsAndT
 
     const auto curve = curveOf(c);
     ASSERT_EQ(curve.size(), 66u);
-    EXPECT_EQ(curve.front().points[0].x(), 14);
-    EXPECT_EQ(curve.back().points[1].x(), 146);
+    EXPECT_EQ(pt(curve.front().a).x(), 14);
+    EXPECT_EQ(pt(curve.back().b).x(), 146);
     EXPECT_TRUE(hasLine(c, 0, 0, 150, 0));
     EXPECT_TRUE(hasLine(c, 0, 0, 0, 100));
     EXPECT_TRUE(printedAt(c, "Radius of Semicircle", 45, -2));
@@ -70,7 +70,7 @@ TEST_F(RecordWindowsTest, MeanErrorCurveRunsOverSixtySevenRadiiWithItsLabelsAndT
     h.angle->setValue(-30);
     e.Form_Click();
     double largest = 0;
-    for (const Drawn& d : curveOf(c)) largest = std::max(largest, d.points[1].y());
+    for (const DrawItem& d : curveOf(c)) largest = std::max(largest, pt(d.b).y());
     EXPECT_GT(largest, 0.5);
     EXPECT_TRUE(printedAt(c, "h= 1.00", 25, 60));
     EXPECT_TRUE(printedAt(c, "xc= 0.40", 25, 55));
@@ -87,7 +87,7 @@ TEST_F(RecordWindowsTest, IndexGraphShowsRowsAndTheirMeanErrorOrOnlyAxesWithoutR
     EXPECT_TRUE(hasLine(c, 0, -1, 0, 4));
     EXPECT_TRUE(printedAt(c, QStringLiteral("INCIDENCE ANGLE Πρόπστωσης"), 40, -0.5));
     for (const QString& t : printed(c)) EXPECT_FALSE(t.startsWith("MEAN ERROR"));
-    EXPECT_TRUE(drawnOf(c, Drawn::Point).empty());
+    EXPECT_TRUE(drawnOf(c, DrawItem::Dot).empty());
     expectAllFinite(c);
 
     // n = 1.5: errors 0 and 0.1 give 100 * sqrt(0.01 / 2) / 1.5 = 4.714 %.
@@ -95,9 +95,9 @@ TEST_F(RecordWindowsTest, IndexGraphShowsRowsAndTheirMeanErrorOrOnlyAxesWithoutR
     list().addRow("20", "12.86", "1.6000");
     graph().zografizo();
     EXPECT_TRUE(printedAt(c, QStringLiteral("MEAN ERROR Μέσο σφάλμα=4.714 %"), 20, 2.5));
-    const auto points = drawnOf(c, Drawn::Point);
+    const auto points = drawnOf(c, DrawItem::Dot);
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_TRUE(near(points[1].points[0], 20, 1.6f, 1e-9));
+    EXPECT_TRUE(near(pt(points[1].a), 20, 1.6f, 1e-9));
     EXPECT_EQ(points[1].width, 5);
     // Index ticks every 0.5, from (-2, y) to (2, y); incidence ticks 0.02 high.
     EXPECT_TRUE(hasLine(c, -2, 0.5, 2, 0.5));
@@ -109,10 +109,10 @@ TEST_F(RecordWindowsTest, IndexGraphShowsRowsAndTheirMeanErrorOrOnlyAxesWithoutR
     c.Scale(0, 3, 100, -0.8);
     graph().tickmarks();
     int vertical = 0;
-    for (const Drawn& d : drawnOf(c, Drawn::Line)) {
-        if (d.points[0].x() != d.points[1].x()) continue;
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line)) {
+        if (pt(d.a).x() != pt(d.b).x()) continue;
         ++vertical;
-        EXPECT_GE(d.points[0].x(), 0);
+        EXPECT_GE(pt(d.a).x(), 0);
     }
     EXPECT_GT(vertical, 0);
 
@@ -147,21 +147,21 @@ TEST_F(RecordWindowsTest, OnANarrowWindowTheErrorAxisKeepsItsNumbersAndTheTitleI
         const double size = c.FontSize();
         for (int y = 20; y <= 100; y += 20) {
             const QString number = QString::number(y) + ".0";
-            std::optional<Drawn> d;
-            for (const Drawn& t : drawnOf(c, Drawn::Text))
-                if (t.text == number) d = t;
+            std::optional<DrawItem> d;
+            for (const DrawItem& t : drawnOf(c, DrawItem::Text))
+                if (textOf(t) == number) d = t;
             ASSERT_TRUE(d) << number.toStdString() << " at " << screen.width();
             c.setFontSize(d->fontSize);
-            const double left = c.toPixel(d->points[0].x(), 0).x();
-            const double right = c.toPixel(d->points[0].x() + c.TextWidth(number), 0).x();
+            const double left = c.toPixel(pt(d->a).x(), 0).x();
+            const double right = c.toPixel(pt(d->a).x() + c.TextWidth(number), 0).x();
             EXPECT_GE(left, 0) << number.toStdString();
             EXPECT_LT(right, axis) << number.toStdString();
-            EXPECT_NEAR(c.toPixel(0, d->points[0].y()).y(), c.toPixel(0, y).y(), 8) << number.toStdString();
+            EXPECT_NEAR(c.toPixel(0, pt(d->a).y()).y(), c.toPixel(0, y).y(), 8) << number.toStdString();
         }
-        for (const Drawn& t : drawnOf(c, Drawn::Text)) {
-            if (t.text != "Radius of Semicircle") continue;
+        for (const DrawItem& t : drawnOf(c, DrawItem::Text)) {
+            if (textOf(t) != "Radius of Semicircle") continue;
             c.setFontSize(t.fontSize);
-            EXPECT_LE(c.toPixel(t.points[0].x() + c.TextWidth(t.text), 0).x(), c.width()) << screen.width();
+            EXPECT_LE(c.toPixel(pt(t.a).x() + c.TextWidth(textOf(t)), 0).x(), c.width()) << screen.width();
             EXPECT_GE(t.fontSize, 9);
         }
         c.setFontSize(size);
@@ -197,9 +197,9 @@ TEST_F(RecordWindowsTest, ListWindowGraphsItsRowsOnAClick) {
     EXPECT_TRUE(hasLine(c, 0, -1, 0, 2));
     list().zografizo();
     EXPECT_TRUE(hasLine(c, 0, -1, 0, 4));
-    const auto points = drawnOf(c, Drawn::Point);
+    const auto points = drawnOf(c, DrawItem::Dot);
     ASSERT_EQ(points.size(), 1u);
-    EXPECT_TRUE(near(points[0].points[0], 30, 1.5, 1e-9));
+    EXPECT_TRUE(near(pt(points[0].a), 30, 1.5, 1e-9));
     // Incidence ticks every 10 (step (ScaleLeft + ScaleWidth) / 10), index ticks every 0.4.
     EXPECT_TRUE(axisNumberAt(c, "10", 10, -0.08));
     EXPECT_TRUE(axisNumberAt(c, "0.4", -10.0 / 3, 0.4));

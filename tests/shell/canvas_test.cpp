@@ -23,7 +23,6 @@ protected:
     CanvasTest() {
         canvas.resize(400, 400);
         canvas.Scale(-200, 200, 200, -200);
-        canvas.recordDisplayList(true);
         canvas.Cls();
     }
     Canvas canvas;
@@ -54,7 +53,7 @@ TEST_F(CanvasTest, SectorsArcsAndAspect) {
     EXPECT_LT(pixelAt(canvas, 0, 30).lightness(), 200); // the diameter
     ASSERT_EQ(canvas.displayList().size(), 1u);
     EXPECT_TRUE(canvas.displayList()[0].filled);
-    EXPECT_TRUE(canvas.displayList()[0].hasArc);
+    EXPECT_TRUE(canvas.displayList()[0].arc);
 
     // The end wraps through 2 pi when it is below the start: the right half.
     canvas.Cls();
@@ -87,17 +86,17 @@ TEST_F(CanvasTest, LinesBoxesPointsAndCls) {
     canvas.Line(-150, -150, -50, -150);
     const auto& list = canvas.displayList();
     ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[1].points[0], QPointF(100, 100));
-    EXPECT_EQ(list[1].points[1], QPointF(150, 100));
-    EXPECT_EQ(list[2].kind, Drawn::FilledBox);
+    EXPECT_EQ(pt(list[1].a), QPointF(100, 100));
+    EXPECT_EQ(pt(list[1].b), QPointF(150, 100));
+    EXPECT_EQ(list[2].kind, DrawItem::FilledBox);
     EXPECT_EQ(pixelAt(canvas, 60, 10), RGB(255, 255, 0));
     EXPECT_EQ(list[3].style, 2);
 
     canvas.DrawWidth = 5;
     canvas.PSet(10, 7, RGB(255, 0, 0));
-    const auto points = drawnOf(canvas, Drawn::Point, RGB(255, 0, 0));
+    const auto points = drawnOf(canvas, DrawItem::Dot, RGB(255, 0, 0));
     ASSERT_EQ(points.size(), 1u);
-    EXPECT_EQ(points[0].points[0], QPointF(10, 7));
+    EXPECT_EQ(pt(points[0].a), QPointF(10, 7));
     EXPECT_EQ(points[0].width, 5);
     EXPECT_EQ(pixelAt(canvas, 10, 7), RGB(255, 0, 0));
 
@@ -117,7 +116,7 @@ TEST_F(CanvasTest, PrintMovesDownOneLineAndBackToTheLeftEdge) {
     EXPECT_NEAR(100 - canvas.CurrentY, -canvas.TextHeight("n"), 1e-9);
     EXPECT_GT(100 - canvas.CurrentY, 0);
     EXPECT_TRUE(printedText(canvas, "n=1.50"));
-    EXPECT_EQ(canvas.displayList()[0].points[0], QPointF(10, 100));
+    EXPECT_EQ(pt(canvas.displayList()[0].a), QPointF(10, 100));
 }
 
 class FormTest : public ProgramTest {

@@ -313,14 +313,14 @@ TEST_F(ShellControlsTest, AMarkReadsOnlyWhatWasDrawnSince) {
     c.Circle(50, 50, 5);
     auto since = c.drawnSince(tick);
     ASSERT_EQ(since.size(), 2u);
-    EXPECT_EQ(since[0].kind, Drawn::Point);
-    EXPECT_EQ(since[1].kind, Drawn::Circle);
+    EXPECT_EQ(since[0].kind, DrawItem::Dot);
+    EXPECT_EQ(since[1].kind, DrawItem::Circle);
     // After a Cls the mark reads everything drawn since the clearing.
     c.Cls();
     c.Line(1, 1, 2, 2);
     since = c.drawnSince(tick);
     ASSERT_EQ(since.size(), 1u);
-    EXPECT_EQ(since[0].kind, Drawn::Line);
+    EXPECT_EQ(since[0].kind, DrawItem::Line);
     EXPECT_TRUE(c.drawnSince(c.mark()).empty());
 }
 

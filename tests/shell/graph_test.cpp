@@ -13,16 +13,16 @@ const QColor kBlue = RGB(0, 0, 255);
 // line's height of it (see axisNumberAt), nearest first... in the order drawn.
 std::vector<QString> textsAt(const Canvas& c, double x, double y) {
     std::vector<QString> out;
-    for (const Drawn& d : c.displayList())
-        if (d.kind == Drawn::Text && axisNumberAt(c, d.text, x, y) &&
-            std::find(out.begin(), out.end(), d.text) == out.end())
-            out.push_back(d.text);
+    for (const DrawItem& d : c.displayList())
+        if (d.kind == DrawItem::Text && axisNumberAt(c, textOf(d), x, y) &&
+            std::find(out.begin(), out.end(), textOf(d)) == out.end())
+            out.push_back(textOf(d));
     return out;
 }
 
-bool near(const Drawn& d, double x1, double y1, double x2, double y2) {
-    return d.kind == Drawn::Line && d.points[0] == QPointF(x1, y1) &&
-           d.points[1] == QPointF(x2, y2);
+bool near(const DrawItem& d, double x1, double y1, double x2, double y2) {
+    return d.kind == DrawItem::Line && pt(d.a) == QPointF(x1, y1) &&
+           pt(d.b) == QPointF(x2, y2);
 }
 } // namespace
 
@@ -56,11 +56,11 @@ TEST_F(GraphTest, TheWorkedCaseNumbersBothAxesAndDrawsTheGrid) {
     // The graph numbers its origin twice ("0", then "0.00"): the second would lie over the
     // first, so it is left out.
     EXPECT_EQ(textsAt(c, 10.0 / 3, 0), (std::vector<QString>{"0"}));
-    const auto grid = drawnOf(c, Drawn::Line, kBlue);
+    const auto grid = drawnOf(c, DrawItem::Line, kBlue);
     EXPECT_EQ(grid.size(), 11u); // ten above zero and the one at zero
-    for (const Drawn& g : grid) {
-        EXPECT_EQ(g.points[0].x(), 0);
-        EXPECT_EQ(g.points[1].x(), 110);
+    for (const DrawItem& g : grid) {
+        EXPECT_EQ(pt(g.a).x(), 0);
+        EXPECT_EQ(pt(g.b).x(), 110);
     }
     // Below zero and left of it the floors keep everything out.
     for (const QString& t : printed(c))
@@ -124,8 +124,8 @@ TEST_F(GraphTest, TickmarksNumberBothAxesOutToTheEdgesOfTheScale) {
     EXPECT_FALSE(printedText(c, "-1.00")); // below the scale's bottom, -0.8
     // Each y tick is a short line across the axis.
     int yTicks = 0;
-    for (const Drawn& d : drawnOf(c, Drawn::Line))
-        if (d.points[0].y() == d.points[1].y() && d.points[0].x() == -2 && d.points[1].x() == 2)
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line))
+        if (pt(d.a).y() == pt(d.b).y() && pt(d.a).x() == -2 && pt(d.b).x() == 2)
             ++yTicks;
     EXPECT_EQ(yTicks, 7 + 4); // 1 ... 7 above; -1 ... -4 below (the last step passes -3.8)
 }
@@ -157,22 +157,22 @@ TEST_F(GraphTest, AxisNumbersStayInsideClearOfTheAxesAndOfEachOther) {
         std::vector<QRectF> boxes;
         int yNumbers = 0; // numbers above the x axis: the y axis's, where the window is narrow
                           // as where it is wide
-        for (const Drawn& d : drawnOf(c, Drawn::Text)) {
-            const QPointF at = c.toPixel(d.points[0].x(), d.points[0].y());
+        for (const DrawItem& d : drawnOf(c, DrawItem::Text)) {
+            const QPointF at = c.toPixel(pt(d.a).x(), pt(d.a).y());
             if (at.y() < origin.y() - 10) ++yNumbers;
-            const QRectF box(at, QSizeF(std::fabs(c.TextWidth(d.text) * c.pixelsPerUnitX()),
-                                        std::fabs(c.TextHeight(d.text) * c.pixelsPerUnitY())));
-            EXPECT_GE(box.left(), -0.5) << d.text.toStdString();
-            EXPECT_LE(box.right(), c.width() + 0.5) << d.text.toStdString();
-            EXPECT_GE(box.top(), -0.5) << d.text.toStdString();
-            EXPECT_LE(box.bottom(), c.height() + 0.5) << d.text.toStdString();
-            EXPECT_FALSE(box.top() < origin.y() + 1 && box.bottom() > origin.y() - 1) << d.text.toStdString();
-            EXPECT_FALSE(box.left() < origin.x() - 1 && box.right() > origin.x() + 1) << d.text.toStdString();
-            for (const QRectF& other : boxes) EXPECT_FALSE(other.intersects(box)) << d.text.toStdString();
+            const QRectF box(at, QSizeF(std::fabs(c.TextWidth(textOf(d)) * c.pixelsPerUnitX()),
+                                        std::fabs(c.TextHeight(textOf(d)) * c.pixelsPerUnitY())));
+            EXPECT_GE(box.left(), -0.5) << textOf(d).toStdString();
+            EXPECT_LE(box.right(), c.width() + 0.5) << textOf(d).toStdString();
+            EXPECT_GE(box.top(), -0.5) << textOf(d).toStdString();
+            EXPECT_LE(box.bottom(), c.height() + 0.5) << textOf(d).toStdString();
+            EXPECT_FALSE(box.top() < origin.y() + 1 && box.bottom() > origin.y() - 1) << textOf(d).toStdString();
+            EXPECT_FALSE(box.left() < origin.x() - 1 && box.right() > origin.x() + 1) << textOf(d).toStdString();
+            for (const QRectF& other : boxes) EXPECT_FALSE(other.intersects(box)) << textOf(d).toStdString();
             boxes.push_back(box);
         }
         EXPECT_GE(yNumbers, 3) << c.width();
-        EXPECT_GE(boxes.size(), 4u) << c.width() << "x" << c.height() << " texts " << drawnOf(c, Drawn::Text).size(); // thinned, not emptied
+        EXPECT_GE(boxes.size(), 4u) << c.width() << "x" << c.height() << " texts " << drawnOf(c, DrawItem::Text).size(); // thinned, not emptied
     }
 }
 

@@ -83,24 +83,24 @@ TEST_F(LayoutCheckTest, PrintInsideShrinksThenMovesALongTextButKeepsAShortOne) {
     const auto& list = c.displayList();
     ASSERT_EQ(list.size(), 3u);
     EXPECT_DOUBLE_EQ(list[0].fontSize, 12);
-    EXPECT_NEAR(list[0].points[0].x(), 20, 1e-9);
+    EXPECT_NEAR(pt(list[0].a).x(), 20, 1e-9);
     // Each ends inside the 300-pixel window; the first long one shrank as far as it needed
     // and stayed where it was put, the second could not shrink enough and moved left.
     for (std::size_t k = 1; k < 3; ++k) {
         c.setFontSize(list[k].fontSize);
-        EXPECT_LE(list[k].points[0].x() + c.TextWidth(list[k].text), 300) << k;
+        EXPECT_LE(pt(list[k].a).x() + c.TextWidth(textOf(list[k])), 300) << k;
     }
     EXPECT_LT(list[1].fontSize, 12);
     EXPECT_GE(list[1].fontSize, 6);
-    EXPECT_NEAR(list[1].points[0].x(), 150, 1e-9);
+    EXPECT_NEAR(pt(list[1].a).x(), 150, 1e-9);
     c.setFontSize(list[1].fontSize + 0.5);
     EXPECT_GT(150 + c.TextWidth(legend), 298); // a step larger would not have fitted
     EXPECT_DOUBLE_EQ(list[2].fontSize, 11.5);
-    EXPECT_LT(list[2].points[0].x(), 200);
+    EXPECT_LT(pt(list[2].a).x(), 200);
     c.setFontSize(12);
     EXPECT_TRUE(ControlFaults(f).isEmpty()) << ControlFaults(f).join('\n').toStdString();
     // A text wider than the whole window starts at its left edge, and the check tells of it.
     c.PrintInside(100, 150, legend + legend, 12);
-    EXPECT_NEAR(c.displayList().back().points[0].x(), 0, 1e-9);
+    EXPECT_NEAR(pt(c.displayList().back().a).x(), 0, 1e-9);
     EXPECT_TRUE(mentions(ControlFaults(f), "runs past the edge"));
 }

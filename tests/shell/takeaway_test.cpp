@@ -95,7 +95,7 @@ TEST_F(TakeAwayTest, TheIndexGraphSavedAsSvgHoldsEveryLineDotAndCaptionItDrew) {
     const SvgContents svg = readSvgFile(path("index.svg"));
     ASSERT_TRUE(svg.wellFormed);
     EXPECT_EQ(svg.viewBox, QString("0 0 %1 %2").arg(c.width()).arg(c.height()));
-    EXPECT_EQ(svg.lines, int(drawnOf(c, Drawn::Line).size()));
+    EXPECT_EQ(svg.lines, int(drawnOf(c, DrawItem::Line).size()));
     EXPECT_GT(svg.lines, 20);   // the two axes and their ticks
     EXPECT_EQ(svg.ellipses, 2); // the two rows, as dots five pixels wide
     EXPECT_EQ(svg.images, 0);   // every stroke drawn again, no picture of the ink
@@ -203,7 +203,7 @@ TEST_F(TakeAwayTest, CtrlCCopiesTheDrawingAsAPictureAndAsSvg) {
     EXPECT_EQ(picture.size(), (QSizeF(w.canvas->size()) * w.canvas->devicePixelRatioF()).toSize());
     const SvgContents svg = readSvg(data->data("image/svg+xml"));
     ASSERT_TRUE(svg.wellFormed);
-    EXPECT_EQ(svg.lines, int(drawnOf(c, Drawn::Line).size()));
+    EXPECT_EQ(svg.lines, int(drawnOf(c, DrawItem::Line).size()));
     EXPECT_FALSE(data->hasText());
 }
 
@@ -307,8 +307,8 @@ TEST(CanvasStrokes, TheStrokesPaintTheSamePictureAsTheInkAndStopAtTheirLimit) {
     c.setFontSize(14);
     c.setFontItalic(true);
     c.PrintAt(100, 110, QStringLiteral("n = sin i / sin r Δείκτης"));
-    ASSERT_EQ(c.strokes().size(), 10u);
-    ASSERT_TRUE(c.strokesComplete());
+    ASSERT_EQ(c.displayList().size(), 10u);
+    ASSERT_TRUE(c.displayListComplete());
 
     const QImage ink = c.image();
     QImage again(ink.size(), ink.format());
@@ -334,12 +334,12 @@ TEST(CanvasStrokes, TheStrokesPaintTheSamePictureAsTheInkAndStopAtTheirLimit) {
 
     // Beyond the limit the ink is kept as its image only, until the next Cls.
     c.Cls();
-    EXPECT_TRUE(c.strokes().empty());
+    EXPECT_TRUE(c.displayList().empty());
     c.DrawWidth = 1;
-    for (std::size_t i = 0; i <= Canvas::kMaxStrokes; ++i)
+    for (std::size_t i = 0; i <= Canvas::kMaxItems; ++i)
         c.Line(0, 100, 300, 100, RGB(0, 0, 0));
-    EXPECT_FALSE(c.strokesComplete());
-    EXPECT_TRUE(c.strokes().empty());
+    EXPECT_FALSE(c.displayListComplete());
+    EXPECT_TRUE(c.displayList().empty());
     QImage dense(ink.size(), ink.format());
     {
         QPainter p(&dense);
@@ -348,6 +348,6 @@ TEST(CanvasStrokes, TheStrokesPaintTheSamePictureAsTheInkAndStopAtTheirLimit) {
     EXPECT_LT(dense.pixelColor(150, 100).lightness(), 100); // the line, from the image
     c.Cls();
     c.Line(0, 0, 10, 10);
-    EXPECT_TRUE(c.strokesComplete());
-    EXPECT_EQ(c.strokes().size(), 1u);
+    EXPECT_TRUE(c.displayListComplete());
+    EXPECT_EQ(c.displayList().size(), 1u);
 }

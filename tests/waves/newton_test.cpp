@@ -144,10 +144,10 @@ TEST(NewtonOneLayerTest, DrawingOrderColoursAndWidths) {
     const Drawing& d = sc.drawing;
     ASSERT_GT(d.size(), 10u);
     const Rgb layer{200, 150, 90};
-    EXPECT_EQ(d[0].kind, DrawItem::Box);
+    EXPECT_EQ(d[0].kind, DrawItem::FilledBox);
     EXPECT_EQ(d[0].colour, layer);
     EXPECT_EQ(d[0].b, (Point{kW, kYS}));
-    EXPECT_EQ(d[1].kind, DrawItem::Box);
+    EXPECT_EQ(d[1].kind, DrawItem::FilledBox);
     EXPECT_EQ(d[1].b, (Point{kW, -216})); // -0.4 H
     // The incident line in the ForeColor, from the corner to the surface at x = 116.913.
     EXPECT_EQ(d[2].kind, DrawItem::Line);
@@ -275,7 +275,7 @@ TEST(NewtonParallelTest, TheSlabGivesTheIncidentDirectionBack) {
     // (tangents of each bend, meeting halfway through the crossing time).
     const Drawing& d = sc.drawing;
     ASSERT_EQ(d.size(), static_cast<std::size_t>(n) + 5);
-    EXPECT_EQ(d[0].kind, DrawItem::Box);
+    EXPECT_EQ(d[0].kind, DrawItem::FilledBox);
     EXPECT_EQ(d[0].b, (Point{kW, kYS}));
     for (int k = 1; k <= n; ++k) {
         EXPECT_EQ(d[k].kind, DrawItem::Dot);

@@ -42,8 +42,8 @@ protected:
             EXPECT_TRUE(readable(l->text())) << where << ": " << l->text().toStdString();
         EXPECT_TRUE(readable(panel().Text1->Text())) << where << ": " << panel().Text1->Text().toStdString();
         for (Canvas* c : {waves().canvas, particles().canvas})
-            for (const Drawn& d : c->displayList())
-                for (const QPointF& p : d.points)
+            for (const DrawItem& d : c->displayList())
+                for (const QPointF& p : pointsOf(d))
                     ASSERT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()) && std::fabs(p.x()) < 2e4 &&
                                 std::fabs(p.y()) < 2e4)
                         << where << " kind " << d.kind;
@@ -68,11 +68,11 @@ TEST_F(WaveWindowsTest, TheMainMenuOpensThreeWindowsSideBySideWithTheFrontsRunni
     waves().Timer1->Tick();
     const auto frame = picture().drawnSince(before);
     int incident = 0, refracted = 0;
-    for (const Drawn& d : frame) {
-        if (d.kind != Drawn::Line) continue;
-        incident += sameColor(d.color, kIncident);
-        refracted += sameColor(d.color, kRefracted);
-        EXPECT_FALSE(sameColor(d.color, RGB(255, 255, 255))) << "a white trail";
+    for (const DrawItem& d : frame) {
+        if (d.kind != DrawItem::Line) continue;
+        incident += sameColor(Canvas::ColourOf(d), kIncident);
+        refracted += sameColor(Canvas::ColourOf(d), kRefracted);
+        EXPECT_FALSE(sameColor(Canvas::ColourOf(d), RGB(255, 255, 255))) << "a white trail";
     }
     EXPECT_GT(incident, 0);
     EXPECT_EQ(program->interp.waveTime, 1); // one tick of 10 ms: one time unit
@@ -170,12 +170,12 @@ TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
     panel().n1overn2->setValue(100);
     EXPECT_TRUE(panel().Label4->text().endsWith("1.00"));
     EXPECT_FALSE(panel().Label5->isVisible());
-    const auto lines = drawnOf(picture(), Drawn::Line);
+    const auto lines = drawnOf(picture(), DrawItem::Line);
     int up = 0, down = 0;
     const double S = program->interp.waveScaleH / 2;
-    for (const Drawn& d : lines) {
-        if (!near(d.points[0], d.points[0].x(), S, 1e-6)) continue;
-        (d.points[1].y() > S ? up : down) += 1;
+    for (const DrawItem& d : lines) {
+        if (!near(pt(d.a), pt(d.a).x(), S, 1e-6)) continue;
+        (pt(d.b).y() > S ? up : down) += 1;
     }
     EXPECT_EQ(up, 10);
     EXPECT_EQ(down, 10);
@@ -228,9 +228,9 @@ TEST_F(WaveWindowsTest, RayStopsTheClockAndCountsTheAmplitudesInRays) {
     panel().prosptosi->setValue(60);
     EXPECT_EQ(panel().Label5->text(), QStringLiteral("Κρίσιμη γωνία= 30.00"));
     up = down = 0;
-    for (const Drawn& d : drawnOf(picture(), Drawn::Line)) {
-        if (!near(d.points[0], d.points[0].x(), S, 1e-6)) continue;
-        (d.points[1].y() > S ? up : down) += 1;
+    for (const DrawItem& d : drawnOf(picture(), DrawItem::Line)) {
+        if (!near(pt(d.a), pt(d.a).x(), S, 1e-6)) continue;
+        (pt(d.b).y() > S ? up : down) += 1;
     }
     EXPECT_EQ(down, 0);
     EXPECT_EQ(up, 20); // ten incident, ten reflected
@@ -267,7 +267,6 @@ TEST_F(WaveWindowsTest, EveryPlaceOfTheScrollBarsGivesReadableTextsAndDrawableLi
                 speed->trigger();
                 waves().TIMERSTART->trigger();
                 for (int t = 0; t < 400 && waves().Timer1->running(); ++t) {
-                    picture().recordDisplayList(true);
                     waves().Timer1->Tick();
                 }
                 expectSound(qPrintable(QString("waves ratio %1 incidence %2").arg(r).arg(i)));
@@ -293,7 +292,7 @@ TEST_F(WaveWindowsTest, NewtonsTracksFollowTheTickedItemAndTheNewtonValue) {
     panel().n1overn2->setValue(75);
     EXPECT_TRUE(panel().Label5->isVisible());
     EXPECT_EQ(panel().Label5->text(), QStringLiteral("κρίσιμη γωνία = 48.59"));
-    EXPECT_FALSE(drawnOf(*particles().canvas, Drawn::Point).empty());
+    EXPECT_FALSE(drawnOf(*particles().canvas, DrawItem::Dot).empty());
 }
 
 TEST_F(WaveWindowsTest, BackReturnsToTheDataWindowAndStopsEveryAnimation) {
@@ -336,9 +335,9 @@ TEST_F(WaveWindowsTest, AnimationsRunOnlyWhereSeenAndWavesAndParticlesKeepApart)
     // Every incident front stays above the surface, wherever the particles are.
     const Canvas::Mark before = picture().mark();
     waves().Timer1->Tick();
-    for (const Drawn& d : picture().drawnSince(before))
-        if (d.kind == Drawn::Line && sameColor(d.color, kIncident))
-            for (const QPointF& p : d.points) EXPECT_GE(p.y(), waveH / 2 - 1e-6);
+    for (const DrawItem& d : picture().drawnSince(before))
+        if (d.kind == DrawItem::Line && sameColor(Canvas::ColourOf(d), kIncident))
+            for (const QPointF& p : pointsOf(d)) EXPECT_GE(p.y(), waveH / 2 - 1e-6);
     expectSound("waves and particles together");
     // Back to the data window and in again through its INTERPRETATION button: the fronts run.
     waves().Endof->trigger();

@@ -245,7 +245,7 @@ Point Stored(const InterpretationState& s, int k, bool second) {
     return second ? Point{s.trackD[k], s.trackB[k]} : Point{s.trackC[k], s.trackA[k]};
 }
 
-DrawItem Box(Point a, Point b) { return {DrawItem::Box, a, b, kLayerColour, 1}; }
+DrawItem Box(Point a, Point b) { return {DrawItem::FilledBox, a, b, kLayerColour, 1}; }
 DrawItem Line(Point a, Point b, std::optional<Rgb> c, int width = 1) {
     return {DrawItem::Line, a, b, c, width};
 }
