@@ -23,9 +23,9 @@ inline long residentKiB() {
     return -1;
 }
 
-struct Interpretation {
+struct InterpretationOpened {
     Program program{std::make_unique<ScriptedDialogs>()};
-    Interpretation() {
+    InterpretationOpened() {
         program.screen.widthPx = 1920;
         program.screen.heightPx = 1080;
         Main(program);

@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Particles : Interpretation {
+struct Particles : InterpretationOpened {
     somata& w() { return program.forms.somata(); }
 };
 

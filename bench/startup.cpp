@@ -22,7 +22,7 @@ BENCHMARK(BM_StartUpToMainMenu)->Unit(benchmark::kMillisecond);
 void BM_OpenSemicircleAndTraceOneRay(benchmark::State& state) {
     Program program(std::make_unique<ScriptedDialogs>());
     Main(program);
-    auto* dialogs = static_cast<ScriptedDialogs*>(program.dialogs.get());
+    auto* dialogs = static_cast<ScriptedDialogs*>(&program.dialogs());
     for (auto _ : state) {
         program.forms.velmoratimeleti().Command1_Click();
         dialogs->answer("30");

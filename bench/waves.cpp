@@ -12,7 +12,7 @@
 namespace {
 
 void BM_WaveFrameTickAndPaint(benchmark::State& state) {
-    Interpretation app;
+    InterpretationOpened app;
     rixo& w = app.program.forms.rixo();
     w.TIMERSTART_Click();
     w.Timer1->setEnabled(false);
@@ -25,7 +25,7 @@ void BM_WaveFrameTickAndPaint(benchmark::State& state) {
 BENCHMARK(BM_WaveFrameTickAndPaint)->Unit(benchmark::kMillisecond);
 
 void newtonTrack(benchmark::State& state, bool parallel) {
-    Interpretation app;
+    InterpretationOpened app;
     somata& s = app.program.forms.somata();
     for (auto _ : state) {
         s.canvas->Cls();
@@ -40,7 +40,7 @@ BENCHMARK(BM_NewtonParallelComputedAndDrawn)->Unit(benchmark::kMillisecond);
 
 // Not a timing: the memory before and after 10,000 ticks, printed once.
 void reportMemoryOverTenThousandTicks() {
-    Interpretation app;
+    InterpretationOpened app;
     rixo& w = app.program.forms.rixo();
     w.TIMERSTART_Click();
     w.Timer1->setEnabled(false);

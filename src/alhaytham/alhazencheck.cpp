@@ -26,7 +26,7 @@ constexpr double kLegendTop = 33;
 } // namespace
 
 alhazencheck::alhazencheck(Program& p)
-    : Form(p, "alhazencheck", QStringLiteral("CHECK AL HAYTHAM'S RULES ")) {
+    : Form("alhazencheck", QStringLiteral("CHECK AL HAYTHAM'S RULES ")), program(p) {
     setBackColor(RGB(255, 255, 255));
     timidikti = makeVScroll(canvas, 10, 200, 133, 1, 20, [this] { timidikti_Change(); });
     Label1 = makeLabel(QStringLiteral("Label1"), canvas);

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -11,6 +12,7 @@
 class alhazencheck : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit alhazencheck(Program& program);
 
     QScrollBar* timidikti;  // index n = value / 100, 10 to 200

@@ -14,7 +14,7 @@
 #include "shell/model/mathconst.h"
 #include "shell/qformat.h"
 
-xaithamos::xaithamos(Program& p) : Form(p, "xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")) {
+xaithamos::xaithamos(Program& p) : Form("xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")), program(p) {
     setBackColor(RGB(255, 255, 255));
     strefo = makeHScroll(canvas, 0, 80, 30, 1, 10, [this] { strefo_Change(); });
     timiepi = makeVScroll(canvas, 0, 10, 0, 1, 2, [this] { timiepi_Change(); });

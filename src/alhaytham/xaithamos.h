@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -10,6 +11,7 @@
 class xaithamos : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit xaithamos(Program& program);
 
     QScrollBar* strefo;   // incidence in degrees, 0 to 80

@@ -27,12 +27,13 @@ Forms::Forms(Program& program) : program_(program) {}
 
 Forms::~Forms() = default;
 
-template <class W> W& Forms::get(std::unique_ptr<W>& slot) {
+template <class W, class Make> W& Forms::get(std::unique_ptr<W>& slot, Make make) {
     if (!slot) {
         // Registered before Form_Load runs, so a load that asks for this window again
         // (directly or through another window) gets it instead of a second copy.
-        slot = std::make_unique<W>(program_);
-        slot->setDialogs([this]() -> Dialogs& { return *program_.dialogs; });
+        slot = make();
+        slot->setDialogs([this]() -> Dialogs& { return program_.dialogs(); });
+        slot->setHost(&program_);
         slot->setScreen(&program_.screen);
         slot->onClosed = [this](Form& f) { program_.WindowClosed(f); };
         slot->setPlacer([this](const Form& f) {
@@ -44,27 +45,90 @@ template <class W> W& Forms::get(std::unique_ptr<W>& slot) {
     return *slot;
 }
 
+Form* Forms::byName(const QString& name) {
+    using Get = Form& (*)(Forms&);
+    static const std::pair<const char*, Get> windows[] = {
+        {"velmoratimeleti", [](Forms& f) -> Form& { return f.velmoratimeleti(); }},
+        {"hmiky", [](Forms& f) -> Form& { return f.hmiky(); }},
+        {"List_of_Data", [](Forms& f) -> Form& { return f.List_of_Data(); }},
+        {"Grafindex", [](Forms& f) -> Form& { return f.Grafindex(); }},
+        {"errors", [](Forms& f) -> Form& { return f.errors(); }},
+        {"inpdat", [](Forms& f) -> Form& { return f.inpdat(); }},
+        {"incref", [](Forms& f) -> Form& { return f.incref(); }},
+        {"analysis", [](Forms& f) -> Form& { return f.analysis(); }},
+        {"rixo", [](Forms& f) -> Form& { return f.rixo(); }},
+        {"rixotext", [](Forms& f) -> Form& { return f.rixotext(); }},
+        {"somata", [](Forms& f) -> Form& { return f.somata(); }},
+        {"ptolemaios", [](Forms& f) -> Form& { return f.ptolemaios(); }},
+        {"EMFANISI", [](Forms& f) -> Form& { return f.EMFANISI(); }},
+        {"ptolkam", [](Forms& f) -> Form& { return f.ptolkam(); }},
+        {"xaithamos", [](Forms& f) -> Form& { return f.xaithamos(); }},
+        {"alhazencheck", [](Forms& f) -> Form& { return f.alhazencheck(); }},
+        {"storiopt", [](Forms& f) -> Form& { return f.storiopt(); }},
+        {"vathi", [](Forms& f) -> Form& { return f.vathi(); }},
+    };
+    for (const auto& [n, get] : windows)
+        if (name == QLatin1String(n)) return &get(*this);
+    return nullptr;
+}
+
 bool Forms::isLoaded(const char* name) const {
     for (const Form* f : loaded_)
         if (f->objectName() == QLatin1String(name)) return true;
     return false;
 }
 
-::velmoratimeleti& Forms::velmoratimeleti() { return get(velmoratimeleti_); }
-::hmiky& Forms::hmiky() { return get(hmiky_); }
-::List_of_Data& Forms::List_of_Data() { return get(List_of_Data_); }
-::Grafindex& Forms::Grafindex() { return get(Grafindex_); }
-::errors& Forms::errors() { return get(errors_); }
-::inpdat& Forms::inpdat() { return get(inpdat_); }
-::incref& Forms::incref() { return get(incref_); }
-::analysis& Forms::analysis() { return get(analysis_); }
-::rixo& Forms::rixo() { return get(rixo_); }
-::rixotext& Forms::rixotext() { return get(rixotext_); }
-::somata& Forms::somata() { return get(somata_); }
-::ptolemaios& Forms::ptolemaios() { return get(ptolemaios_); }
-::EMFANISI& Forms::EMFANISI() { return get(EMFANISI_); }
-::ptolkam& Forms::ptolkam() { return get(ptolkam_); }
-::xaithamos& Forms::xaithamos() { return get(xaithamos_); }
-::alhazencheck& Forms::alhazencheck() { return get(alhazencheck_); }
-::storiopt& Forms::storiopt() { return get(storiopt_); }
-::vathi& Forms::vathi() { return get(vathi_); }
+::velmoratimeleti& Forms::velmoratimeleti() {
+    return get(velmoratimeleti_, [this] { return std::make_unique<::velmoratimeleti>(program_); });
+}
+::hmiky& Forms::hmiky() {
+    return get(hmiky_, [this] { return std::make_unique<::hmiky>(program_); });
+}
+::List_of_Data& Forms::List_of_Data() {
+    return get(List_of_Data_, [this] { return std::make_unique<::List_of_Data>(program_); });
+}
+::Grafindex& Forms::Grafindex() {
+    return get(Grafindex_, [this] { return std::make_unique<::Grafindex>(program_); });
+}
+::errors& Forms::errors() {
+    return get(errors_, [this] { return std::make_unique<::errors>(program_); });
+}
+::inpdat& Forms::inpdat() {
+    return get(inpdat_, [this] { return std::make_unique<::inpdat>(program_); });
+}
+::incref& Forms::incref() {
+    return get(incref_, [this] { return std::make_unique<::incref>(program_); });
+}
+::analysis& Forms::analysis() {
+    return get(analysis_, [this] { return std::make_unique<::analysis>(program_); });
+}
+::rixo& Forms::rixo() {
+    return get(rixo_, [this] { return std::make_unique<::rixo>(program_); });
+}
+::rixotext& Forms::rixotext() {
+    return get(rixotext_, [this] { return std::make_unique<::rixotext>(program_); });
+}
+::somata& Forms::somata() {
+    return get(somata_, [this] { return std::make_unique<::somata>(program_); });
+}
+::ptolemaios& Forms::ptolemaios() {
+    return get(ptolemaios_, [this] { return std::make_unique<::ptolemaios>(program_); });
+}
+::EMFANISI& Forms::EMFANISI() {
+    return get(EMFANISI_, [this] { return std::make_unique<::EMFANISI>(program_); });
+}
+::ptolkam& Forms::ptolkam() {
+    return get(ptolkam_, [this] { return std::make_unique<::ptolkam>(program_); });
+}
+::xaithamos& Forms::xaithamos() {
+    return get(xaithamos_, [this] { return std::make_unique<::xaithamos>(program_); });
+}
+::alhazencheck& Forms::alhazencheck() {
+    return get(alhazencheck_, [this] { return std::make_unique<::alhazencheck>(program_); });
+}
+::storiopt& Forms::storiopt() {
+    return get(storiopt_, [this] { return std::make_unique<::storiopt>(program_); });
+}
+::vathi& Forms::vathi() {
+    return get(vathi_, [this] { return std::make_unique<::vathi>(program_); });
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <QString>
+
 #include <memory>
 #include <vector>
 
@@ -49,12 +51,15 @@ public:
     ::storiopt& storiopt();
     ::vathi& vathi();
 
+    // The window of that name, loaded first where need be; none for a name the program lacks.
+    Form* byName(const QString& name);
     // Loaded windows, in the order they were loaded.
     const std::vector<Form*>& loaded() const { return loaded_; }
     bool isLoaded(const char* name) const;
 
 private:
-    template <class W> W& get(std::unique_ptr<W>& slot);
+    // The window in its slot, made by `make` (with the part it shows) the first time.
+    template <class W, class Make> W& get(std::unique_ptr<W>& slot, Make make);
     Program& program_;
     std::vector<Form*> loaded_;
     std::unique_ptr<::velmoratimeleti> velmoratimeleti_;

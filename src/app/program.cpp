@@ -1,17 +1,18 @@
 #include "app/program.h"
 
+#include "app/flows.h"
 #include "shell/form.h"
 
 #include <QFont>
 
-Program::Program(std::unique_ptr<Dialogs> d) : dialogs(std::move(d)), forms(*this) {}
+Program::Program(std::unique_ptr<Dialogs> d) : dialogs_(std::move(d)), forms(*this) { ConnectFlows(*this); }
 
 Program::~Program() = default;
 
-void Program::MsgBox(const QString& text, const QString& title) { dialogs->MsgBox(text, title); }
+void Program::MsgBox(const QString& text, const QString& title) { dialogs_->MsgBox(text, title); }
 
 QString Program::InputBox(const QString& prompt, const QString& title, const QString& proposed) {
-    return dialogs->InputBox(prompt, title, proposed);
+    return dialogs_->InputBox(prompt, title, proposed);
 }
 
 void Program::End() {
@@ -21,6 +22,22 @@ void Program::End() {
     }
     ended = true;
     if (onEnd) onEnd();
+}
+
+void Program::ShowWindow(const QString& name) {
+    if (Form* f = forms.byName(name)) f->Show();
+}
+
+void Program::HideWindow(const QString& name) {
+    // A window never loaded is hidden already.
+    for (Form* f : forms.loaded())
+        if (f->objectName() == name) f->Hide();
+}
+
+bool Program::WindowShown(const QString& name) const {
+    for (const Form* f : forms.loaded())
+        if (f->objectName() == name) return f->isVisible();
+    return false;
 }
 
 void Program::WindowClosed(const Form& window) {

@@ -19,7 +19,7 @@
 
 
 velmoratimeleti::velmoratimeleti(Program& p)
-    : Form(p, "velmoratimeleti", QStringLiteral("STUDY OF REFRACTION   MEΛΕΤΗ ΤΗΣ ΔΙΑΘΛΑΣΗΣ")) {
+    : Form("velmoratimeleti", QStringLiteral("STUDY OF REFRACTION   MEΛΕΤΗ ΤΗΣ ΔΙΑΘΛΑΣΗΣ")), program(p) {
     mayBeCovered = true; // the windows it opens lie beside it or over it
     setWidth(10470);
     setHeight(9990);

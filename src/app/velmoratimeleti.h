@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -6,6 +7,7 @@
 class velmoratimeleti : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit velmoratimeleti(Program& program);
 
     QLabel* Label1;

@@ -9,7 +9,7 @@
 #include <cmath>
 
 
-analysis::analysis(Program& p) : Form(p, "analysis", QStringLiteral("ANALYSIS OF DATA")) {
+analysis::analysis(Program& p) : Form("analysis", QStringLiteral("ANALYSIS OF DATA")), program(p) {
     Text1 = new QTextEdit(canvas);
     canvas->setBackColor(RGB(255, 255, 255));
 }

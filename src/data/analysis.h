@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 
 #include <QTextEdit>
@@ -7,6 +8,7 @@
 class analysis : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit analysis(Program& program);
     QTextEdit* Text1;
     void Form_Load() override;

@@ -8,7 +8,7 @@ namespace {
 const QString kDesignCaption = QStringLiteral("REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ");
 } // namespace
 
-incref::incref(Program& p) : Form(p, "incref", kDesignCaption) { canvas->setBackColor(RGB(255, 255, 255)); }
+incref::incref(Program& p) : Form("incref", kDesignCaption), program(p) { canvas->setBackColor(RGB(255, 255, 255)); }
 
 void incref::resetCaption() { setCaption(kDesignCaption); }
 

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 
 // Window "REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ": refraction angle against
@@ -6,6 +7,7 @@
 class incref : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit incref(Program& program);
     void Form_Load() override;
     // The design caption again, for a scene that draws here without a caption of its own: the

@@ -44,7 +44,7 @@ std::vector<std::string> texts(const std::array<QLineEdit*, 14>& boxes) {
 
 } // namespace
 
-inpdat::inpdat(Program& p) : Form(p, "inpdat", QStringLiteral("Istorikva")) {
+inpdat::inpdat(Program& p) : Form("inpdat", QStringLiteral("Istorikva")), program(p) {
     for (int i = 0; i < kRows; ++i) {
         Text1[i] = new QLineEdit(canvas);
         Refr[i] = new QLineEdit(canvas);

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -19,6 +20,7 @@ struct HistoricalDataSet;
 class inpdat : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit inpdat(Program& program);
 
     std::array<QLineEdit*, 14> Text1; // incidence angles

@@ -23,7 +23,7 @@ void ShowPage(Canvas* picture, HistoryPage& page) {
 } // namespace
 
 storiopt::storiopt(Program& p)
-    : Form(p, "storiopt", QStringLiteral("Σύντομη Ιστορία")),
+    : Form("storiopt", QStringLiteral("Σύντομη Ιστορία")), program(p),
       page1_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page1.html"))),
       page2_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page2.html"))) {
     mayBeCovered = true; // a page over the whole screen, under whatever opens next

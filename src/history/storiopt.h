@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 
 #include <memory>
@@ -10,6 +11,7 @@ class HistoryPage;
 class storiopt : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit storiopt(Program& program);
     ~storiopt() override;
     void Form_Load() override;

@@ -1,5 +1,5 @@
 #include "history/vathi.h"
 
-vathi::vathi(Program& p) : Form(p, "vathi", QStringLiteral("vathi")) {
+vathi::vathi(Program& p) : Form("vathi", QStringLiteral("vathi")), program(p) {
     Timer1 = addTimer([] {}, 0, false);
 }

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 
 // A window kept for its timer alone: it has no controls and nothing opens it or handles its
@@ -6,6 +7,7 @@
 class vathi : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit vathi(Program& program);
     Timer* Timer1;
 };

@@ -19,7 +19,7 @@
 #include <cmath>
 
 somata::somata(Program& p)
-    : Form(p, "somata", QStringLiteral("CORPUSCULAR AND FERMAT ΣΩMATIΔIA KAI FERMAT")) {
+    : Form("somata", QStringLiteral("CORPUSCULAR AND FERMAT ΣΩMATIΔIA KAI FERMAT")), program(p) {
     setBackColor(RGB(255, 255, 255));
     meso2 = canvas->addShape(Shape::UnderInk, Shape::Rectangle);
     meso2->setFillColor(RGB(255, 224, 192));

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "particles/model/fermat.h"
 #include "particles/model/particles.h"
 #include "shell/form.h"
@@ -17,6 +18,7 @@ class Shape;
 class somata : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit somata(Program& program);
 
     Shape* fermat1;           // first end body, magenta: the light's start

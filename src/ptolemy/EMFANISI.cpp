@@ -1,3 +1,3 @@
 #include "ptolemy/EMFANISI.h"
 
-EMFANISI::EMFANISI(Program& p) : Form(p, "EMFANISI", QStringLiteral("OBSERVATION ΠΑΡΑΤΗΡΗΣΗ")) {}
+EMFANISI::EMFANISI(Program& p) : Form("EMFANISI", QStringLiteral("OBSERVATION ΠΑΡΑΤΗΡΗΣΗ")), program(p) {}

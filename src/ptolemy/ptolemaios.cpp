@@ -32,7 +32,7 @@ const QString kExplanation = QStringLiteral(
     " An incidence angle is chosen with Z. Then  as the observer  looks  along the radius from Z (angle ZEA), body H is  moved until the 3  bodies  Z, E, H are aligned. Then  the  refraction angle HEG is measured");
 } // namespace
 
-ptolemaios::ptolemaios(Program& p) : Form(p, "ptolemaios", QStringLiteral("PTOLEMY'S METHOD")) {
+ptolemaios::ptolemaios(Program& p) : Form("ptolemaios", QStringLiteral("PTOLEMY'S METHOD")), program(p) {
     setBackColor(RGB(255, 255, 255));
     goniaprosptosis = makeHScroll(canvas, 1, 88, 30, 1, 5, [this] { goniaprosptosis_Change(); });
     dgonia = makeHScroll(canvas, 1, 20, 1, 1, 2, [this] { dgonia_Change(); });

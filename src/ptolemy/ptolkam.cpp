@@ -27,7 +27,7 @@ const QString kExplanation = QStringLiteral(
     "of  20° and 30°.");
 } // namespace
 
-ptolkam::ptolkam(Program& p) : Form(p, "ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")) {
+ptolkam::ptolkam(Program& p) : Form("ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")), program(p) {
     setBackColor(RGB(255, 255, 255));
     Option1 = new OptionButton(QStringLiteral("INDEX Δείκτης=1,333"), canvas);
     Option2 = new OptionButton(QStringLiteral("INDEX Δείκτης =1,5"), canvas);

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "ptolemy/model/ptolemy.h"
 #include "shell/controls.h"
 #include "shell/form.h"
@@ -9,6 +10,7 @@
 class ptolkam : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit ptolkam(Program& program);
 
     OptionButton* Option1;   // "INDEX Δείκτης=1,333": water

@@ -13,7 +13,7 @@
 
 
 Grafindex::Grafindex(Program& p)
-    : Form(p, "Grafindex", QStringLiteral("REFRACTION INDEX Δείκτης διάθλασης")) {
+    : Form("Grafindex", QStringLiteral("REFRACTION INDEX Δείκτης διάθλασης")), program(p) {
     canvas->setBackColor(RGB(255, 255, 255));
 }
 

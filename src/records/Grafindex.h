@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 #include "shell/graph.h"
 
@@ -6,6 +7,7 @@
 class Grafindex : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit Grafindex(Program& program);
     void Form_Load() override;
     void Form_Click() override;

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 List_of_Data::List_of_Data(Program& p)
-    : Form(p, "List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")) {
+    : Form("List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")), program(p) {
     canvas->setBackColor(RGB(255, 255, 255));
     List1 = new QListWidget(canvas);
     List2 = new QListWidget(canvas);

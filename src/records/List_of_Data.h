@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -24,6 +25,7 @@ inline UnmeasuredCells NothingMeasured(bool totalReflection) {
 class List_of_Data : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit List_of_Data(Program& program);
 
     QListWidget* List1; // incidence angles

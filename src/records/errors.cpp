@@ -13,7 +13,7 @@
 #include <cmath>
 
 
-errors::errors(Program& p) : Form(p, "errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")) {
+errors::errors(Program& p) : Form("errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")), program(p) {
     canvas->setBackColor(RGB(255, 255, 255));
 }
 

@@ -49,7 +49,7 @@ void hmiky::takeGeometry() {
 double hmiky::takeIndex() { return program.semi.indexN = settings().n; }
 
 hmiky::hmiky(Program& p)
-    : Form(p, "hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")) {
+    : Form("hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")), program(p) {
     canvas->setFontName("Courier New");
     canvas->setBackColor(white);
 

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "semicircle/model/raytrace.h"
 #include "shell/controls.h"
 #include "shell/form.h"
@@ -26,6 +27,7 @@ struct SemicircleSettings {
 class hmiky : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit hmiky(Program& program);
 
     // Controls.

@@ -1,4 +1,5 @@
 #include "shell/form.h"
+#include "shell/dialogs.h"
 #include "shell/takeaway.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,7 @@ constexpr double kTwips = 15.0;
 int px(double twips) { return int(std::lround(twips / kTwips)); }
 } // namespace
 
-Form::Form(Program& p, const char* name, const QString& caption) : program(p) {
+Form::Form(const char* name, const QString& caption) {
     setObjectName(name);
     setWindowTitle(caption);
     canvas = new Canvas(this);
@@ -65,6 +66,12 @@ void Form::setOuterRect(const QRect& outer) {
                 std::max(1, outer.width() - m.left() - m.right()),
                 std::max(1, outer.height() - m.top() - m.bottom()));
     layoutChildren();
+}
+
+void Form::MsgBox(const QString& text, const QString& title) { host_->dialogs().MsgBox(text, title); }
+
+QString Form::InputBox(const QString& prompt, const QString& title, const QString& proposed) {
+    return host_->dialogs().InputBox(prompt, title, proposed);
 }
 
 void Form::placeOnScreen() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/canvas.h"
+#include "shell/host.h"
 #include "shell/screen.h"
 #include "shell/timer.h"
 
@@ -12,7 +13,6 @@
 #include <vector>
 
 class Dialogs;
-class Program;
 
 // The base of every window: a menu bar over a drawing surface that holds the controls.
 // Window positions and sizes are in twips (15 to a pixel); controls are placed in the
@@ -20,7 +20,7 @@ class Program;
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(Program& program, const char* name, const QString& caption);
+    Form(const char* name, const QString& caption);
     ~Form() override;
 
     virtual void Form_Load() {}
@@ -28,7 +28,6 @@ public:
     virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
     virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
 
-    Program& program;
     Canvas* canvas; // the drawing surface; the controls are its children
 
     // Window place and size in twips: the outer frame (title bar and borders included), from the
@@ -111,6 +110,16 @@ public:
     void showHelp();
     // The dialogs the take-aways ask through; the registry hands them to every window.
     void setDialogs(std::function<Dialogs&()> dialogs) { dialogs_ = std::move(dialogs); }
+    // The program around the window; the registry hands it to every window.
+    void setHost(Host* host) { host_ = host; }
+    Host& host() const { return *host_; }
+    // Through the host: a message, an answer, another window shown or hidden, the end.
+    void MsgBox(const QString& text, const QString& title = QString());
+    QString InputBox(const QString& prompt, const QString& title = QString(), const QString& proposed = QString());
+    void ShowWindow(const QString& name) { host_->ShowWindow(name); }
+    void HideWindow(const QString& name) { host_->HideWindow(name); }
+    bool WindowShown(const QString& name) const { return host_->WindowShown(name); }
+    void End() { host_->End(); }
 
     // Place and size at once, in the surface's user scale.
     void place(QWidget* w, double left, double top, double width, double height);
@@ -147,6 +156,7 @@ private:
     void placeNearEdges(const NearEdges& n);
     std::function<Dialogs&()> dialogs_;
     Screen* screen_ = nullptr;
+    Host* host_ = nullptr;
     std::function<QRect(const Form&)> placer_;
     // The outer frame last asked for, and the frame it was computed with: once the window
     // manager has framed the window, a frame other than the one assumed places it again.

@@ -16,7 +16,7 @@
 
 #include <QScrollBar>
 
-rixo::rixo(Program& p) : Form(p, "rixo", QStringLiteral("WAVES")) {
+rixo::rixo(Program& p) : Form("rixo", QStringLiteral("WAVES")), program(p) {
     Timer1 = addTimer([this] { Timer1_Timer(); }, 10, true);
     Shape1 = canvas->addShape(Shape::UnderInk, Shape::Rectangle);
     Shape1->setBackStyle(1);

@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/form.h"
 
 class Shape;
@@ -10,6 +11,7 @@ class Timer;
 class rixo : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit rixo(Program& program);
 
     Timer* Timer1;   // the animation's clock, 10 ms

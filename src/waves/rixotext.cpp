@@ -14,7 +14,7 @@
 #include <cmath>
 
 rixotext::rixotext(Program& p)
-    : Form(p, "rixotext", QStringLiteral("REFLECTED AND REFRACTED ANAKΛΩMENH KAI ΔIAΘΛΩMENH")) {
+    : Form("rixotext", QStringLiteral("REFLECTED AND REFRACTED ANAKΛΩMENH KAI ΔIAΘΛΩMENH")), program(p) {
     Command1 = new CommandButton(QStringLiteral("WAVES AND PARTICLES KYMATA KAI ΣΩMATIΔIA"), canvas);
     setControlFont(Command1, "Times New Roman", 10);
     Command1->Click = [this] { Command1_Click(); };

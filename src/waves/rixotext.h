@@ -1,4 +1,5 @@
 #pragma once
+class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -12,6 +13,7 @@ struct Amplitudes;
 class rixotext : public Form {
     Q_OBJECT
 public:
+    Program& program; // until the window reads only its own part
     explicit rixotext(Program& program);
 
     CommandButton* Command1;  // "WAVES AND PARTICLES KYMATA KAI ΣΩMATIΔIA"

@@ -122,7 +122,7 @@ TEST_F(CanvasTest, PrintMovesDownOneLineAndBackToTheLeftEdge) {
 class FormTest : public ProgramTest {
 protected:
     // A window of the shell with no handlers of its own.
-    Form blank{*program, "blank", QStringLiteral("BLANK")};
+    Form blank{"blank", QStringLiteral("BLANK")};
 };
 
 TEST_F(FormTest, InkSurvivesHideShowAndGrowing) {

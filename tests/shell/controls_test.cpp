@@ -21,7 +21,7 @@ protected:
         return f;
     }
     // A window of the shell with no handlers of its own.
-    Form blank{*program, "blank", QStringLiteral("BLANK")};
+    Form blank{"blank", QStringLiteral("BLANK")};
 };
 
 TEST_F(ShellControlsTest, ATimerTicksWhileItsWindowIsShownAndStopsWithEndOrTheCloseButton) {

@@ -30,7 +30,7 @@ protected:
         b->show();
         return b;
     }
-    Form f{*program, "blank", QStringLiteral("BLANK")};
+    Form f{"blank", QStringLiteral("BLANK")};
 };
 
 TEST_F(LayoutCheckTest, AWellLaidWindowHasNoFault) {

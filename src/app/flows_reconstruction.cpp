@@ -1,0 +1,4 @@
+#include "app/flows.h"
+#include "app/program.h"
+
+void ConnectReconstructionFlows(Program&) {}
