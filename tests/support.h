@@ -18,6 +18,17 @@
 #include <functional>
 #include <memory>
 
+// What no student may see in a window: "nan" or "inf" in a text, an absurd number, a
+// drawing at a non-finite or far-away point, an animation running in a hidden window. Returns
+// one line per finding, empty when the windows are sound. `typed` holds the texts the student
+// typed into boxes (they may stay).
+QStringList WhatNoStudentMaySee(Program& program, const QStringList& typed = {});
+#define EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(program, where)                                        \
+    do {                                                                                            \
+        const QStringList found_ = WhatNoStudentMaySee(program);                                    \
+        EXPECT_TRUE(found_.isEmpty()) << (where) << ":\n" << found_.join('\n').toStdString();       \
+    } while (false)
+
 class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest() {

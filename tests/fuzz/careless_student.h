@@ -4,6 +4,7 @@
 // hostile answers to every input box, hostile texts typed into every text box, ticks of the
 // running clocks, closes and resizes), and after each action a look at every loaded window.
 #include "app/program.h"
+#include "support.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,11 +15,6 @@
 
 // Texts a careless student types or answers.
 const QStringList& hostileTexts();
-
-// What no student may see in a window: "nan" or "inf" in a text, an absurd number, a
-// drawing at a non-finite or far-away point. Returns one line per finding, empty when the
-// windows are sound. `typed` holds the texts the student typed into boxes (they may stay).
-QStringList inspectWindows(Program& program, const QStringList& typed);
 
 // An answer box that hands out hostile texts (or cancels), and keeps every message.
 class CarelessDialogs : public Dialogs {

@@ -15,27 +15,27 @@
 // flagged, and a sound one is not.
 TEST_F(ProgramTest, TheCarelessStudentsCheckerFlagsWhatNoStudentMaySee) {
     Main(*program);
-    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    EXPECT_TRUE(WhatNoStudentMaySee(*program, {}).isEmpty());
     Form& f = program->forms.velmoratimeleti();
     auto* label = new QLabel("n=1.50", f.canvas);
-    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    EXPECT_TRUE(WhatNoStudentMaySee(*program, {}).isEmpty());
     label->setText("n=nan");
-    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    EXPECT_EQ(WhatNoStudentMaySee(*program, {}).size(), 1);
     label->setText("Infinity");
-    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    EXPECT_EQ(WhatNoStudentMaySee(*program, {}).size(), 1);
     label->setText("index 86195878204214.00");
-    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    EXPECT_EQ(WhatNoStudentMaySee(*program, {}).size(), 1);
     label->setText("n=1.00e+300");
-    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    EXPECT_EQ(WhatNoStudentMaySee(*program, {}).size(), 1);
     label->setText("INFINITE REFLECTION Information"); // words are words
-    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    EXPECT_TRUE(WhatNoStudentMaySee(*program, {}).isEmpty());
     delete label;
 
     Canvas& c = record(program->forms.incref());
     c.Scale(0, 0, 100, 100);
     Canvas::onUndrawable = nullptr; // the checker, not the canvas, must see this one
     c.PSet(10, 10);
-    EXPECT_TRUE(inspectWindows(*program, {}).isEmpty());
+    EXPECT_TRUE(WhatNoStudentMaySee(*program, {}).isEmpty());
     // A NaN point, as an old mistake put it into the list.
     const_cast<std::vector<DrawItem>&>(c.displayList()).push_back(
         [] {
@@ -44,7 +44,7 @@ TEST_F(ProgramTest, TheCarelessStudentsCheckerFlagsWhatNoStudentMaySee) {
             d.a = {NAN, 3};
             return d;
         }());
-    EXPECT_EQ(inspectWindows(*program, {}).size(), 1);
+    EXPECT_EQ(WhatNoStudentMaySee(*program, {}).size(), 1);
     c.Cls();
     c.Line(0, 0, 4e15, 1);
     EXPECT_TRUE(c.displayList().empty()); // the canvas refuses it in the first place
