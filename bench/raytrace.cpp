@@ -21,7 +21,8 @@ Semicircle Misplaced() {
 
 void BM_TraceRay(benchmark::State& state) {
     const Semicircle s = Misplaced();
-    for (auto _ : state) benchmark::DoNotOptimize(TraceRay(s, 30));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TraceRay(s, 30));
 }
 BENCHMARK(BM_TraceRay);
 
@@ -43,7 +44,8 @@ void BM_FanOf46(benchmark::State& state) {
     Experiment experiment;
     experiment.setGeometry(100, 0.4, -0.6, 3);
     experiment.setRayH(1.2);
-    for (auto _ : state) benchmark::DoNotOptimize(experiment.rayFan(20, 120));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(experiment.rayFan(20, 120));
 }
 BENCHMARK(BM_FanOf46)->Unit(benchmark::kMicrosecond);
 

@@ -29,7 +29,6 @@ QApplication& application() {
     return *app;
 }
 
-
 // The record file's tracer for the glass the window opens with (n = 1.5, R = 100).
 double OpeningGlass(const RecordSetup& setup) { return aktina2(Semicircle{}, setup); }
 

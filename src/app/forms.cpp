@@ -85,7 +85,8 @@ bool Forms::isLoaded(const char* name) const {
     return get(hmiky_, [this] { return std::make_unique<::hmiky>(program_.experiment); });
 }
 ::List_of_Data& Forms::List_of_Data() {
-    return get(List_of_Data_, [this] { return std::make_unique<::List_of_Data>(program_.experiment); });
+    return get(List_of_Data_,
+               [this] { return std::make_unique<::List_of_Data>(program_.experiment); });
 }
 ::Grafindex& Forms::Grafindex() {
     return get(Grafindex_, [this] { return std::make_unique<::Grafindex>(program_.experiment); });

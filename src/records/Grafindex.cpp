@@ -38,7 +38,8 @@ void Grafindex::zografizo() {
     tickmarks();
     c.DrawWidth = 5;
     const IndexGraph graph = experiment.indexGraph();
-    for (const Point& p : graph.points) c.PSet(p.x, p.y);
+    for (const Point& p : graph.points)
+        c.PSet(p.x, p.y);
     c.DrawWidth = 1;
     c.PrintAt(40, -0.5, QStringLiteral("INCIDENCE ANGLE Πρόπστωσης"));
     if (graph.meanError)

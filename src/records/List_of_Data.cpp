@@ -60,7 +60,8 @@ void List_of_Data::showRows() {
 void List_of_Data::showLabels() {
     const auto& texts = experiment.listLabels();
     QLabel* const labels[] = {Label1, Label2, Label3, Label4};
-    for (std::size_t i = 0; i < texts.size(); ++i) labels[i]->setText(QString::fromStdString(texts[i]));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        labels[i]->setText(QString::fromStdString(texts[i]));
 }
 
 void List_of_Data::showPicture() {

@@ -297,7 +297,8 @@ void hmiky::drawPath(const RayPath& path) { drawPath(path, {blue, green, blue});
 void hmiky::drawFreeRay(const std::vector<Point>& line) {
     std::vector<QPointF> points;
     points.reserve(line.size());
-    for (const Point& p : line) points.emplace_back(p.x, p.y);
+    for (const Point& p : line)
+        points.emplace_back(p.x, p.y);
     canvas->Polyline(points, green);
 }
 
@@ -362,7 +363,8 @@ void hmiky::angle_Change() {
     takeGeometry();
     experiment.setListLabel(1, "ANGLE  Γωνία= " + Format(s.tiltDeg(), "0.00"));
     drawSceneBase();
-    gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") + fmt(s.tilt() * 180 / PI, "0.0"));
+    gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") +
+                 fmt(s.tilt() * 180 / PI, "0.0"));
     traceRay(s.incidenceDeg());
 }
 
@@ -474,7 +476,8 @@ void hmiky::Command1_Click() {
     static constexpr Accepts kIncidence{-360, 360};
     const std::optional<double> typed = ReadTyped(answer.toStdString(), kIncidence);
     if (!typed) {
-        MsgBox(QString::fromStdString(RefusalText("Incidence angle", "Γωνία πρόσπτωσης", kIncidence)));
+        MsgBox(
+            QString::fromStdString(RefusalText("Incidence angle", "Γωνία πρόσπτωσης", kIncidence)));
         return;
     }
     ShowWindow(QStringLiteral("List_of_Data"));

@@ -76,7 +76,8 @@ void sendBeam(hmiky& w, bool fromLeft) {
 
 void hmiky::drawSweep(std::span<const double> anglesDeg, std::string_view meanCaption) {
     takeIndex();
-    for (const RayTrace& trace : experiment.sweep(anglesDeg, meanCaption)) drawPath(trace.path);
+    for (const RayTrace& trace : experiment.sweep(anglesDeg, meanCaption))
+        drawPath(trace.path);
     Show();
 }
 
@@ -111,7 +112,8 @@ void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         canvas->Circle(x, y, 5, canvas->ForeColor);
     } else if (button == 2) {
         takeIndex();
-        for (const auto& line : experiment.rayFan(float(x), float(y))) drawFreeRay(line);
+        for (const auto& line : experiment.rayFan(float(x), float(y)))
+            drawFreeRay(line);
     }
 }
 

@@ -170,7 +170,8 @@ std::vector<std::vector<Point>> Experiment::rayFan(float X, float Y) {
     const auto rays = FanRays(semicircle(), X, Y);
     std::vector<std::vector<Point>> lines;
     lines.reserve(rays.size());
-    for (const FreeRay& ray : rays) lines.push_back(traceFreeRay(ray));
+    for (const FreeRay& ray : rays)
+        lines.push_back(traceFreeRay(ray));
     // The fan turns the incidence through 0, 4, ... 180 degrees as it goes.
     incidenceDeg_ = 4.0 * (rays.size() - 1);
     changed.notify(ExperimentChange::Measurement);
@@ -265,7 +266,8 @@ std::vector<TransferRow> Experiment::transferRows() const {
         return float(Val(Trimmed(cell)));
     };
     std::vector<TransferRow> out;
-    for (const ListRow& row : rows_) out.push_back({value(row.incidence), value(row.refraction)});
+    for (const ListRow& row : rows_)
+        out.push_back({value(row.incidence), value(row.refraction)});
     return out;
 }
 
@@ -274,5 +276,6 @@ void Experiment::transferOfData() { changed.notify(ExperimentChange::Transfer); 
 RecordFileResult Experiment::fylakise(const std::filesystem::path& file) const {
     // The grid is traced on copies of the glass: the experiment keeps the student's settings.
     const Semicircle glass = semicircle();
-    return WriteRecordFile(file, [glass](const RecordSetup& setup) { return aktina2(glass, setup); });
+    return WriteRecordFile(file,
+                           [glass](const RecordSetup& setup) { return aktina2(glass, setup); });
 }

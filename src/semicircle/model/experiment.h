@@ -165,7 +165,8 @@ public:
     void transferOfData();
 
     // The record file for the glass of the present settings.
-    RecordFileResult fylakise(const std::filesystem::path& file = RecordFileInWorkingFolder()) const;
+    RecordFileResult
+    fylakise(const std::filesystem::path& file = RecordFileInWorkingFolder()) const;
 
 private:
     void keep(const RayTrace& trace, double alphaDeg);

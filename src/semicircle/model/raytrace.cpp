@@ -104,7 +104,9 @@ RayTrace FollowLight(const Semicircle& s, double alpha) {
     if (s.semiDirection != 1 && s.semiDirection != 2) return out;
 
     const Vec towardsArc{std::cos(theta), std::sin(theta)};
-    const Glass g{s.indexN, s.radiusR, {s.xc, s.yc},
+    const Glass g{s.indexN,
+                  s.radiusR,
+                  {s.xc, s.yc},
                   s.semiDirection == 1 ? Vec{-towardsArc.x, -towardsArc.y} : towardsArc,
                   {-towardsArc.y, towardsArc.x}};
     // From the source towards (0, h); the source lies on the protractor, outside the glass.
@@ -183,7 +185,9 @@ RayTrace FollowLight(const Semicircle& s, double alpha) {
     return out;
 }
 
-RayTrace TraceRay(const Semicircle& s, double alphaDeg) { return FollowLight(s, alphaDeg * PI / 180); }
+RayTrace TraceRay(const Semicircle& s, double alphaDeg) {
+    return FollowLight(s, alphaDeg * PI / 180);
+}
 
 bool TotallyReflectedAtFlatFace(const RayPath& path) {
     for (int i = 1; i < path.count; ++i)
