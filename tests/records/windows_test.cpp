@@ -77,13 +77,6 @@ TEST_F(RecordWindowsTest, TheIndexGraphShowsTheRowsAndTheirMeanErrorOrOnlyAxesWi
     EXPECT_TRUE(axisNumberAt(c, "20", 20, -0.02));
     part().clearIndexGraph();
     EXPECT_TRUE(c.displayList().empty());
-    // On a scale without negative x no tick goes left of 0.
-    c.Scale(0, 3, 100, -0.8);
-    graph().tickmarks();
-    int vertical = 0;
-    for (const DrawItem& d : drawnOf(c, DrawItem::Line))
-        if (d.a.x == d.b.x) vertical += d.a.x >= 0 ? 1 : -1000;
-    EXPECT_GT(vertical, 0); // and none left of 0
     graph().Form_Click(); // a click brings up the mean error against the radius
     EXPECT_TRUE(program->forms.errors().isVisible());
 }
@@ -124,29 +117,6 @@ TEST_F(RecordWindowsTest, TheMeanErrorCurveRunsOverSixtySevenRadiiForThePresentS
     EXPECT_TRUE(printedAt(c, "h= 1.00", 25, 60) && printedAt(c, "xc= 0.40", 25, 55));
     EXPECT_TRUE(printedAt(c, "Angle= -3.00", 25, 45));
     EXPECT_EQ(part().radiusR(), 100);
-}
-
-// On a school laptop's 1280 x 720 the mean-error window is about 200 pixels wide: the numbers
-// of the error axis stand left of it and level with their ticks, and the radius axis keeps its
-// title in a readable letter.
-TEST_F(RecordWindowsTest, OnANarrowWindowTheErrorAxisKeepsItsNumbersAndTheTitleItsWords) {
-    program->screen.widthPx = 1280;
-    program->screen.heightPx = 720;
-    open();
-    Canvas& c = record(program->forms.errors());
-    program->forms.errors().Form_Click();
-    for (const DrawItem& t : drawnOf(c, DrawItem::Text)) {
-        c.setFontSize(t.fontSize);
-        const QString text = textOf(t);
-        if (text == "Radius of Semicircle") {
-            EXPECT_GE(t.fontSize, 9);
-        }
-        if (!text.endsWith(".0") || text.toDouble() < 20) continue;
-        EXPECT_GE(c.toPixel(t.a.x, 0).x(), 0) << t.text;
-        EXPECT_LT(c.toPixel(t.a.x + c.TextWidth(text), 0).x(), c.toPixel(0, 0).x()) << t.text;
-        EXPECT_NEAR(c.toPixel(0, t.a.y).y(), c.toPixel(0, text.toDouble()).y(), 8) << t.text;
-    }
-    EXPECT_TRUE(printedText(c, "100.0"));
 }
 
 // TRANSFER OF DATA: the rows go into the data window's boxes, fourteen at most, as plain
