@@ -82,16 +82,17 @@ bool Forms::isLoaded(const char* name) const {
     return get(velmoratimeleti_, [this] { return std::make_unique<::velmoratimeleti>(program_); });
 }
 ::hmiky& Forms::hmiky() {
-    return get(hmiky_, [this] { return std::make_unique<::hmiky>(program_); });
+    return get(hmiky_, [this] { return std::make_unique<::hmiky>(program_.experiment); });
 }
 ::List_of_Data& Forms::List_of_Data() {
-    return get(List_of_Data_, [this] { return std::make_unique<::List_of_Data>(program_); });
+    return get(List_of_Data_,
+               [this] { return std::make_unique<::List_of_Data>(program_.experiment); });
 }
 ::Grafindex& Forms::Grafindex() {
-    return get(Grafindex_, [this] { return std::make_unique<::Grafindex>(program_); });
+    return get(Grafindex_, [this] { return std::make_unique<::Grafindex>(program_.experiment); });
 }
 ::errors& Forms::errors() {
-    return get(errors_, [this] { return std::make_unique<::errors>(program_); });
+    return get(errors_, [this] { return std::make_unique<::errors>(program_.experiment); });
 }
 ::inpdat& Forms::inpdat() {
     return get(inpdat_, [this] { return std::make_unique<::inpdat>(program_); });

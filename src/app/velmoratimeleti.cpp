@@ -63,10 +63,8 @@ velmoratimeleti::velmoratimeleti(Program& p)
 }
 
 void Main(Program& program) {
-    ExperimentState& s = program.semi;
     program.interp.speedChoice = 1.0;
-    s.tilt = 0;
-    s.xc = s.yc = s.rayH = 0;
+    program.experiment.centre();
 
     velmoratimeleti& menu = program.forms.velmoratimeleti();
     const Screen& screen = program.screen;
@@ -98,7 +96,10 @@ void Main(Program& program) {
                    program.forms.analysis().Text1->font().pointSizeF());
 }
 
-void velmoratimeleti::Command1_Click() { program.forms.hmiky().openExperiment(); }
+void velmoratimeleti::Command1_Click() {
+    program.forms.hmiky().openExperiment();
+    program.forms.List_of_Data().placeOnScreen(); // beside it, half the screen high
+}
 
 void velmoratimeleti::Command2_Click() {
     program.forms.hmiky().Hide();

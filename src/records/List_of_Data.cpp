@@ -1,18 +1,13 @@
 #include "records/List_of_Data.h"
-#include "shell/qformat.h"
-#include "shell/model/mathconst.h"
 
-#include "data/inpdat.h"
-#include "records/Grafindex.h"
-#include "semicircle/hmiky.h"
+#include "shell/graph.h"
 #include "shell/model/numfmt.h"
 #include "shell/takeaway.h"
-#include "app/program.h"
 
 #include <algorithm>
 
-List_of_Data::List_of_Data(Program& p)
-    : Form("List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")), program(p) {
+List_of_Data::List_of_Data(Experiment& e)
+    : Form("List_of_Data", QStringLiteral("EXPECTED Αναμενόμενες τιμές")), experiment(e) {
     canvas->setBackColor(RGB(255, 255, 255));
     List1 = new QListWidget(canvas);
     List2 = new QListWidget(canvas);
@@ -38,6 +33,40 @@ List_of_Data::List_of_Data(Program& p)
     Command1->Click = [this] { Command1_Click(); };
 
     placeControls();
+    showRows();
+    showLabels();
+    watch = experiment.changed.connect([this](ExperimentChange change) {
+        if (change == ExperimentChange::Rows) showRows();
+        if (change == ExperimentChange::ListLabels) showLabels();
+        if (change == ExperimentChange::ListPicture) showPicture();
+    });
+}
+
+void List_of_Data::showRows() {
+    // The experiment only empties its rows or adds one at the end.
+    const std::vector<ListRow>& rows = experiment.rows();
+    if (int(rows.size()) < List1->count()) {
+        List1->clear();
+        List2->clear();
+        List3->clear();
+    }
+    for (std::size_t i = std::size_t(List1->count()); i < rows.size(); ++i) {
+        List1->addItem(QString::fromStdString(rows[i].incidence));
+        List2->addItem(QString::fromStdString(rows[i].refraction));
+        List3->addItem(QString::fromStdString(rows[i].index));
+    }
+}
+
+void List_of_Data::showLabels() {
+    const auto& texts = experiment.listLabels();
+    QLabel* const labels[] = {Label1, Label2, Label3, Label4};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        labels[i]->setText(QString::fromStdString(texts[i]));
+}
+
+void List_of_Data::showPicture() {
+    canvas->Cls();
+    if (const auto& mean = experiment.meanIndexText()) canvas->Print(QString::fromStdString(*mean));
 }
 
 void List_of_Data::resizeEvent(QResizeEvent* event) {
@@ -69,26 +98,8 @@ void List_of_Data::Form_Load() {
     placeOnScreen(); // beside the semicircle window, the upper half of the screen high
 }
 
-void List_of_Data::Command1_Click() {
-    ::inpdat& data = program.forms.inpdat();
-    // The data window has fourteen boxes; later rows have nowhere to go.
-    const int rows = std::min({List1->count(), List2->count(), int(data.Text1.size())});
-    // A cell with no value goes over as an empty box, never as a measured 0.
-    auto transfer = [](const QListWidgetItem* item, QLineEdit* box) {
-        const QString cell = item->text().trimmed();
-        if (!HoldsValue(cell)) {
-            box->clear();
-            return;
-        }
-        const float value = float(Val(cell.toStdString()));
-        box->setText(QString::fromStdString(PlainNumber(value, 7)));
-    };
-    for (int i = 0; i < rows; ++i) {
-        transfer(List1->item(i), data.Text1[i]);
-        transfer(List2->item(i), data.Refr[i]);
-    }
-    data.Show();
-}
+// The transfer itself is the program's: the data window is another part's.
+void List_of_Data::Command1_Click() { experiment.transferOfData(); }
 
 void List_of_Data::drawGraph(double yAxisTop) {
     Canvas& c = *canvas;
@@ -99,11 +110,9 @@ void List_of_Data::drawGraph(double yAxisTop) {
     c.Line(0, -1, 0, yAxisTop);
     tickmarks();
     c.DrawWidth = 5;
-    for (int i = 0; i < List1->count() && i < List3->count(); ++i) {
-        const QString xText = List1->item(i)->text(), yText = List3->item(i)->text();
-        if (!HoldsValue(xText) || !HoldsValue(yText)) continue;
-        c.PSet(Val(xText.toStdString()), Val(yText.toStdString()));
-    }
+    for (const ListRow& row : experiment.rows())
+        if (HoldsValue(row.incidence) && HoldsValue(row.index))
+            c.PSet(Val(row.incidence), Val(row.index));
     c.DrawWidth = 1;
 }
 
@@ -117,31 +126,4 @@ void List_of_Data::zografizo() { drawGraph(4); }
 
 void List_of_Data::tickmarks() {
     DrawTickmarks(*canvas, TenthsOfTheScale(*canvas, canvas->ScaleTop() / 10, 2, 1));
-}
-
-void List_of_Data::showSettings(const QString& hCaption, const QString& angleCaption,
-                                const QString& xcCaption, const QString& ycCaption, double rayH,
-                                double tilt, double xc, double yc) {
-    Label1->setText(hCaption + fmt(rayH, "0.00"));
-    Label2->setText(angleCaption + fmt(tilt * 180 / PI, "0.00"));
-    Label3->setText(xcCaption + fmt(xc, "0.00"));
-    Label4->setText(ycCaption + fmt(yc, "0.00"));
-}
-
-void List_of_Data::clearRows() {
-    List1->clear();
-    List2->clear();
-    List3->clear();
-}
-
-bool List_of_Data::HoldsValue(const QString& cell) {
-    const QString t = cell.trimmed();
-    return !t.isEmpty() && t != QLatin1String(kNoNumber) && t != kNoRay && t != kTotalReflection &&
-           t != kTotalReflectionGreek;
-}
-
-void List_of_Data::addRow(const QString& a, const QString& b, const QString& c) {
-    List1->addItem(a);
-    List2->addItem(b);
-    List3->addItem(c);
 }

@@ -1,32 +1,16 @@
 #pragma once
-class Program;
+#include "semicircle/model/experiment.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
 #include <QListWidget>
 
-// What a row shows in place of a refraction angle and an index where the ray measured
-// nothing. Where no refracted light reached the protractor both cells say so. Light totally
-// reflected makes the row read "total reflection ολική ανάκλαση" across the two cells, the
-// English in the refraction column and the Greek in the index column: the whole text is wider
-// than a column.
-inline const QString kNoRay = QStringLiteral("no ray  καμία ακτίνα");
-inline const QString kTotalReflection = QStringLiteral("total reflection");
-inline const QString kTotalReflectionGreek = QStringLiteral("ολική ανάκλαση");
-struct UnmeasuredCells {
-    QString refraction, index;
-};
-inline UnmeasuredCells NothingMeasured(bool totalReflection) {
-    if (totalReflection) return {kTotalReflection, kTotalReflectionGreek};
-    return {kNoRay, kNoRay};
-}
-
-// The list window beside the semicircle: one row per traced ray, and the settings.
+// The list window beside the semicircle: one row per traced ray, and the settings, as the
+// experiment holds them.
 class List_of_Data : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit List_of_Data(Program& program);
+    explicit List_of_Data(Experiment& experiment);
 
     QListWidget* List1; // incidence angles
     QListWidget* List2; // refraction angles
@@ -47,24 +31,18 @@ public:
     void zografizo();
     void tickmarks();
 
-    // Empties the three lists.
-    void clearRows();
-    // The four settings labels: each caption followed by its value formatted "0.00"; the tilt
-    // is given in radians and shown in degrees.
-    void showSettings(const QString& hCaption, const QString& angleCaption,
-                      const QString& xcCaption, const QString& ycCaption, double rayH,
-                      double tilt, double xc, double yc);
-    // Whether a cell holds a measured number (not empty, not a dash, not the text of a ray
-    // that measured nothing).
-    static bool HoldsValue(const QString& cell);
-    // Adds one row to the three lists.
-    void addRow(const QString& incidence, const QString& refraction, const QString& index);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeControls();
+    // The experiment's rows, its settings texts and the mean index of its last sweep.
+    void showRows();
+    void showLabels();
+    void showPicture();
     // The graph of a click and of zografizo; they differ only in the height of the y axis.
     void drawGraph(double yAxisTop);
+
+    Experiment& experiment;
+    Observable<ExperimentChange>::Connection watch;
 };

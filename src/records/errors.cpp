@@ -1,20 +1,18 @@
 #include "records/errors.h"
 #include "shell/qformat.h"
 
-#include "records/Grafindex.h"
-#include "records/List_of_Data.h"
-#include "semicircle/hmiky.h"
-#include "semicircle/model/raymodes.h"
+#include "shell/graph.h"
 #include "shell/model/mathconst.h"
-#include "shell/model/numfmt.h"
-#include "app/program.h"
 
 #include <algorithm>
 #include <cmath>
 
-
-errors::errors(Program& p) : Form("errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")), program(p) {
+errors::errors(Experiment& e)
+    : Form("errors", QStringLiteral("MEAN VALUE OF ERROR  ΜΕΣΟ ΣΦΑΛΜΑ")), experiment(e) {
     canvas->setBackColor(RGB(255, 255, 255));
+    watch = experiment.changed.connect([this](ExperimentChange change) {
+        if (change == ExperimentChange::MeanError) drawCurve();
+    });
 }
 
 void errors::Form_Load() {
@@ -62,20 +60,11 @@ void errors::drawCurve() {
     c.Line(0, 0, 0, 100);
     tickmarks();
 
-    ::hmiky& h = program.forms.hmiky();
-    ExperimentState& s = program.semi;
-    const SemicircleSettings set = h.settings();
-    s.rayH = set.h;
-    s.xc = set.xc;
-    s.yc = set.yc;
-    s.tilt = set.tiltRad();
-    const double n = set.n;
-
-    // The curve runs the radius through 14 ... 146 on a copy, so the semicircle window goes
-    // on tracing the radius it draws.
-    ExperimentState trial = s;
-    trial.indexN = n;
-    const std::vector<ErrorPoint> curve = MeanErrorCurve(trial);
+    // The curve runs the radius through 14 ... 146 on copies of the glass, so the semicircle
+    // window goes on tracing the radius it draws.
+    const Experiment& s = experiment;
+    const double n = s.indexN();
+    const std::vector<ErrorPoint> curve = s.meanErrorCurve();
     for (std::size_t i = 1; i < curve.size(); ++i) {
         const ErrorPoint& a = curve[i - 1];
         const ErrorPoint& b = curve[i];
@@ -93,8 +82,8 @@ void errors::drawCurve() {
     c.setFontSize(8);
     const double step = std::max(5.0, 1.1 * line);
     c.PrintAt(25, 65, QStringLiteral("n= ") + fmt(n, "0.00"));
-    c.PrintAt(25, 65 - step, QStringLiteral("h= ") + fmt(s.rayH, "0.00"));
-    c.PrintAt(25, 65 - 2 * step, QStringLiteral("xc= ") + fmt(s.xc, "0.00"));
-    c.PrintAt(25, 65 - 3 * step, QStringLiteral("yc= ") + fmt(s.yc, "0.00"));
-    c.PrintAt(25, 65 - 4 * step, QStringLiteral("Angle= ") + fmt(s.tilt * 180 / PI, "0.00"));
+    c.PrintAt(25, 65 - step, QStringLiteral("h= ") + fmt(s.rayH(), "0.00"));
+    c.PrintAt(25, 65 - 2 * step, QStringLiteral("xc= ") + fmt(s.xc(), "0.00"));
+    c.PrintAt(25, 65 - 3 * step, QStringLiteral("yc= ") + fmt(s.yc(), "0.00"));
+    c.PrintAt(25, 65 - 4 * step, QStringLiteral("Angle= ") + fmt(s.tilt() * 180 / PI, "0.00"));
 }

@@ -1,16 +1,19 @@
 #pragma once
-class Program;
+#include "semicircle/model/experiment.h"
 #include "shell/form.h"
 
 // Mean error of the measured index against the radius of the semicircle.
 class errors : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit errors(Program& program);
+    explicit errors(Experiment& experiment);
     void Form_Load() override;
     void Form_Click() override;
     void tickmarks();
-    // Draws the curve and its labels for the current settings.
+    // Draws the curve and its labels for the experiment's present settings.
     void drawCurve();
+
+private:
+    Experiment& experiment;
+    Observable<ExperimentChange>::Connection watch;
 };

@@ -3,16 +3,11 @@
 #include "shell/qformat.h"
 #include "shell/colours.h"
 
-#include "records/Grafindex.h"
-#include "records/List_of_Data.h"
-#include "records/errors.h"
 #include "semicircle/model/protractor.h"
 #include "semicircle/model/raymodes.h"
 #include "shell/graph.h"
 #include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
-#include "app/program.h"
-#include "app/velmoratimeleti.h"
 
 #include <QSignalBlocker>
 
@@ -23,8 +18,6 @@ using colours::black;
 using colours::blue;
 using colours::green;
 using colours::white;
-
-double SemicircleSettings::tiltRad() const { return tiltDeg * PI / 180; }
 
 SemicircleSettings hmiky::settings() const {
     SemicircleSettings set;
@@ -38,18 +31,14 @@ SemicircleSettings hmiky::settings() const {
 }
 
 void hmiky::takeGeometry() {
-    ExperimentState& s = program.semi;
     const SemicircleSettings set = settings();
-    s.radiusR = set.R;
-    s.xc = set.xc;
-    s.yc = set.yc;
-    s.tilt = set.tiltRad();
+    experiment.setGeometry(set.R, set.xc, set.yc, set.tiltDeg);
 }
 
-double hmiky::takeIndex() { return program.semi.indexN = settings().n; }
+void hmiky::takeIndex() { experiment.setIndex(settings().n); }
 
-hmiky::hmiky(Program& p)
-    : Form("hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")), program(p) {
+hmiky::hmiky(Experiment& e)
+    : Form("hmiky", QStringLiteral("SIMULATION EΞOMOIΩΣH TOY ΠEIΠAMATOΣ")), experiment(e) {
     canvas->setFontName("Courier New");
     canvas->setBackColor(white);
 
@@ -129,7 +118,7 @@ hmiky::hmiky(Program& p)
 }
 
 void hmiky::Form_Load() {
-    ExperimentState& s = program.semi;
+    Experiment& s = experiment;
     placeOnScreen(); // square at 9/10 of the screen height: the drawing surface is square
     canvas->Scale(-200, 200, 200, -200);
 
@@ -155,43 +144,30 @@ void hmiky::Form_Load() {
     place(Command3, 140, -150, 58, -24);
     place(Command2, 140, -126, 58, -24);
 
-    s.indexN = 1.5;
-    s.radiusR = 100;
-    aktis->setText(QStringLiteral("Semicircle Radius=") + fmt(s.radiusR, "0.0"));
-    Indexnt->setText(QStringLiteral("n=") + fmt(s.indexN, "0.0"));
-    HScroll1->setValue(int(std::lround(s.radiusR)));
-    s.tilt = 0;
-    s.xc = s.yc = s.rayH = 0;
-    s.semiDirection = 1;
-    s.incidence = 0;
-    s.incidenceDeg = 0;
-    DrawRayScene(s.rayH, s.xc, s.yc, s.tilt);
+    s.setIndex(1.5);
+    s.setRadius(100);
+    aktis->setText(QStringLiteral("Semicircle Radius=") + fmt(s.radiusR(), "0.0"));
+    Indexnt->setText(QStringLiteral("n=") + fmt(s.indexN(), "0.0"));
+    HScroll1->setValue(int(std::lround(s.radiusR())));
+    s.centre();
+    s.setDirection(1);
+    DrawRayScene(); // at the experiment's first incidence, 0
 }
 
 void hmiky::drawsemicircle(double x, double y, double /*r: the radius drawn is radiusR*/) {
-    ExperimentState& s = program.semi;
+    const Experiment& s = experiment;
     Canvas& c = *canvas;
     c.FillStyle = 0;
-    const double a = -PI / 2 - s.tilt;
-    if (a > -2 * PI && a < 0)
-        s.arcStart = a;
-    else if (a == 0)
-        s.arcStart = -0.001; // a start of 0 could not carry the minus that draws the radius
-    else if (a > 0)
-        s.arcStart = PI / 2 - s.tilt;
-    const double b = -3 * PI / 2 - s.tilt;
-    if (b < -2 * PI)
-        s.arcEnd = float(b + 2 * PI);
-    else if (b > -2 * PI)
-        s.arcEnd = float(b);
+    const SemicircleArc arc = experiment.takeArc();
     c.FillColor = colours::darkRed;
     c.FillStyle = 0;
-    if (s.semiDirection == 1)
-        c.Circle(x, y, s.radiusR, black, s.arcStart, s.arcEnd);
+    const double R = s.radiusR(), tilt = s.tilt();
+    if (s.semiDirection() == 1)
+        c.Circle(x, y, R, black, arc.arcStart, arc.arcEnd);
     else
-        c.Circle(x, y, s.radiusR, black, s.arcEnd, s.arcStart);
-    const double dx = s.radiusR * std::cos(s.tilt), dy = s.radiusR * std::sin(s.tilt);
-    if (s.semiDirection == 1)
+        c.Circle(x, y, R, black, arc.arcEnd, arc.arcStart);
+    const double dx = R * std::cos(tilt), dy = R * std::sin(tilt);
+    if (s.semiDirection() == 1)
         c.Line(x, y, x - dx, y - dy, colours::yellow);
     else
         c.Line(x, y, x + dx, y + dy, colours::yellow);
@@ -204,12 +180,11 @@ void hmiky::drawAxes() {
 }
 
 void hmiky::drawSceneBase() {
-    ExperimentState& s = program.semi;
     canvas->FillColor = white;
     canvas->Circle(0, 0, 150, black);
     drawAxes();
     canvas->FillStyle = 0;
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawsemicircle(experiment.xc(), experiment.yc(), experiment.radiusR());
     // Over the glass, as a student sees the protractor through it.
     drawProtractorMarks();
 }
@@ -302,23 +277,9 @@ void hmiky::drawProtractorMarks() {
     c.ForeColor = fore;
 }
 
-void hmiky::keepMeasurement(const RayTrace& trace, double alphaDeg) {
-    ExperimentState& s = program.semi;
-    s.incidence = trace.incidence;
-    s.incidenceDeg = alphaDeg;
-    // Where nothing was measured the last measured values stay, marked as not this ray's.
-    s.refrAngleMeasured = trace.refrAngleMeasured;
-    if (trace.refrAngleMeasured) s.refrAngle = trace.refrAngle;
-    s.indexMeasured = trace.indexMeasured;
-    if (trace.indexMeasured) s.measuredIndex = trace.measuredIndex;
-}
-
 RayTrace hmiky::traceRay(double alphaDeg) {
-    ExperimentState& s = program.semi;
     takeIndex();
-    const RayTrace trace = TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, alphaDeg);
-    keepMeasurement(trace, alphaDeg);
-    return trace;
+    return experiment.trace(alphaDeg);
 }
 
 void hmiky::drawPath(const RayPath& path, const PathTones& tones) {
@@ -333,17 +294,17 @@ void hmiky::drawPath(const RayPath& path, const PathTones& tones) {
 
 void hmiky::drawPath(const RayPath& path) { drawPath(path, {blue, green, blue}); }
 
-void hmiky::drawFreeRay() {
+void hmiky::drawFreeRay(const std::vector<Point>& line) {
     std::vector<QPointF> points;
-    for (const Point& p : TraceFreeRay(program.semi)) points.emplace_back(p.x, p.y);
+    points.reserve(line.size());
+    for (const Point& p : line)
+        points.emplace_back(p.x, p.y);
     canvas->Polyline(points, green);
 }
 
-void hmiky::DrawRayScene(double h, double x0, double y0, double theta) {
-    ExperimentState& s = program.semi;
+void hmiky::DrawRayScene() {
     takeIndex();
-    const RayScene r = ComputeRayScene(s, h, x0, y0, theta);
-    keepMeasurement(r.trace, s.incidenceDeg);
+    const RayScene r = experiment.rayScene();
     Canvas& c = *canvas;
     if (r.hasNormal) {
         c.Line(r.e.x, r.e.y, r.normalRight.x, r.normalRight.y, colours::red);
@@ -354,14 +315,11 @@ void hmiky::DrawRayScene(double h, double x0, double y0, double theta) {
 }
 
 void hmiky::openExperiment() {
-    ExperimentState& s = program.semi;
-    s.radiusR = settings().R;
-    s.indexN = 1.5;
-    s.tilt = 0;
-    s.xc = s.yc = s.rayH = 0;
+    const Experiment& s = experiment;
+    experiment.open(settings().R);
     // The scroll bars show the reset too, so the next handler that reads them keeps the
     // index at 1.5 and the semicircle at the centre.
-    const int startIndex = int(std::lround(s.indexN * SemicircleSettings::kIndexSteps));
+    const int startIndex = int(std::lround(s.indexN() * SemicircleSettings::kIndexSteps));
     for (auto [bar, value] : {std::pair{Indexn, startIndex}, {angle, 0}, {xcoor, 0}, {ycoor, 0},
                               {hvalue, 0}}) {
         const QSignalBlocker quiet(bar);
@@ -389,97 +347,90 @@ void hmiky::openExperiment() {
 
     drawSceneBase();
     Show();
-    DrawRayScene(s.rayH, s.xc, s.yc, s.tilt);
+    DrawRayScene();
 
-    Indexnt->setText(QStringLiteral("Δείκτης  n = ") + fmt(s.indexN, "0.00"));
-    gon->setText(QStringLiteral("Angle with Y Γωνία με άξοναY=") + fmt(s.tilt, "0.00"));
-    Label4->setText(QStringLiteral("h(Ray's y(0)=") + fmt(s.rayH, "0.00"));
-    Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
-    Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
-
-    program.forms.List_of_Data().placeOnScreen(); // beside this window, half the screen high
+    Indexnt->setText(QStringLiteral("Δείκτης  n = ") + fmt(s.indexN(), "0.00"));
+    gon->setText(QStringLiteral("Angle with Y Γωνία με άξοναY=") + fmt(s.tilt(), "0.00"));
+    Label4->setText(QStringLiteral("h(Ray's y(0)=") + fmt(s.rayH(), "0.00"));
+    Label3->setText(QStringLiteral("xc=") + fmt(s.xc(), "0.00"));
+    Label2->setText(QStringLiteral("yc=") + fmt(s.yc(), "0.00"));
 }
 
 void hmiky::angle_Change() {
-    ExperimentState& s = program.semi;
+    const Experiment& s = experiment;
     canvas->Cls();
-    program.forms.Grafindex().canvas->Cls();
+    experiment.clearIndexGraph();
     takeGeometry();
-    program.forms.List_of_Data().Label2->setText(QStringLiteral("ANGLE  Γωνία= ") +
-                                                 fmt(settings().tiltDeg, "0.00"));
+    experiment.setListLabel(1, "ANGLE  Γωνία= " + Format(s.tiltDeg(), "0.00"));
     drawSceneBase();
-    gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") + fmt(s.tilt * 180 / PI, "0.0"));
-    traceRay(s.incidenceDeg);
+    gon->setText(QStringLiteral("Angle of Diameter with Y-axis=") +
+                 fmt(s.tilt() * 180 / PI, "0.0"));
+    traceRay(s.incidenceDeg());
 }
 
 void hmiky::xcoor_Change() {
-    ExperimentState& s = program.semi;
+    const Experiment& s = experiment;
     canvas->Cls();
-    program.forms.Grafindex().canvas->Cls();
+    experiment.clearIndexGraph();
     takeGeometry();
-    program.forms.List_of_Data().Label3->setText(QStringLiteral("xc = ") + fmt(s.xc, "0.00"));
-    Label3->setText(QStringLiteral("xc=") + fmt(s.xc, "0.00"));
+    experiment.setListLabel(2, "xc = " + Format(s.xc(), "0.00"));
+    Label3->setText(QStringLiteral("xc=") + fmt(s.xc(), "0.00"));
     drawSceneBase();
-    traceRay(s.incidenceDeg);
+    traceRay(s.incidenceDeg());
 }
 
 void hmiky::ycoor_Change() {
-    ExperimentState& s = program.semi;
+    const Experiment& s = experiment;
     canvas->Cls();
-    program.forms.Grafindex().canvas->Cls();
+    experiment.clearIndexGraph();
     takeGeometry();
-    program.forms.List_of_Data().Label4->setText(QStringLiteral("yc = ") + fmt(s.yc, "0.00"));
-    Label2->setText(QStringLiteral("yc=") + fmt(s.yc, "0.00"));
+    experiment.setListLabel(3, "yc = " + Format(s.yc(), "0.00"));
+    Label2->setText(QStringLiteral("yc=") + fmt(s.yc(), "0.00"));
     drawSceneBase();
-    traceRay(s.incidenceDeg);
+    traceRay(s.incidenceDeg());
 }
 
 void hmiky::hvalue_Change() {
-    ExperimentState& s = program.semi;
-    s.hvalueRaw = hvalue->value();
-    s.rayH = settings().h;
-    program.forms.List_of_Data().Label1->setText(QStringLiteral("h=") + fmt(s.rayH, "0.00"));
+    const Experiment& s = experiment;
+    experiment.setRayH(settings().h);
+    experiment.setListLabel(0, "h=" + Format(s.rayH(), "0.00"));
     canvas->Cls();
-    program.forms.Grafindex().canvas->Cls();
-    s.radiusR = settings().R;
-    Label4->setText(QStringLiteral("h(y(0) ray'2 =  ") + fmt(s.rayH, "0.00"));
+    experiment.clearIndexGraph();
+    experiment.setRadius(settings().R);
+    Label4->setText(QStringLiteral("h(y(0) ray'2 =  ") + fmt(s.rayH(), "0.00"));
     drawSceneBase();
-    traceRay(s.incidenceDeg);
+    traceRay(s.incidenceDeg());
 }
 
 void hmiky::HScroll1_Change() {
-    ExperimentState& s = program.semi;
     // The centre is read as the centre scroll bars show it everywhere else (value / 5).
     takeGeometry();
-    aktis->setText(QStringLiteral("Semicircle's Radius= ") + fmt(s.radiusR, "0.0"));
+    aktis->setText(QStringLiteral("Semicircle's Radius= ") + fmt(experiment.radiusR(), "0.0"));
     canvas->Cls();
-    gon->setText(QStringLiteral("angle=") + fmt(settings().tiltDeg, "0.00") +
+    gon->setText(QStringLiteral("angle=") + fmt(experiment.tiltDeg(), "0.00") +
                  QStringLiteral("°"));
     drawSceneBase();
 }
 
 void hmiky::Indexn_Change() {
-    ExperimentState& s = program.semi;
     takeIndex();
-    program.forms.Grafindex().canvas->Cls();
-    Indexnt->setText(QStringLiteral(" n= ") + fmt(s.indexN, "0.00"));
+    experiment.clearIndexGraph();
+    Indexnt->setText(QStringLiteral(" n= ") + fmt(experiment.indexN(), "0.00"));
 }
 
 void hmiky::Form_Click() {
-    ExperimentState& s = program.semi;
     canvas->Cls();
     takeGeometry();
     // The protractor is left out: a click shows the glass on its axes alone.
     drawAxes();
     canvas->FillStyle = 0;
-    drawsemicircle(s.xc, s.yc, s.radiusR);
+    drawsemicircle(experiment.xc(), experiment.yc(), experiment.radiusR());
     takeIndex();
-    Indexnt->setText(QStringLiteral("n= ") + fmt(s.indexN, "0.00"));
+    Indexnt->setText(QStringLiteral("n= ") + fmt(experiment.indexN(), "0.00"));
 }
 
 void hmiky::Raref_Click() {
-    ExperimentState& s = program.semi;
-    s.semiDirection = 2;
+    experiment.setDirection(2);
     moredens->setChecked(false);
     Raref->setChecked(true);
     canvas->Cls();
@@ -487,94 +438,72 @@ void hmiky::Raref_Click() {
 }
 
 void hmiky::moredens_Click() {
-    ExperimentState& s = program.semi;
     moredens->setChecked(true);
     Raref->setChecked(false);
-    s.semiDirection = 1;
+    experiment.setDirection(1);
     drawSceneBase();
 }
 
 void hmiky::Command2_Click() {
-    ExperimentState& s = program.semi;
     canvas->Cls();
-    program.forms.Grafindex().Hide();
-    s.rayH = 0;
-    s.tilt = 0;
-    s.xc = s.yc = 0;
+    HideWindow(QStringLiteral("Grafindex"));
+    experiment.centre();
     xcoor->setValue(0);
     ycoor->setValue(0);
     angle->setValue(0);
     hvalue->setValue(0);
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.canvas->Cls();
-    list.clearRows();
+    experiment.clearListPicture();
+    experiment.clearRows();
     canvas->Cls();
     drawAxes();
 }
 
 void hmiky::Command3_Click() {
     Hide();
-    program.forms.List_of_Data().Hide();
-    program.forms.errors().Hide();
-    program.forms.Grafindex().Hide();
-    program.forms.velmoratimeleti().Show();
+    for (const char* companion : {"List_of_Data", "errors", "Grafindex"})
+        HideWindow(QString::fromLatin1(companion));
+    ShowWindow(QStringLiteral("velmoratimeleti"));
 }
 
-void hmiky::cmdend_Click() { program.End(); }
+void hmiky::cmdend_Click() { End(); }
 
 void hmiky::Command1_Click() {
-    ExperimentState& s = program.semi;
     // Asked before anything is cleared, so that a refused answer changes nothing.
-    const QString answer = program.InputBox(
+    const QString answer = InputBox(
         QStringLiteral("WHAT IS THE INCIDENCE ANGLE Πόση είναι η γωνία πρόσπτωσης ως προς το "
                        "ημικύκλιο?"),
         QStringLiteral("incidence angle"));
     static constexpr Accepts kIncidence{-360, 360};
     const std::optional<double> typed = ReadTyped(answer.toStdString(), kIncidence);
     if (!typed) {
-        program.MsgBox(QString::fromStdString(
-            RefusalText("Incidence angle", "Γωνία πρόσπτωσης", kIncidence)));
+        MsgBox(
+            QString::fromStdString(RefusalText("Incidence angle", "Γωνία πρόσπτωσης", kIncidence)));
         return;
     }
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.Show();
-    list.clearRows();
-    program.forms.Grafindex().canvas->Cls();
+    ShowWindow(QStringLiteral("List_of_Data"));
+    experiment.clearRows();
+    experiment.clearIndexGraph();
     for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Label4), static_cast<QWidget*>(gon),
                        static_cast<QWidget*>(xcoor), static_cast<QWidget*>(ycoor),
                        static_cast<QWidget*>(hvalue), static_cast<QWidget*>(angle)})
         w->setVisible(true);
-    program.forms.Grafindex().Hide();
+    HideWindow(QStringLiteral("Grafindex"));
     canvas->Cls();
     drawSceneBase();
     drawAxes();
 
-    const double given = *typed;
-    const RayTrace trace = traceRay(given);
+    const RayTrace trace = traceRay(*typed);
     drawPath(trace.path);
     provoli2();
-    // Where the ray is no measurement the row says what happened to its light; a ray at 0 or
-    // 180 degrees has no ratio of sines to take, and its index cell stays empty.
-    const UnmeasuredCells nothing = NothingMeasured(trace.totalReflection);
-    list.addRow(fmt(s.incidence * 180 / PI, "0.00"),
-                trace.refrAngleMeasured ? fmt(trace.refrAngle * 180 / PI, "0.00")
-                                        : nothing.refraction,
-                trace.indexMeasured       ? fmt(trace.measuredIndex, "0.00")
-                : trace.refrAngleMeasured ? QString()
-                                          : nothing.index);
+    experiment.addRow(OneRayRow(trace));
     provoli2Labels();
 }
 
-void hmiky::provoli2Labels() {
-    const ExperimentState& s = program.semi;
-    program.forms.List_of_Data().showSettings(QStringLiteral("h="), QStringLiteral("angle φ="),
-                                              QStringLiteral("xc="), QStringLiteral("yc="),
-                                              s.rayH, s.tilt, s.xc, s.yc);
-}
+void hmiky::provoli2Labels() { experiment.showSettings({"h=", "angle φ=", "xc=", "yc="}); }
 
 void hmiky::provoli2() {
-    program.forms.List_of_Data().clearRows();
+    experiment.clearRows();
     provoli2Labels();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-class Program;
-#include "semicircle/model/raytrace.h"
+#include "semicircle/model/experiment.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -19,16 +18,17 @@ struct SemicircleSettings {
     double xc = 0, yc = 0;
     double h = 0;
     double tiltDeg = 0;
-    double tiltRad() const;
 };
 
 // The semicircle window: a half-disc of glass on a protractor, with the rays sent through it.
 // Scale (-200, 200)-(200, -200); the protractor is the circle of radius 150 about the origin.
+// Its handlers change the experiment and draw what it traced; the list and the graphs show
+// the experiment for themselves.
 class hmiky : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit hmiky(Program& program);
+    explicit hmiky(Experiment& experiment);
+    Experiment& experiment;
 
     // Controls.
     CommandButton* Command1; // "GIVE INCIDENCE ANGLE ..."
@@ -63,9 +63,9 @@ public:
     QAction* Optimize;
     QAction* fylaxe;
 
-    // Public procedures other windows call.
+    // Public procedures.
     void drawsemicircle(double x, double y, double r);
-    void DrawRayScene(double h, double x0, double y0, double theta);
+    void DrawRayScene();
     void provoli2();
     void provoli();
     void krisimi();
@@ -103,10 +103,10 @@ public:
 
     // The settings the scroll bars show now.
     SemicircleSettings settings() const;
-    // The radius, the centre and the tilt (in radians) of the scroll bars into the experiment.
+    // The radius, the centre and the tilt of the scroll bars into the experiment.
     void takeGeometry();
-    // The index of the scroll bar into the experiment; returns it.
-    double takeIndex();
+    // The index of the scroll bar into the experiment.
+    void takeIndex();
 
     // The scene base: protractor circle, axes, the semicircle and the protractor's marks.
     void drawSceneBase();
@@ -114,8 +114,8 @@ public:
     void drawProtractorMarks();
     // The two axes in black.
     void drawAxes();
-    // Traces a ray at alphaDeg degrees with the index the scroll bar shows and the current
-    // settings; keeps its incidence, and its refraction angle and index where it measured them.
+    // Traces a ray at alphaDeg degrees with the index the scroll bar shows; the experiment
+    // keeps what it measured.
     RayTrace traceRay(double alphaDeg);
     // The colours of a drawn path: its first stretch (the incident light), the stretches inside
     // the glass, the other stretches outside it.
@@ -127,7 +127,9 @@ public:
     void drawPath(const RayPath& path, const PathTones& tones);
     void drawPath(const RayPath& path);
     // Draws the polyline of a free ray (beams, fans, the critical ray) in green.
-    void drawFreeRay();
+    void drawFreeRay(const std::vector<Point>& line);
+    // A sweep of rays at the given incidences, the list and the index graph shown beside.
+    void drawSweep(std::span<const double> anglesDeg, std::string_view meanCaption);
 
 private:
     // A number of the protractor and its box in the surface's pixels.
@@ -139,8 +141,6 @@ private:
     // Where the numbers go in the present font: beyond the circle, within it where a control
     // covers that place.
     std::vector<PlacedNumber> placeProtractorNumbers() const;
-    // What a traced ray measured, into the experiment state.
-    void keepMeasurement(const RayTrace& trace, double alphaDeg);
-    // The four settings labels of the list window.
+    // The four settings texts of the list window, as provoli2 writes them.
     void provoli2Labels();
 };

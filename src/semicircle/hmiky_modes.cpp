@@ -4,97 +4,33 @@
 #include "shell/qformat.h"
 #include "shell/colours.h"
 
-#include "records/Grafindex.h"
-#include "records/List_of_Data.h"
-#include "records/errors.h"
-#include "records/model/recordfile.h"
 #include "semicircle/model/raymodes.h"
-#include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
-#include "app/program.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 using colours::green;
 using colours::red;
 
-// The running sum of the measured indices of a sweep and how many rays measured one.
-struct IndexSum {
-    double sum = 0;
-    int rays = 0;
-};
-
-// A list cell never shows "NaN": a ray that gives no value leaves a dash.
-QString cell(double v, const char* pattern) {
-    return std::isfinite(v) ? fmt(v, pattern) : QStringLiteral("-");
-}
-
-// ---- Sweeps -----------------------------------------------------------------------------
-
-void startSweep(hmiky& w) {
-    Program& program = w.program;
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.Show();
-    list.canvas->Cls();
-    program.forms.Grafindex().Show();
-    list.clearRows();
-    list.canvas->Cls();
-    w.canvas->Cls();
-}
-
-void sweepRay(hmiky& w, double alphaDeg, IndexSum& indices) {
-    Program& program = w.program;
-    const RayTrace trace = w.traceRay(alphaDeg);
-    w.drawPath(trace.path);
-    // The refraction column is in degrees, as the single ray shows it and as the data window
-    // reads it when the rows are transferred. A ray that is no measurement (totally reflected,
-    // or no refracted light on the protractor) measures nothing, and its row says what
-    // happened; it stays out of the mean.
-    const UnmeasuredCells nothing = NothingMeasured(trace.totalReflection);
-    program.forms.List_of_Data().addRow(
-        QString::fromStdString(PlainNumber(trace.incidence * 180 / PI, 7)),
-        trace.refrAngleMeasured ? cell(trace.refrAngle * 180 / PI, "0.00") : nothing.refraction,
-        trace.indexMeasured ? cell(trace.measuredIndex, "0.0000") : nothing.index);
-    if (trace.indexMeasured) {
-        indices.sum += trace.measuredIndex;
-        ++indices.rays;
-    }
-}
-
-void finishSweep(hmiky& w, const IndexSum& indices, const QString& meanCaption) {
-    Program& program = w.program;
-    const ExperimentState& s = program.semi;
-    ::List_of_Data& list = program.forms.List_of_Data();
-    list.showSettings(QStringLiteral("h= "), QStringLiteral("ANGLE φ="), QStringLiteral("xc = "),
-                      QStringLiteral("yc = "), s.rayH, s.tilt, s.xc, s.yc);
-    if (indices.rays > 0 && std::isfinite(indices.sum / indices.rays))
-        list.canvas->Print(meanCaption + fmt(indices.sum / indices.rays, "0.00"));
-    program.forms.Grafindex().zografizo();
-    w.Show();
-}
-
 // The nine-ray sweep with the settings the scroll bars show.
 void RaysSweep(hmiky& w) {
-    ExperimentState& s = w.program.semi;
-    startSweep(w);
+    w.ShowWindow(QStringLiteral("List_of_Data"));
+    w.ShowWindow(QStringLiteral("Grafindex"));
+    w.canvas->Cls();
     w.takeGeometry();
-    s.rayH = w.settings().h;
+    w.experiment.setRayH(w.settings().h);
     w.drawSceneBase();
-    IndexSum indices;
-    for (const double a : kSweepAngles)
-        sweepRay(w, a, indices);
-    finishSweep(w, indices, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης"));
+    w.drawSweep(kSweepAngles, "MEAN VALUE OF INDEX Μέσος όρος δείκτη διάθλασης");
 }
 
 // The sweep with a semicircle and rays misplaced at random, the settings hidden.
 void RandomRays(hmiky& w) {
-    ExperimentState& s = w.program.semi;
     QScrollBar *hvalue = w.hvalue, *xcoor = w.xcoor, *ycoor = w.ycoor, *angle = w.angle;
-    startSweep(w);
+    w.ShowWindow(QStringLiteral("List_of_Data"));
+    w.ShowWindow(QStringLiteral("Grafindex"));
+    w.canvas->Cls();
     if (w.allrandom->isChecked()) {
         // The settings are drawn on the scroll bars' own grid (h x 10, centre x 5, tilt in
         // degrees x 10), so the hidden bars, the drawing and the list labels all agree.
@@ -113,7 +49,7 @@ void RandomRays(hmiky& w) {
         ycoor->setValue(y);
         angle->setValue(t);
         w.takeGeometry();
-        s.rayH = w.settings().h;
+        w.experiment.setRayH(w.settings().h);
     }
     for (QWidget* bar : {static_cast<QWidget*>(angle), static_cast<QWidget*>(xcoor),
                          static_cast<QWidget*>(ycoor), static_cast<QWidget*>(hvalue)})
@@ -121,25 +57,29 @@ void RandomRays(hmiky& w) {
     // The change handlers have drawn their own scenes; the sweep starts from a clean one.
     w.canvas->Cls();
     w.drawSceneBase();
-    IndexSum indices;
-    for (const double nominal : kSweepAngles) {
+    std::array<double, kSweepAngles.size()> angles{};
+    for (std::size_t i = 0; i < angles.size(); ++i) {
         const double u = RandomFraction();
         const double sign = RandomFraction() > 0.5 ? 1 : -1;
-        sweepRay(w, nominal + sign * u, indices);
+        angles[i] = kSweepAngles[i] + sign * u;
     }
-    finishSweep(w, indices, QStringLiteral("MEAN VALUE OF INDEX Μέσος όρος δείκτη= "));
+    w.drawSweep(angles, "MEAN VALUE OF INDEX Μέσος όρος δείκτη= ");
 }
 
 // Parallel rays from one side, traced as free rays.
 void sendBeam(hmiky& w, bool fromLeft) {
-    ExperimentState& s = w.program.semi;
     w.takeIndex();
-    for (const auto& ray : ParallelBeamRays(s, fromLeft)) {
-        s.freeRay = ray;
-        w.drawFreeRay();
-    }
+    for (const FreeRay& ray : w.experiment.parallelBeam(fromLeft))
+        w.drawFreeRay(w.experiment.traceFreeRay(ray));
 }
 } // namespace
+
+void hmiky::drawSweep(std::span<const double> anglesDeg, std::string_view meanCaption) {
+    takeIndex();
+    for (const RayTrace& trace : experiment.sweep(anglesDeg, meanCaption))
+        drawPath(trace.path);
+    Show();
+}
 
 void hmiky::Command4_Click() { RaysSweep(*this); }
 
@@ -156,8 +96,7 @@ void hmiky::allrandom_Click() {
 // ---- Beams, fans and the mouse ----------------------------------------------------------
 
 void hmiky::Paral_Click() {
-    ExperimentState& s = program.semi;
-    s.radiusR = settings().R;
+    experiment.setRadius(settings().R);
     canvas->Cls();
     drawSceneBase();
 }
@@ -166,90 +105,69 @@ void hmiky::leftpar_Click() { sendBeam(*this, true); }
 void hmiky::rightpar_Click() { sendBeam(*this, false); }
 
 void hmiky::Form_MouseDown(int button, int /*shift*/, double x, double y) {
-    ExperimentState& s = program.semi;
     if (button == 1) {
-        drawsemicircle(s.xc, s.yc, s.radiusR);
+        drawsemicircle(experiment.xc(), experiment.yc(), experiment.radiusR());
         drawProtractorMarks(); // the glass drawn again lies under the protractor's marks
-        s.freeRay[0] = float(x);
-        s.freeRay[1] = float(y);
+        experiment.pressMouse(float(x), float(y));
         canvas->Circle(x, y, 5, canvas->ForeColor);
-        s.mouseDownX = float(x);
-        s.mouseDownY = float(y);
     } else if (button == 2) {
         takeIndex();
-        for (const auto& line : RayFan(s, float(x), float(y))) {
-            std::vector<QPointF> points;
-            points.reserve(line.size());
-            for (const Point& p : line)
-                points.emplace_back(p.x, p.y);
-            canvas->Polyline(points, green);
-        }
+        for (const auto& line : experiment.rayFan(float(x), float(y)))
+            drawFreeRay(line);
     }
 }
 
 void hmiky::Form_MouseUp(int button, int /*shift*/, double x, double y) {
-    ExperimentState& s = program.semi;
     if (button != 1) return;
-    s.freeRay[2] = float(x);
-    s.freeRay[3] = float(y);
-    canvas->Circle(s.mouseDownX, s.mouseDownY, 5, canvas->ForeColor);
+    experiment.releaseMouse(float(x), float(y));
+    canvas->Circle(experiment.mouseDownX(), experiment.mouseDownY(), 5, canvas->ForeColor);
     canvas->Circle(x, y, 5, red);
 }
 
 // ---- Critical angle ---------------------------------------------------------------------
 
 void hmiky::kritikal_Click() {
-    if (program.semi.semiDirection == 1) {
-        program.MsgBox(QStringLiteral("`Change Direction of Semicircle"));
+    if (experiment.semiDirection() == 1) {
+        MsgBox(QStringLiteral("`Change Direction of Semicircle"));
         return;
     }
     if (settings().n < 1) {
-        program.MsgBox(QStringLiteral("Try with index>1"));
+        MsgBox(QStringLiteral("Try with index>1"));
         return;
     }
     krisimi();
 }
 
 void hmiky::krisimi() {
-    ExperimentState& s = program.semi;
     takeIndex();
-    const std::optional<double> found = ::krisimi(s);
+    const std::optional<double> found = experiment.criticalAngle();
     if (!found) {
         // Searching on past 90 degrees would never end: say so instead.
-        program.MsgBox(QStringLiteral("No critical angle was found below 90°  Δεν βρέθηκε "
-                                      "κρίσιμη γωνία κάτω από 90°"),
-                       QStringLiteral("Critical Angle"));
+        MsgBox(QStringLiteral("No critical angle was found below 90°  Δεν βρέθηκε "
+                              "κρίσιμη γωνία κάτω από 90°"),
+               QStringLiteral("Critical Angle"));
         return;
     }
     const double a = *found;
-    program.MsgBox(QStringLiteral("critical=") + fmt(a, "0.00"), QStringLiteral("Critical Angle"));
+    MsgBox(QStringLiteral("critical=") + fmt(a, "0.00"), QStringLiteral("Critical Angle"));
     const RayPath path = traceRay(a).path;
-    if (path.count >= 2) {
-        s.freeRay = {float(path.X(0)), float(path.Y(0)), float(path.X(1)), float(path.Y(1))};
-        drawFreeRay();
-    }
+    if (path.count >= 2)
+        drawFreeRay(experiment.traceFreeRay(
+            {float(path.X(0)), float(path.Y(0)), float(path.X(1)), float(path.Y(1))}));
     drawPath(path, {colours::cyan, colours::darkGrey, colours::darkGrey});
 }
 
 // ---- Other windows and the record file --------------------------------------------------
 
 void hmiky::Optimize_Click() {
-    ::errors& e = program.forms.errors();
     // Drawn afresh, so the curve belongs to the settings the student sees now.
-    e.drawCurve();
-    e.Show();
+    experiment.bestSemicircle();
+    ShowWindow(QStringLiteral("errors"));
 }
 
 void hmiky::fylaxe_Click() { fylakise(); }
 
 void hmiky::fylakise() {
-    ExperimentState& s = program.semi;
     takeIndex();
-    // The grid is traced on a copy of the state: the window keeps drawing with the student's
-    // own settings.
-    std::error_code ec;
-    std::filesystem::path file = std::filesystem::current_path(ec);
-    file = ec ? std::filesystem::path(kRecordFileName) : file / kRecordFileName;
-    const RecordFileResult result = WriteRecordFile(s, file, TraceForRecord);
-    program.MsgBox(QString::fromStdString(RecordFileMessage(result)));
+    MsgBox(QString::fromStdString(RecordFileMessage(experiment.fylakise())));
 }

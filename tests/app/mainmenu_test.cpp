@@ -62,20 +62,20 @@ TEST_F(MainMenuTest, OpeningTheSemicircleTwiceKeepsTheRadiusButResetsTheRest) {
     h.HScroll1->setValue(120);
     h.Indexn->setValue(18);
     h.xcoor->setValue(5);
-    EXPECT_EQ(program->semi.indexN, 1.8);
+    EXPECT_EQ(program->experiment.indexN(), 1.8);
     h.Command3->click(); // BACK
     EXPECT_FALSE(h.Visible());
     EXPECT_TRUE(menu().Visible());
     menu().Command1->click();
-    EXPECT_EQ(program->semi.radiusR, 120);
-    EXPECT_EQ(program->semi.indexN, 1.5);
-    EXPECT_EQ(program->semi.xc, 0);
+    EXPECT_EQ(program->experiment.radiusR(), 120);
+    EXPECT_EQ(program->experiment.indexN(), 1.5);
+    EXPECT_EQ(program->experiment.xc(), 0);
     // The scroll bars agree, so moving the tilt next keeps the centre where it is drawn.
     EXPECT_EQ(h.Indexn->value(), 15);
     EXPECT_EQ(h.xcoor->value(), 0);
     h.angle->setValue(10);
-    EXPECT_EQ(program->semi.xc, 0);
-    EXPECT_EQ(program->semi.indexN, 1.5);
+    EXPECT_EQ(program->experiment.xc(), 0);
+    EXPECT_EQ(program->experiment.indexN(), 1.5);
 }
 
 TEST_F(MainMenuTest, DataButtonBeforeTheSemicircleStillLoadsItsWindowsAndEndClosesAll) {

@@ -81,8 +81,8 @@ protected:
 TEST_F(TakeAwayTest, TheIndexGraphSavedAsSvgHoldsEveryLineDotAndCaptionItDrew) {
     open();
     ASSERT_TRUE(folder.isValid());
-    list().addRow("10", "6.65", "1.5000");
-    list().addRow("20", "12.86", "1.6000");
+    program->experiment.addRow({"10", "6.65", "1.5000"});
+    program->experiment.addRow({"20", "12.86", "1.6000"});
     Grafindex& g = program->forms.Grafindex();
     g.Show();
     Canvas& c = record(g);
@@ -229,7 +229,7 @@ TEST_F(TakeAwayTest, TheListWindowCopiesItsRowsAsColumnsForASpreadsheet) {
     EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
 
     // An empty list copies its headings alone.
-    l.clearRows();
+    program->experiment.clearRows();
     copy(&l);
     EXPECT_EQ(clipboardText(),
               QStringLiteral("INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\tINDEX Διάθλασης\n"));

@@ -9,11 +9,10 @@
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 #include "data/model/fit.h"
-#include "semicircle/model/experiment_state.h"
-#include "shell/model/mathconst.h"
 
 namespace {
 
@@ -42,24 +41,23 @@ double gridValue(double first, double span, int counter) {
 
 } // namespace
 
-void ComputeRecords(const ExperimentState& glass, const RefractionTracer& trace,
+void ComputeRecords(const RefractionTracer& trace,
                     const std::function<void(const MeasurementRecord&)>& sink) {
-    ExperimentState state = glass;
+    RecordSetup setup;
     std::array<double, 4> sinIncidence{};
     std::array<double, 4> sinRefraction{};
     for (int i = 1; i <= kGridSteps; ++i) {
-        state.rayH = gridValue(-2, 4, i);
+        setup.rayH = gridValue(-2, 4, i);
         for (int j = 1; j <= kGridSteps; ++j) {
-            state.xc = gridValue(-1, 2, j);
+            setup.xc = gridValue(-1, 2, j);
             for (int k = 1; k <= kGridSteps; ++k) {
-                state.yc = gridValue(-1, 2, k);
+                setup.yc = gridValue(-1, 2, k);
                 for (int l = 1; l <= kGridSteps; ++l) {
-                    state.tilt = (l - 1) - 5;
-                    const double tiltRadians = PI * state.tilt / 180;
+                    setup.tiltDeg = (l - 1) - 5;
                     for (int m = 1; m <= 4; ++m) {
-                        state.incidence = 10 * m + 40;
-                        sinIncidence[m - 1] = std::sin(PI * state.incidence / 180);
-                        sinRefraction[m - 1] = std::sin(trace(state, tiltRadians));
+                        setup.incidenceDeg = 10 * m + 40;
+                        sinIncidence[m - 1] = std::sin(PI * setup.incidenceDeg / 180);
+                        sinRefraction[m - 1] = std::sin(trace(setup));
                     }
                     const LineFit fit = FitLine(sinIncidence, sinRefraction);
                     // A flat line has no index: +infinity, whatever the sign of zero, and also
@@ -73,7 +71,7 @@ void ComputeRecords(const ExperimentState& glass, const RefractionTracer& trace,
                                        sinRefraction[3] == sinRefraction[0]);
                     const double index = flat ? std::numeric_limits<double>::infinity()
                                               : 1 / static_cast<double>(fit.b);
-                    sink({state.rayH, state.xc, state.yc, state.tilt, index,
+                    sink({setup.rayH, setup.xc, setup.yc, setup.tiltDeg, index,
                           static_cast<double>(fit.a)});
                 }
             }
@@ -81,8 +79,13 @@ void ComputeRecords(const ExperimentState& glass, const RefractionTracer& trace,
     }
 }
 
-RecordFileResult WriteRecordFile(const ExperimentState& state, const std::filesystem::path& path,
-                                 const RefractionTracer& trace) {
+std::filesystem::path RecordFileInWorkingFolder() {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    return ec ? std::filesystem::path(kRecordFileName) : folder / kRecordFileName;
+}
+
+RecordFileResult WriteRecordFile(const std::filesystem::path& path, const RefractionTracer& trace) {
     RecordFileResult result;
     result.fileName = path.string();
     // No O_TRUNC: a longer file keeps what lies beyond the last slot. O_NONBLOCK: a named
@@ -118,7 +121,7 @@ RecordFileResult WriteRecordFile(const ExperimentState& state, const std::filesy
         inChunk = 0;
     };
 
-    ComputeRecords(state, trace, [&](const MeasurementRecord& record) {
+    ComputeRecords(trace, [&](const MeasurementRecord& record) {
         ++computed;
         if (!std::isfinite(record.indexFit)) ++result.nonFiniteIndex;
         if (failed) return;

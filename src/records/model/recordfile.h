@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct ExperimentState;
+#include "shell/model/mathconst.h"
 
 // One measurement series of the record file: the set-up and what a student would conclude.
 struct MeasurementRecord {
@@ -28,16 +28,20 @@ inline constexpr int kRecordCount = kGridSteps * kGridSteps * kGridSteps * kGrid
 inline constexpr std::size_t kRecordFileMinBytes =
     (kRecordCount - 1) * kRecordSlotBytes + kRecordBytes;
 
-// Traces one ray for the set-up in the state (rayH, xc, yc, tilt in degrees, the incidence in
-// degrees), with the tilt also given in radians, and returns the refraction angle in radians,
-// or NaN when no refracted light reaches the protractor; such a series has no index (stored
-// as +infinity).
-using RefractionTracer = std::function<double(const ExperimentState& setup, double tiltRadians)>;
+// One ray of the grid: the set-up and the incidence, the tilt and the incidence in degrees.
+struct RecordSetup {
+    double rayH = 0, xc = 0, yc = 0, tiltDeg = 0, incidenceDeg = 0;
+    double tiltRadians() const { return PI * tiltDeg / 180; }
+};
+
+// Traces one ray of the grid with the glass of the experiment and returns the refraction
+// angle in radians, or NaN where the ray is no measurement; such a series has no index
+// (stored as +infinity).
+using RefractionTracer = std::function<double(const RecordSetup& setup)>;
 
 // Runs the grid of ray heights, centres and tilts, traces the incidences 50, 60, 70 and 80
-// for each with the glass of the state (index, radius, direction) and hands every record, in
-// file order, to the sink. The set-ups are traced on a copy: the state is left as it was.
-void ComputeRecords(const ExperimentState& state, const RefractionTracer& trace,
+// for each and hands every record, in file order, to the sink.
+void ComputeRecords(const RefractionTracer& trace,
                     const std::function<void(const MeasurementRecord&)>& sink);
 
 struct RecordFileResult {
@@ -48,10 +52,12 @@ struct RecordFileResult {
     std::string reason; // why the file failed, empty when ok
 };
 
+// "fylaxi" in the program's working folder, or the bare name where that folder cannot be told.
+std::filesystem::path RecordFileInWorkingFolder();
+
 // Writes the record file at path, creating it or overwriting its first slots without
 // truncating it.
-RecordFileResult WriteRecordFile(const ExperimentState& state, const std::filesystem::path& path,
-                                 const RefractionTracer& trace);
+RecordFileResult WriteRecordFile(const std::filesystem::path& path, const RefractionTracer& trace);
 
 // The message the semicircle window shows after writing the file.
 std::string RecordFileMessage(const RecordFileResult& result);

@@ -26,12 +26,12 @@ double RandomTilt() {
     return 11 * RandomFraction() - 5;
 }
 
-std::optional<double> krisimi(const ExperimentState& s) {
+std::optional<double> krisimi(const Semicircle& s) {
     constexpr double kLastProbe = 89.9999;
     // Bisect on the change from light refracted out through the flat face to light totally
     // reflected there.
     auto refractedOut = [&s](double deg) {
-        return !TotallyReflectedAtFlatFace(TraceRay(s, s.rayH, s.tilt, s.xc, s.yc, deg).path);
+        return !TotallyReflectedAtFlatFace(TraceRay(s, deg).path);
     };
     double a = 5, step = 1;
     int halvings = 0;
@@ -69,7 +69,7 @@ double DirectionAngle(double x1, double y1, double x2, double y2) {
     return dy >= 0 ? a + PI : a - PI;
 }
 
-std::vector<Point> TraceFreeRay(const ExperimentState& s) {
+std::vector<Point> TraceFreeRay(const Semicircle& s, const FreeRay& fr) {
     const double n = s.indexN;
     const double R = s.radiusR;
     const double critExit = n > 1 ? std::asin(1 / n) : 2 * PI;
@@ -78,7 +78,6 @@ std::vector<Point> TraceFreeRay(const ExperimentState& s) {
     // In this frame the flat face is the line u = 0, |v| <= R, and the glass lies at u > 0.
     const float cx = static_cast<float>(s.xc), cy = static_cast<float>(s.yc);
     const double frame = s.semiDirection == 1 ? s.tilt + PI : s.tilt;
-    const auto& fr = s.freeRay;
     const Point a = ToLocal(cx, cy, fr[0], fr[1], frame);
     const Point b = ToLocal(cx, cy, fr[2], fr[3], frame);
 
@@ -173,8 +172,8 @@ std::vector<Point> TraceFreeRay(const ExperimentState& s) {
     return out;
 }
 
-std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, float Y) {
-    std::array<std::array<float, 4>, 46> rays{};
+std::array<FreeRay, 46> FanRays(const Semicircle& s, float X, float Y) {
+    std::array<FreeRay, 46> rays{};
     const double d = s.radiusR / 20;
     for (int k = 0; k <= 180; k += 4) {
         const double a = k * PI / 180;
@@ -184,20 +183,8 @@ std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, 
     return rays;
 }
 
-std::vector<std::vector<Point>> RayFan(ExperimentState& s, float X, float Y) {
-    std::vector<std::vector<Point>> lines;
-    lines.reserve(46);
-    const auto rays = FanRays(s, X, Y);
-    for (int k = 0; k < 46; ++k) {
-        s.incidence = 4 * k * PI / 180;
-        s.freeRay = rays[k];
-        lines.push_back(TraceFreeRay(s));
-    }
-    return lines;
-}
-
-std::vector<std::array<float, 4>> ParallelBeamRays(const ExperimentState& s, bool fromLeft) {
-    std::vector<std::array<float, 4>> rays;
+std::vector<FreeRay> ParallelBeamRays(const Semicircle& s, bool fromLeft) {
+    std::vector<FreeRay> rays;
     const double R = s.radiusR;
     const double step = std::fabs(R) / 8;
     if (!(step > 0)) return rays;
@@ -218,18 +205,18 @@ std::optional<double> MeanIndexError(const std::vector<double>& measured, double
     return 100 * std::sqrt(sum / static_cast<double>(measured.size())) / n;
 }
 
-std::vector<ErrorPoint> MeanErrorCurve(const ExperimentState& s) {
+std::vector<ErrorPoint> MeanErrorCurve(const Semicircle& s) {
     std::vector<ErrorPoint> curve;
     const double n = s.indexN;
     if (n == 0) return curve;
     curve.reserve(67);
-    ExperimentState trial = s;
+    Semicircle trial = s;
     for (int r = 14; r <= 146; r += 2) {
         trial.radiusR = r;
         double sum = 0;
         int measured = 0;
         for (const double angle : kSweepAngles) {
-            const RayTrace t = TraceRay(trial, s.rayH, s.tilt, s.xc, s.yc, angle);
+            const RayTrace t = TraceRay(trial, angle);
             if (!t.indexMeasured) continue;
             sum += (t.measuredIndex - n) * (t.measuredIndex - n);
             ++measured;

@@ -3,13 +3,11 @@
 // free rays marched through the glass, fans and beams, and the mean error of the measured
 // index. Draws nothing.
 #include <array>
-
-#include "shell/model/point.h"
 #include <optional>
 #include <vector>
 
-#include "semicircle/model/experiment_state.h"
 #include "semicircle/model/raytrace.h"
+#include "shell/model/point.h"
 
 // Incidence angles of a sweep, in degrees: the first ray is at 6, not 0.
 inline constexpr std::array<double, 9> kSweepAngles{6, 10, 20, 30, 40, 50, 60, 70, 80};
@@ -22,9 +20,8 @@ double RandomTilt();
 double RandomFraction();
 
 // The smallest incidence (degrees) at which the light that meets the flat face from inside is
-// totally reflected there, searched from 5 degrees with the current rayH, tilt, xc, yc;
-// nothing when none below 90.
-std::optional<double> krisimi(const ExperimentState& s);
+// totally reflected there, searched from 5 degrees; nothing when none below 90.
+std::optional<double> krisimi(const Semicircle& s);
 
 // Frame of the semicircle: origin (cx, cy), turned by theta.
 Point ToLocal(double cx, double cy, double px, double py, double theta);
@@ -32,16 +29,17 @@ Point ToWorld(double cx, double cy, double u, double v, double theta);
 // Direction of the segment (x1, y1) -> (x2, y2) over the full circle, in (-pi, pi].
 double DirectionAngle(double x1, double y1, double x2, double y2);
 
-// Marches the ray of s.freeRay through the semicircle and returns the visited window points,
-// starting at (x1, y1); the last point is the first one outside the window, or the 500th step.
-std::vector<Point> TraceFreeRay(const ExperimentState& s);
+// A free ray: it starts at (x1, y1) and runs through (x2, y2).
+using FreeRay = std::array<float, 4>;
+
+// Marches the free ray through the semicircle and returns the visited window points, starting
+// at (x1, y1); the last point is the first one outside the window, or the 500th step.
+std::vector<Point> TraceFreeRay(const Semicircle& s, const FreeRay& ray);
 
 // The 46 free rays of a fan from (X, Y), straight left through straight up to straight right.
-std::array<std::array<float, 4>, 46> FanRays(const ExperimentState& s, float X, float Y);
-// Traces the fan: sets s.freeRay and s.incidence for each ray, as the mouse handler does.
-std::vector<std::vector<Point>> RayFan(ExperimentState& s, float X, float Y);
+std::array<FreeRay, 46> FanRays(const Semicircle& s, float X, float Y);
 // The 64 horizontal rays of a parallel beam, entering from the left or from the right.
-std::vector<std::array<float, 4>> ParallelBeamRays(const ExperimentState& s, bool fromLeft);
+std::vector<FreeRay> ParallelBeamRays(const Semicircle& s, bool fromLeft);
 
 // Root mean square of (measured - n), in percent of n; nothing for an empty list.
 std::optional<double> MeanIndexError(const std::vector<double>& measured, double n);
@@ -49,7 +47,7 @@ std::optional<double> MeanIndexError(const std::vector<double>& measured, double
 struct ErrorPoint {
     double radius = 0, error = 0;
 };
-// Mean error of a sweep against the radius 14, 16, ... 146 (67 points) for the settings in s
-// (rayH, xc, yc, tilt in radians, indexN), over the rays of each sweep that measure an index;
-// NaN at a radius where none does.
-std::vector<ErrorPoint> MeanErrorCurve(const ExperimentState& s);
+// Mean error of a sweep against the radius 14, 16, ... 146 (67 points) for the semicircle's
+// index and placement, over the rays of each sweep that measure an index; NaN at a radius
+// where none does.
+std::vector<ErrorPoint> MeanErrorCurve(const Semicircle& s);

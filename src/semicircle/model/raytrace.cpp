@@ -9,12 +9,6 @@
 
 namespace {
 
-// arctan(-1/m): the direction of the normal of a line of slope m.
-double NormalDirection(double m) {
-    if (m == 0) return -PI / 2;
-    return std::atan(-1 / m);
-}
-
 // The angle under which a point on the protractor is seen from the x axis.
 double ProtractorAngle(const Intersection& f) {
     if (f.x == 0) return PI / 2;
@@ -41,54 +35,6 @@ Intersection ProtractorAhead(double px, double py, double dx, double dy) {
     const double tau = -b + std::sqrt(disc);
     return {px + tau * dx, py + tau * dy, 0};
 }
-
-Intersection IntersectLines(double x1, double y1, double x2, double y2, double x3, double y3,
-                            double x4, double y4) {
-    if (x1 == x2 && x3 != x4) {
-        const double mB = (y4 - y3) / (x4 - x3);
-        const double cB = y3 - mB * x3;
-        return {x1, mB * x1 + cB, NormalDirection(mB)};
-    }
-    if (x3 == x4 && x1 != x2) {
-        // The normal of a vertical face is horizontal.
-        const double mA = (y2 - y1) / (x2 - x1);
-        const double cA = y1 - mA * x1;
-        return {x3, cA + mA * x3, std::atan(mA)};
-    }
-    if (x1 == x2 && x3 == x4) return {};
-    const double mA = (y2 - y1) / (x2 - x1);
-    const double cA = y1 - mA * x1;
-    const double mB = (y4 - y3) / (x4 - x3);
-    const double cB = y3 - mB * x3;
-    if (mA == mB) return {};
-    const double x = (cB - cA) / (mA - mB);
-    return {x, cA + mA * x, std::atan(mA) - NormalDirection(mB)};
-}
-
-double LineAngle(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-                 double y4) {
-    return IntersectLines(x1, y1, x2, y2, x3, y3, x4, y4).angle;
-}
-
-Intersection IntersectLineCircle(double m, double b, double R, double cx, double cy,
-                                 int semiDirection) {
-    const double k = b - cy;
-    const double B = m * k - cx;
-    const double C = k * k + cx * cx - R * R;
-    const double D = B * B - (1 + m * m) * C;
-    if (!(D >= 0)) // also refuses a slope that overflowed
-        return {m, b, kMissed};
-    const double s = std::sqrt(D);
-    const double x = semiDirection == 1 ? (-B - s) / (1 + m * m) : (-B + s) / (1 + m * m);
-    const double y = m * x + b;
-    double rho = 0;
-    if (y != cy) {
-        const double q = -(x - cx) / (y - cy);
-        rho = q == 0 ? PI / 2 : std::atan(-1 / q);
-    }
-    return {x, y, rho - std::atan(m)};
-}
-
 
 namespace {
 
@@ -145,8 +91,8 @@ double CurvedAhead(const Glass& g, Vec p, Vec d) {
 
 } // namespace
 
-RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0, double y0,
-                     double alpha) {
+RayTrace FollowLight(const Semicircle& s, double alpha) {
+    const double h = s.rayH, theta = s.tilt;
     RayTrace out;
     out.incidence = alpha;
     RayPath& path = out.path;
@@ -158,7 +104,9 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
     if (s.semiDirection != 1 && s.semiDirection != 2) return out;
 
     const Vec towardsArc{std::cos(theta), std::sin(theta)};
-    const Glass g{s.indexN, s.radiusR, {x0, y0},
+    const Glass g{s.indexN,
+                  s.radiusR,
+                  {s.xc, s.yc},
                   s.semiDirection == 1 ? Vec{-towardsArc.x, -towardsArc.y} : towardsArc,
                   {-towardsArc.y, towardsArc.x}};
     // From the source towards (0, h); the source lies on the protractor, outside the glass.
@@ -237,9 +185,8 @@ RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0
     return out;
 }
 
-RayTrace TraceRay(const ExperimentState& s, double h, double theta, double x0, double y0,
-                  double alphaDeg) {
-    return FollowLight(s, h, theta, x0, y0, alphaDeg * PI / 180);
+RayTrace TraceRay(const Semicircle& s, double alphaDeg) {
+    return FollowLight(s, alphaDeg * PI / 180);
 }
 
 bool TotallyReflectedAtFlatFace(const RayPath& path) {
@@ -249,10 +196,10 @@ bool TotallyReflectedAtFlatFace(const RayPath& path) {
     return false;
 }
 
-RayScene ComputeRayScene(const ExperimentState& s, double h, double x0, double y0, double theta) {
+RayScene ComputeRayScene(const Semicircle& s, double alpha) {
     RayScene sc;
-    const double R = s.radiusR;
-    sc.trace = FollowLight(s, h, theta, x0, y0, s.incidence);
+    const double R = s.radiusR, x0 = s.xc, y0 = s.yc, theta = s.tilt;
+    sc.trace = FollowLight(s, alpha);
     sc.p1 = {x0 + R * std::sin(theta), y0 - R * std::cos(theta)};
     sc.p2 = {x0 - R * std::sin(theta), y0 + R * std::cos(theta)};
     const RayPath& path = sc.trace.path;
@@ -269,11 +216,12 @@ RayScene ComputeRayScene(const ExperimentState& s, double h, double x0, double y
     return sc;
 }
 
-RayTrace aktina2(const ExperimentState& s, double h, double x0, double y0, double theta) {
-    return TraceRay(s, h, theta, x0, y0, s.incidence);
-}
-
-double TraceForRecord(const ExperimentState& s, double tiltRadians) {
-    const RayTrace t = aktina2(s, s.rayH, s.xc, s.yc, tiltRadians);
+double aktina2(const Semicircle& glass, const RecordSetup& setup) {
+    Semicircle s = glass;
+    s.rayH = setup.rayH;
+    s.xc = setup.xc;
+    s.yc = setup.yc;
+    s.tilt = setup.tiltRadians();
+    const RayTrace t = TraceRay(s, setup.incidenceDeg);
     return t.refrAngleMeasured ? t.refrAngle : std::numeric_limits<double>::quiet_NaN();
 }

@@ -1,33 +1,32 @@
 #pragma once
 // The optics of the semicircle experiment: one ray from the protractor through the half-disc
 // of glass and out again, followed as the light goes, with Snell's law wherever it meets a
-// face. Pure: it reads the glass from the state, changes nothing and draws nothing.
+// face. Pure: it reads the glass it is given, changes nothing and draws nothing.
 #include <array>
 #include <cstdint>
 
+#include "records/model/recordfile.h"
 #include "shell/model/point.h"
 
-#include "semicircle/model/experiment_state.h"
+// The half-disc of glass and the ray sent at it, as the tracer reads them: the index n, the
+// radius R, the side of the curved face (1 left of the flat face, 2 right of it), the centre
+// of the flat face, its tilt from the y axis in radians, and the height h at which the
+// incident ray crosses x = 0.
+struct Semicircle {
+    double indexN = 1.5;
+    double radiusR = 100;
+    int semiDirection = 1;
+    double xc = 0, yc = 0;
+    double tilt = 0;
+    double rayH = 0;
+};
 
-// Angle value that marks a missing intersection (parallel lines, a line that misses a circle).
+// A point met, and an angle there; the angle -200 marks a meeting that never happens.
 inline constexpr double kMissed = -200;
-
 struct Intersection {
     double x = 0, y = 0, angle = kMissed;
     bool Hit() const { return angle != kMissed; }
 };
-
-// Line A through (x1, y1), (x2, y2) with line B through (x3, y3), (x4, y4); the angle is
-// the angle between line A and the normal of line B.
-Intersection IntersectLines(double x1, double y1, double x2, double y2, double x3, double y3,
-                            double x4, double y4);
-double LineAngle(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-                 double y4);
-
-// The line y = m x + b with the circle of radius R about (cx, cy): the left-hand point for
-// semiDirection 1, the right-hand one otherwise; the angle is between the line and the radius.
-Intersection IntersectLineCircle(double m, double b, double R, double cx, double cy,
-                                 int semiDirection);
 
 // Where the ray from (px, py) in the direction of the unit vector (dx, dy) meets the
 // protractor (radius 150 about the origin) ahead of it; the angle is 0 there, or -200 when it
@@ -79,32 +78,27 @@ struct RayTrace {
 };
 
 // Follows the light from the protractor at alpha (radians) through (0, h) through the
-// semicircle of s (index, radius, direction) centred at (x0, y0) with tilt theta (radians).
-RayTrace FollowLight(const ExperimentState& s, double h, double theta, double x0, double y0,
-                     double alpha);
+// semicircle.
+RayTrace FollowLight(const Semicircle& s, double alpha);
 
 // The same with the incidence in degrees, as the student gives it.
-RayTrace TraceRay(const ExperimentState& s, double h, double theta, double x0, double y0,
-                  double alphaDeg);
+RayTrace TraceRay(const Semicircle& s, double alphaDeg);
 
 // True when the light, meeting the flat face from inside the glass for the first time, is
 // totally reflected there.
 bool TotallyReflectedAtFlatFace(const RayPath& path);
 
-// What the opening picture of the semicircle window shows for the ray at s.incidence
-// (radians): the traced light, the flat face P1-P2 and the red normal where the light first
-// meets the flat face.
+// What the opening picture of the semicircle window shows for the ray at alpha (radians): the
+// traced light, the flat face P1-P2 and the red normal where the light first meets the flat
+// face.
 struct RayScene {
     RayTrace trace;
     Point p1, p2;
     Point e, normalRight, normalLeft; // the normal's ends at x = 150 and at x = -0.75 R
     bool hasNormal = false;
 };
-RayScene ComputeRayScene(const ExperimentState& s, double h, double x0, double y0, double theta);
+RayScene ComputeRayScene(const Semicircle& s, double alpha);
 
-// The ray of the record file: s.incidence holds the incidence in degrees.
-RayTrace aktina2(const ExperimentState& s, double h, double x0, double y0, double theta);
-
-// The tracer of the record file: the refraction angle of aktina2 for the set-up held in the
-// state, or NaN when no refracted light reaches the protractor.
-double TraceForRecord(const ExperimentState& s, double tiltRadians);
+// The ray of the record file: the glass traced for one set-up of its grid; the refraction
+// angle in radians, or NaN where the ray is no measurement.
+double aktina2(const Semicircle& glass, const RecordSetup& setup);
