@@ -1,12 +1,6 @@
-// The check of Al Haytham's rules: the four curves against the incidence, the rules list on the
-// data window's graph, and the explanation in the analysis window's notes.
+// The check of Al Haytham's rules: the four curves against the incidence for the part's index.
 #include "alhaytham/alhazencheck.h"
 
-#include "alhaytham/model/alhaytham.h"
-#include "app/program.h"
-#include "data/analysis.h"
-#include "data/incref.h"
-#include "data/inpdat.h"
 #include "shell/colours.h"
 #include "shell/graph.h"
 #include "shell/qformat.h"
@@ -25,8 +19,8 @@ constexpr double kScaleLeft = -10, kScaleTop = 90, kScaleRight = 120, kScaleBott
 constexpr double kLegendTop = 33;
 } // namespace
 
-alhazencheck::alhazencheck(Program& p)
-    : Form("alhazencheck", QStringLiteral("CHECK AL HAYTHAM'S RULES ")), program(p) {
+alhazencheck::alhazencheck(AlHaythamReconstruction& part)
+    : Form("alhazencheck", QStringLiteral("CHECK AL HAYTHAM'S RULES ")), part_(part) {
     setBackColor(RGB(255, 255, 255));
     timidikti = makeVScroll(canvas, 10, 200, 133, 1, 20, [this] { timidikti_Change(); });
     Label1 = makeLabel(QStringLiteral("Label1"), canvas);
@@ -36,6 +30,13 @@ alhazencheck::alhazencheck(Program& p)
     Command2 = new CommandButton(QStringLiteral("END"), canvas);
     Command2->Click = [this] { Command2_Click(); };
     placeControls();
+    connection_ = part_.changed.connect([this](const AlHaythamChange& c) {
+        if (c.what == AlHaythamChange::CheckOpened) {
+            placeOnScreen();
+            Show();
+        }
+        if (c.what == AlHaythamChange::Check) CheckAlHaythamRules();
+    });
 }
 
 void alhazencheck::placeControls() {
@@ -59,6 +60,11 @@ void alhazencheck::resizeEvent(QResizeEvent* e) {
     placeControls();
 }
 
+void alhazencheck::setVisible(bool on) {
+    if (on && !isVisible()) placeOnScreen();
+    Form::setVisible(on);
+}
+
 void alhazencheck::Form_Load() {
     // Where the apparatus window puts it: over the data window, at its size.
     placeOnScreen();
@@ -68,89 +74,20 @@ void alhazencheck::Form_Load() {
 
 void alhazencheck::showIndex() { Label1->setText(QStringLiteral("n =") + fmt(index(), "0.00")); }
 
-void alhazencheck::timidikti_Change() {
-    const double n = index();
-    canvas->Cls();
-    showIndex();
-    CheckAlHaythamRules(n);
-}
+void alhazencheck::timidikti_Change() { part_.check(index()); }
 
 void alhazencheck::Command1_Click() { Hide(); }
 
-void alhazencheck::Command2_Click() { program.End(); }
+void alhazencheck::Command2_Click() { End(); }
 
-void alhazencheck::openAtIndex(double n) {
+void alhazencheck::CheckAlHaythamRules() {
     {
         const QSignalBlocker quiet(timidikti);
-        timidikti->setValue(static_cast<int>(std::lround(n * 100)));
+        timidikti->setValue(static_cast<int>(std::lround(part_.n * 100)));
     }
-    canvas->Cls();
-    showIndex();
-    CheckAlHaythamRules(n);
-}
-
-void alhazencheck::PrintAlHaythamRules() {
-    ::incref& w = program.forms.incref();
-    Canvas& c = *w.canvas;
-    c.Scale(-5, 110, 110, -30);
-    w.resetCaption();
-    w.Show();
-    const std::vector<RulesLine>& lines = AlHaythamRulesList();
-    // The Greek statements start in one column, a few blanks right of the longest English one.
-    const QString blank = QStringLiteral(" ");
-    const auto padded = [&c, &lines, &blank] {
-        const double blankWidth = c.TextWidth(blank);
-        double column = 0;
-        for (const RulesLine& l : lines)
-            if (!l.greek.empty())
-                column = std::max(column, c.TextWidth(QString::fromStdString(l.english)));
-        column += 4 * blankWidth;
-        std::vector<QString> out;
-        for (const RulesLine& l : lines) {
-            QString text = QString::fromStdString(l.english);
-            if (!l.greek.empty()) {
-                int blanks = 0;
-                if (blankWidth > 0) {
-                    while (c.TextWidth(text) < column && blanks < 200) {
-                        text += blank;
-                        ++blanks;
-                    }
-                }
-                if (blanks == 0) text += QStringLiteral("    ");
-                text += QString::fromStdString(l.greek);
-            }
-            out.push_back(text);
-        }
-        return out;
-    };
-    // Font size 9, or smaller (down to 6) where the window is too narrow for the longest line.
-    const double right = c.ScaleLeft() + c.ScaleWidth();
-    std::vector<QString> texts;
-    c.FitFontSize(9, 6, [&] {
-        texts = padded();
-        for (const QString& t : texts)
-            if (-5 + c.TextWidth(t) > right) return false;
-        return true;
-    });
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const RulesLine& l = lines[k];
-        const QString& text = texts[k];
-        if (l.rule == 5 && rule5Broken) c.ForeColor = colourOf(kRule5Colour);
-        if (l.rule == 6 && rule6Broken) c.ForeColor = colourOf(kRule6Colour);
-        c.PrintAt(-5, l.y, text);
-        c.ForeColor = colours::black;
-    }
-}
-
-void alhazencheck::reprintRules() {
-    program.forms.incref().canvas->Cls();
-    PrintAlHaythamRules();
-}
-
-void alhazencheck::CheckAlHaythamRules(double n) {
-    rule5Broken = false;
-    rule6Broken = false;
     Canvas& c = *canvas;
+    c.Cls();
+    showIndex();
     c.Scale(kScaleLeft, kScaleTop, kScaleRight, kScaleBottom);
     c.Line(-10, 0, 90, 0);
     c.Line(0, 0, 0, 90);
@@ -172,18 +109,7 @@ void alhazencheck::CheckAlHaythamRules(double n) {
         }
         run.clear();
     };
-    for (const RuleStep& step : CheckRules(n)) {
-        // The list is printed again only when a rule's colour has to change.
-        rule5Broken = step.rule5Broken;
-        if (rule5Broken != rule5Shown) {
-            rule5Shown = rule5Broken;
-            reprintRules();
-        }
-        rule6Broken = step.rule6Broken;
-        if (rule6Broken != rule6Shown) {
-            rule6Shown = rule6Broken;
-            reprintRules();
-        }
+    for (const RuleStep& step : part_.steps()) {
         const auto curves = StepCurves(step);
         const StyledLine& deviation = curves[1];
         const bool joins = !run.empty() && run.back() == QPointF(deviation.a.x, deviation.a.y);
@@ -201,8 +127,6 @@ void alhazencheck::CheckAlHaythamRules(double n) {
         }
         c.DrawStyle = 0;
         c.DrawWidth = 1;
-        rule5Broken = false;
-        rule6Broken = false;
     }
     drawRun();
 
@@ -217,14 +141,4 @@ void alhazencheck::CheckAlHaythamRules(double n) {
     legend(23, kDeviationCurve, 88, 27, QStringLiteral("DEVIATION απόκλισης"));
     legend(16, kHalfIncidenceCurve, 88, 20, QStringLiteral("INCIDENCE/2 πρόσπτωσης/2"));
     legend(9, kMeanCurve, 71, 13, QStringLiteral("(INCIDENCE + DEVIATION πρόσπτωσης+απόκλισης)/2"));
-
-    ShowExplanation();
-}
-
-void alhazencheck::ShowExplanation() {
-    QTextEdit* notes = program.forms.analysis().Text1;
-    const QString text = QString::fromStdString(AlHaythamExplanation());
-    // Left alone when it already holds the text, so that moving the index keeps the reader's place.
-    if (notes->toPlainText() != text) notes->setPlainText(text);
-    notes->show();
 }

@@ -3,18 +3,12 @@
 // refracted ray and the perpendicular in one plane.
 #include "alhaytham/xaithamos.h"
 
-#include "alhaytham/alhazencheck.h"
-#include "alhaytham/model/alhaytham.h"
-#include "app/program.h"
-#include "data/analysis.h"
-#include "data/incref.h"
-#include "data/inpdat.h"
 #include "shell/colours.h"
 #include "shell/layoutcheck.h"
-#include "shell/model/mathconst.h"
 #include "shell/qformat.h"
 
-xaithamos::xaithamos(Program& p) : Form("xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")), program(p) {
+xaithamos::xaithamos(AlHaythamReconstruction& part)
+    : Form("xaithamos", QStringLiteral("Πείραμα του Αλ Χαϊθάμ")), part_(part) {
     setBackColor(RGB(255, 255, 255));
     strefo = makeHScroll(canvas, 0, 80, 30, 1, 10, [this] { strefo_Change(); });
     timiepi = makeVScroll(canvas, 0, 10, 0, 1, 2, [this] { timiepi_Change(); });
@@ -30,6 +24,11 @@ xaithamos::xaithamos(Program& p) : Form("xaithamos", QStringLiteral("Πείρα�
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
                        static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2)})
         setControlFont(w, "Arial", 10);
+    connection_ = part_.changed.connect([this](const AlHaythamChange& c) {
+        if (c.what != AlHaythamChange::Apparatus) return;
+        canvas->Cls();
+        DrawAlHaythamApparatus();
+    });
 }
 
 void xaithamos::placeControls() {
@@ -77,53 +76,41 @@ void xaithamos::strefo_Change() {
     Label1->setText(QStringLiteral("INCIDENCE ANGLE Γωνία πρόσπτωσης = ") + fmt(strefo->value(), "0") +
                     QStringLiteral("°"));
     fitTexts();
-    canvas->Cls();
-    DrawAlHaythamApparatus();
+    part_.setIncidence(strefo->value());
 }
 
 void xaithamos::Option1_Click() {
-    canvas->Cls();
     timiepi->hide();
     Label2->hide();
-    DrawAlHaythamApparatus();
+    part_.setRulerVisible(false);
 }
 
 void xaithamos::Option2_Click() {
-    canvas->Cls();
     timiepi->show();
     Label2->show();
-    DrawAlHaythamApparatus();
+    part_.setRulerVisible(true);
 }
 
 void xaithamos::timiepi_Change() {
-    canvas->Cls();
-    DrawAlHaythamApparatus();
+    part_.setStylus(timiepi->value());
     Label2->setText(QStringLiteral("POSITION OF STYLUSθέση στυλού = ") + fmt(timiepi->value() / 10.0, "0.0") +
                     QStringLiteral(" RAY ακτίνα"));
     fitTexts();
 }
 
 void xaithamos::svise_Click() {
-    ::alhazencheck& check = program.forms.alhazencheck();
-    Canvas& rules = *program.forms.incref().canvas;
-    // Each print starts on a clean graph, so the list never lies over an earlier one.
-    rules.Cls();
-    check.PrintAlHaythamRules();
     Hide();
-    rules.Cls();
-    check.PrintAlHaythamRules();
-    check.ShowExplanation();
-    program.forms.analysis().Show();
-    check.placeOnScreen(); // over the data window, at its size
-    check.Show();
-    check.openAtIndex(kWaterIndex);
+    part_.showRulesList();
+    part_.showExplanation();
+    ShowWindow(QStringLiteral("alhazencheck"));
+    part_.openCheck(kWaterIndex);
 }
 
 void xaithamos::DrawAlHaythamApparatus() {
     Canvas& c = *canvas;
     c.Scale(-350, 350, 300, -350);
-    const double i = strefo->value() * PI / 180;
-    const Apparatus ap = AlHaythamApparatus(strefo->value());
+    const double i = part_.incidenceRad();
+    const Apparatus ap = part_.apparatus();
 
     // The water: its surface through the centre of the disc, and the tank.
     const QColor surfaceBlue = RGB(0, 5, 200);
@@ -173,7 +160,7 @@ void xaithamos::DrawAlHaythamApparatus() {
     c.Line(ap.spot.x, ap.spot.y, ap.beamOut.x, ap.beamOut.y, beam);
     c.DrawWidth = 1;
 
-    if (Option2->Value()) {
+    if (part_.rulerVisible) {
         DrawRuler();
         DrawStylus();
     }
@@ -181,7 +168,7 @@ void xaithamos::DrawAlHaythamApparatus() {
 
 void xaithamos::DrawRuler() {
     Canvas& c = *canvas;
-    const Ruler ruler = AlHaythamRuler(AlHaythamApparatus(strefo->value()));
+    const Ruler ruler = part_.ruler();
     const QColor wood = RGB(150, 90, 30);
     c.DrawWidth = 1;
     for (const Segment& s : {ruler.upperEdge, ruler.lowerEdge, ruler.startEnd, ruler.farEnd})
@@ -191,7 +178,7 @@ void xaithamos::DrawRuler() {
 
 void xaithamos::DrawStylus() {
     Canvas& c = *canvas;
-    const Stylus stylus = AlHaythamStylus(AlHaythamApparatus(strefo->value()), timiepi->value() / 10.0);
+    const Stylus stylus = part_.stylusOnRuler();
     c.DrawWidth = 4;
     c.Line(stylus.shadow.a.x, stylus.shadow.a.y, stylus.shadow.b.x, stylus.shadow.b.y, RGB(160, 160, 160));
     c.Line(stylus.stick.a.x, stylus.stick.a.y, stylus.stick.b.x, stylus.stick.b.y, colours::darkGrey);

@@ -1,5 +1,5 @@
 #pragma once
-class Program;
+#include "alhaytham/model/alhaytham_part.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -11,8 +11,7 @@ class Program;
 class xaithamos : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit xaithamos(Program& program);
+    explicit xaithamos(AlHaythamReconstruction& part);
 
     QScrollBar* strefo;   // incidence in degrees, 0 to 80
     QScrollBar* timiepi;  // position of the stylus = value / 10, 0 to 10
@@ -37,6 +36,8 @@ private:
     void placeControls();
     // Each text in the largest letter, from 10 points down to 7, that fits its control.
     void fitTexts();
+    AlHaythamReconstruction& part_;
+    Observable<AlHaythamChange>::Connection connection_;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

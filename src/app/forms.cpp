@@ -113,23 +113,24 @@ bool Forms::isLoaded(const char* name) const {
     return get(somata_, [this] { return std::make_unique<::somata>(program_); });
 }
 ::ptolemaios& Forms::ptolemaios() {
-    return get(ptolemaios_, [this] { return std::make_unique<::ptolemaios>(program_); });
+    return get(ptolemaios_, [this] { return std::make_unique<::ptolemaios>(program_.ptolemy); });
 }
 ::EMFANISI& Forms::EMFANISI() {
-    return get(EMFANISI_, [this] { return std::make_unique<::EMFANISI>(program_); });
+    return get(EMFANISI_, [this] { return std::make_unique<::EMFANISI>(program_.ptolemy); });
 }
 ::ptolkam& Forms::ptolkam() {
-    return get(ptolkam_, [this] { return std::make_unique<::ptolkam>(program_); });
+    return get(ptolkam_, [this] { return std::make_unique<::ptolkam>(program_.ptolemy); });
 }
 ::xaithamos& Forms::xaithamos() {
-    return get(xaithamos_, [this] { return std::make_unique<::xaithamos>(program_); });
+    return get(xaithamos_, [this] { return std::make_unique<::xaithamos>(program_.alhaytham); });
 }
 ::alhazencheck& Forms::alhazencheck() {
-    return get(alhazencheck_, [this] { return std::make_unique<::alhazencheck>(program_); });
+    return get(alhazencheck_,
+               [this] { return std::make_unique<::alhazencheck>(program_.alhaytham); });
 }
 ::storiopt& Forms::storiopt() {
-    return get(storiopt_, [this] { return std::make_unique<::storiopt>(program_); });
+    return get(storiopt_, [this] { return std::make_unique<::storiopt>(program_.history); });
 }
 ::vathi& Forms::vathi() {
-    return get(vathi_, [this] { return std::make_unique<::vathi>(program_); });
+    return get(vathi_, [this] { return std::make_unique<::vathi>(program_.history); });
 }

@@ -4,7 +4,6 @@
 #include "data/analysis.h"
 #include "data/incref.h"
 #include "data/inpdat.h"
-#include "history/storiopt.h"
 
 #include <algorithm>
 #include "particles/somata.h"
@@ -140,11 +139,8 @@ void velmoratimeleti::Command2_Click() {
 void velmoratimeleti::Command3_Click() { program.End(); }
 
 void velmoratimeleti::Command4_Click() {
-    ::storiopt& s = program.forms.storiopt();
-    s.placeOnScreen();
-    s.setHeight(s.Picture1, s.Height());
-    s.setWidth(s.Picture1, s.Width());
-    s.Show();
+    program.history.open(); // the pages take their place again, where they are loaded
+    ShowWindow(QStringLiteral("storiopt"));
 }
 
 void velmoratimeleti::Command5_Click() {

@@ -22,8 +22,8 @@ void ShowPage(Canvas* picture, HistoryPage& page) {
 
 } // namespace
 
-storiopt::storiopt(Program& p)
-    : Form("storiopt", QStringLiteral("Σύντομη Ιστορία")), program(p),
+storiopt::storiopt(History& part)
+    : Form("storiopt", QStringLiteral("Σύντομη Ιστορία")), part_(part),
       page1_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page1.html"))),
       page2_(std::make_unique<HistoryPage>(QStringLiteral(":/history/page2.html"))) {
     mayBeCovered = true; // a page over the whole screen, under whatever opens next
@@ -37,6 +37,10 @@ storiopt::storiopt(Program& p)
     onClick(protomeros, [this] { protomeros_Click(); });
     onClick(defteromeros, [this] { defteromeros_Click(); });
     onClick(klisimo, [this] { klisimo_Click(); });
+    connection_ = part_.changed.connect([this](const HistoryChange& c) {
+        if (c.what == HistoryChange::Opened) takePlace();
+        if (c.what == HistoryChange::Page) showPage();
+    });
 }
 
 storiopt::~storiopt() = default;
@@ -49,19 +53,29 @@ void storiopt::showPicture(Canvas* picture) {
     picture->show();
 }
 
+void storiopt::takePlace() {
+    placeOnScreen();
+    setHeight(Picture1, Height());
+    setWidth(Picture1, Width());
+}
+
+void storiopt::showPage() {
+    if (part_.page == 2) {
+        Picture1->hide();
+        showPicture(Picture2);
+    } else {
+        showPicture(Picture1);
+        Picture2->hide();
+    }
+}
+
 void storiopt::Form_Load() {
-    showPicture(Picture1);
-    Picture2->hide();
+    placeOnScreen();
+    showPage();
 }
 
-void storiopt::protomeros_Click() {
-    showPicture(Picture1);
-    Picture2->hide();
-}
+void storiopt::protomeros_Click() { part_.turnTo(1); }
 
-void storiopt::defteromeros_Click() {
-    Picture1->hide();
-    showPicture(Picture2);
-}
+void storiopt::defteromeros_Click() { part_.turnTo(2); }
 
 void storiopt::klisimo_Click() { Hide(); }

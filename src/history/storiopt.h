@@ -1,5 +1,5 @@
 #pragma once
-class Program;
+#include "history/model/history.h"
 #include "shell/form.h"
 
 #include <memory>
@@ -11,8 +11,7 @@ class HistoryPage;
 class storiopt : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit storiopt(Program& program);
+    explicit storiopt(History& part);
     ~storiopt() override;
     void Form_Load() override;
 
@@ -31,5 +30,11 @@ public:
 private:
     // The picture takes the window's Width and Height, at Top 0 and Left 0, and is shown.
     void showPicture(Canvas* picture);
+    // The part's page, filling the window; the other hidden.
+    void showPage();
+    // The window where the program places it, the first page's picture at its size.
+    void takePlace();
+    History& part_;
+    Observable<HistoryChange>::Connection connection_;
     std::unique_ptr<HistoryPage> page1_, page2_;
 };

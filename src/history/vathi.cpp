@@ -1,5 +1,5 @@
 #include "history/vathi.h"
 
-vathi::vathi(Program& p) : Form("vathi", QStringLiteral("vathi")), program(p) {
+vathi::vathi(History&) : Form("vathi", QStringLiteral("vathi")) {
     Timer1 = addTimer([] {}, 0, false);
 }

@@ -1,5 +1,5 @@
 #pragma once
-class Program;
+#include "history/model/history.h"
 #include "shell/form.h"
 
 // A window kept for its timer alone: it has no controls and nothing opens it or handles its
@@ -7,7 +7,6 @@ class Program;
 class vathi : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit vathi(Program& program);
+    explicit vathi(History& part);
     Timer* Timer1;
 };

@@ -1,11 +1,19 @@
 #pragma once
-class Program;
+#include "ptolemy/model/ptolemy_part.h"
 #include "shell/form.h"
 
-// Window "OBSERVATION ΠΑΡΑΤΗΡΗΣΗ".
+// Window "OBSERVATION ΠΑΡΑΤΗΡΗΣΗ": what the observer of Ptolemy's apparatus sees along the
+// sight line, drawn from the part's scene whenever the apparatus changes.
 class EMFANISI : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit EMFANISI(Program& program);
+    explicit EMFANISI(PtolemyReconstruction& part);
+    // It opens where it is placed, beside the apparatus; shown again, it stays where the
+    // student has put it.
+    void setVisible(bool on) override;
+
+private:
+    void drawObservation();
+    PtolemyReconstruction& part_;
+    Observable<PtolemyChange>::Connection connection_;
 };

@@ -1,13 +1,7 @@
 #include "ptolemy/ptolemaios.h"
 
-#include "app/program.h"
-#include "data/model/note_figures.h"
-#include "shell/graph.h"
-#include "shell/layoutcheck.h"
-#include "data/analysis.h"
-#include "data/incref.h"
-#include "ptolemy/EMFANISI.h"
 #include "shell/colours.h"
+#include "shell/layoutcheck.h"
 #include "shell/model/mathconst.h"
 #include "shell/qformat.h"
 
@@ -19,20 +13,10 @@ namespace {
 constexpr double kDeg = PI / 180;
 constexpr double R = kPtolemyRadius;
 constexpr double kBody = 3; // the small bodies' size
-
-// The explanation: five paragraphs in Greek, then the English.
-const QString kExplanation = QStringLiteral(
-    "O ΠΤΟΛΕΜΑΙΟΣ (Κλαύδιος), είναι οδιάσημος αρχαίος αστρονόμος, ο πρώτος που μελέτησε πειραματικά το νόμο της διάθλασης. Για το σκοπό αυτό κατασκεύασε μια ειδική συσκευή."
-    " Ένας χάλκινος δίσκος ABGD ήταν χωρισμένος σε 4 τεταρτημόρια και βαθμολογημένος σε μοίρες. Στο κέντρο E ήταν στερεωμένο ένα μικρό σώμα."
-    " Δύο κινητά σώματα τοποθετούνται στα δύο τεταρτημόρια, κατά μήκος των τόξων DA και BG: ο στόχος Z στο DA και το σώμα H στο BG."
-    " Ο δίσκος στέκεται κατακόρυφα, βυθισμένος ως τη διάμετρο DB στο νερό. Με το Z διαλέγεται μια γωνία πρόσπτωσης ZEA."
-    " Ο παρατηρητής κοιτάζει κατά μήκος της ακτίνας από το Z και μετακινεί το H ώσπου τα τρία σώματα Z, E, H να φαίνονται στην ίδια ευθεία. Τότε μετρά τη γωνία διάθλασης GEH."
-    "                                 PTOLEMY, was the famous ancient astronomer. He was the first to study experimentally REFRACTION'S LAW. For this purpose he built a special  apparatus:"
-    " A copper disk ABGD was subdivided into 4 quarters. It was graduated in degrees. One small body is fixed on the center. Two movable bodies (along arcs DA, BG) are put on the two  quarters. Target Z is on DA. H on BG. "
-    " An incidence angle is chosen with Z. Then  as the observer  looks  along the radius from Z (angle ZEA), body H is  moved until the 3  bodies  Z, E, H are aligned. Then  the  refraction angle HEG is measured");
 } // namespace
 
-ptolemaios::ptolemaios(Program& p) : Form("ptolemaios", QStringLiteral("PTOLEMY'S METHOD")), program(p) {
+ptolemaios::ptolemaios(PtolemyReconstruction& part)
+    : Form("ptolemaios", QStringLiteral("PTOLEMY'S METHOD")), part_(part) {
     setBackColor(RGB(255, 255, 255));
     goniaprosptosis = makeHScroll(canvas, 1, 88, 30, 1, 5, [this] { goniaprosptosis_Change(); });
     dgonia = makeHScroll(canvas, 1, 20, 1, 1, 2, [this] { dgonia_Change(); });
@@ -42,6 +26,9 @@ ptolemaios::ptolemaios(Program& p) : Form("ptolemaios", QStringLiteral("PTOLEMY'
     Label1 = makeLabel(QString(), canvas);
     Label2 = makeLabel(QString(), canvas);
     Label3 = makeLabel(QString(), canvas);
+    connection_ = part_.changed.connect([this](const PtolemyChange& c) {
+        if (c.what == PtolemyChange::Apparatus) drawScene(c);
+    });
 }
 
 void ptolemaios::placeControls() {
@@ -111,38 +98,36 @@ void ptolemaios::rimArc(double fromDeg, double toDeg, bool inAir, const QColor& 
 }
 
 void ptolemaios::DrawPtolemyExperiment() {
-    drawing_ = true;
-    ::EMFANISI& view = program.forms.EMFANISI();
-    Canvas& c = *canvas;
-    Canvas& v = *view.canvas;
-    // Both windows open where they are placed, before they show: the apparatus square in the
-    // upper left, the observation under it, clear of the note on the right half. A redraw
-    // leaves them where the student has put them.
+    // Both windows open where they are placed: the apparatus square in the upper left, the
+    // observation under it, clear of the note on the right half. A redraw leaves them where
+    // the student has put them.
     if (!isVisible()) placeOnScreen();
     Show();
-    c.Scale(-200, 190, 200, -190);
+    canvas->Scale(-200, 190, 200, -190);
     placeControls();
-    if (!view.isVisible()) view.placeOnScreen();
-    view.Show();
-    v.Scale(-50, 20, 50, -20);
+    ShowWindow(QStringLiteral("EMFANISI"));
+    part_.setApparatus(goniaprosptosis->value(), dgonia->value(), metatopisipar->value());
+}
 
+void ptolemaios::drawScene(const PtolemyChange& change) {
+    drawing_ = true;
+    const PtolemyScene scene = part_.scene();
+    Canvas& c = *canvas;
     // The angle in water is lowered until the ray and both edges of the target leave the
     // water; the student hears of a lost edge once for this change, not once a degree.
-    scene_ = ComputePtolemyScene(goniaprosptosis->value(), tau(), metatopisipar->value() / 100.0);
     const QString lowered =
-        QStringLiteral("ANGLE IN WATER γωνία μέσα στο νερό = ") + fmt(scene_.w, "0") + QStringLiteral("°");
-    if (scene_.lowered) Label1->setText(lowered);
-    if (scene_.edgeMessage) program.MsgBox(QString::fromStdString(*scene_.edgeMessage));
+        QStringLiteral("ANGLE IN WATER γωνία μέσα στο νερό = ") + fmt(scene.w, "0") + QStringLiteral("°");
+    if (scene.w != goniaprosptosis->value()) Label1->setText(lowered);
+    if (change.message) MsgBox(QString::fromStdString(*change.message));
 
     c.Cls();
-    v.Cls();
     c.ForeColor = RGB(0, 0, 0);
     c.DrawWidth = 1;
     c.DrawStyle = 0;
     c.Line(-200, 0, 200, -200, RGB(0, 255, 255), Canvas::BoxFilled);
     c.Circle(0, 0, kBody / 2, RGB(0, 0, 0));
     setTop(Label3, Top(dgonia));
-    Label3->setText(QStringLiteral("TARGET'S ANGLE Γωνία στόχου =") + fmt(scene_.tau, "0.0") + QStringLiteral("°"));
+    Label3->setText(QStringLiteral("TARGET'S ANGLE Γωνία στόχου =") + fmt(scene.tau, "0.0") + QStringLiteral("°"));
     for (int k = 1; k <= 360; ++k)
         c.Line(R * std::cos(k * kDeg), R * std::sin(k * kDeg), R * std::cos((k + 1) * kDeg),
                R * std::sin((k + 1) * kDeg));
@@ -152,65 +137,42 @@ void ptolemaios::DrawPtolemyExperiment() {
     // The target on the rim under water, the straight line from it through E (dotted), and
     // its two edges traced the same way, the second in red.
     c.DrawWidth = 4;
-    rimArc(scene_.lowerEdge.water, scene_.upperEdge.water, false, RGB(255, 0, 255));
+    rimArc(scene.lowerEdge.water, scene.upperEdge.water, false, RGB(255, 0, 255));
     c.DrawWidth = 1;
     c.DrawStyle = 2;
-    c.Line(0, 0, -scene_.centre.target.x, -scene_.centre.target.y);
+    c.Line(0, 0, -scene.centre.target.x, -scene.centre.target.y);
     c.DrawStyle = 0;
-    drawRay(scene_.lowerEdge, true);
+    drawRay(scene.lowerEdge, true);
     c.ForeColor = RGB(255, 0, 0);
-    drawRay(scene_.upperEdge, true);
+    drawRay(scene.upperEdge, true);
     c.ForeColor = RGB(0, 0, 0);
-    c.Line(scene_.centre.target.x, scene_.centre.target.y, 0, 0);
+    c.Line(scene.centre.target.x, scene.centre.target.y, 0, 0);
 
-    // What the observer sees: the target's image and the body in air, a degree a unit, around
-    // the target's expected direction (the line).
-    v.Line(-50, scene_.targetLow, 50, scene_.targetHigh, RGB(255, 0, 255), Canvas::BoxFilled);
-    v.Line(-50, scene_.targetLow, 50, scene_.targetHigh, RGB(5, 0, 5), Canvas::BoxOutline);
-    v.Line(-50, 0, 50, 0);
-    v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(55, 155, 0), Canvas::BoxFilled);
-    v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(155, 0, 155), Canvas::BoxOutline);
-    v.Line(-50, scene_.bodyLow, 50, scene_.bodyHigh, RGB(5, 0, 0), Canvas::BoxOutline);
-    // Over the body, or at the foot of the view where the body lies below it.
-    const QString inAir = QStringLiteral("iN AIR Στόν αέρα");
-    v.PrintAt(-50, std::max(std::min(19.0, scene_.bodyHigh + 2), -20 + std::fabs(v.TextHeight(inAir))), inAir);
-    const double bodyMiddle = (scene_.bodyLow + scene_.bodyHigh) / 2;
-    v.DrawWidth = 3;
-    v.Line(-50, bodyMiddle, 50, bodyMiddle, RGB(0, 255, 0));
-    v.DrawWidth = 1;
-
-    Label2->setText(QString::fromStdString(scene_.label2));
+    Label2->setText(QString::fromStdString(scene.label2));
 
     // The ray in air, the body on the rim, and the point the body's direction matches in water.
     c.ForeColor = RGB(0, 0, 255);
     c.DrawWidth = 2;
-    c.Line(0, 0, scene_.centre.exit.x, scene_.centre.exit.y);
+    c.Line(0, 0, scene.centre.exit.x, scene.centre.exit.y);
     c.DrawWidth = 4;
-    rimArc(scene_.bodyFrom, scene_.bodyTo, true, RGB(55, 155, 0));
+    rimArc(scene.bodyFrom, scene.bodyTo, true, RGB(55, 155, 0));
     c.DrawStyle = 0;
     c.DrawWidth = 1;
     c.ForeColor = RGB(0, 0, 0);
     {
         const QSignalBlocker quiet(goniaprosptosis);
-        goniaprosptosis->setValue(int(scene_.w));
+        goniaprosptosis->setValue(int(scene.w));
     }
     Label1->setText(lowered);
     fitLabels();
     c.DrawWidth = 5;
-    c.PSet(scene_.expectedMark.x, scene_.expectedMark.y);
+    c.PSet(scene.expectedMark.x, scene.expectedMark.y);
     c.DrawWidth = 1;
     drawing_ = false;
 }
 
 void ptolemaios::Command1_Click() {
     Hide();
-    program.forms.EMFANISI().Hide();
-    ::analysis& a = program.forms.analysis();
-    a.Show();
-    a.showText(kExplanation, 13);
-
-    ::incref& r = program.forms.incref();
-    r.Show();
-    r.canvas->Cls();
-    DrawFigure(*r.canvas, PtolemyFigure("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου"));
+    HideWindow(QStringLiteral("EMFANISI"));
+    part_.explain();
 }

@@ -1,17 +1,15 @@
 #pragma once
-class Program;
-#include "ptolemy/model/ptolemy.h"
+#include "ptolemy/model/ptolemy_part.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
 // Window "PTOLEMY'S METHOD": the copper disc half under water, the target on the rim, the
 // body E at the centre and the body in air, with the rays between them; the window EMFANISI
-// beside it shows what the observer sees.
+// beside it shows what the observer sees of the same scene.
 class ptolemaios : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit ptolemaios(Program& program);
+    explicit ptolemaios(PtolemyReconstruction& part);
 
     QScrollBar* goniaprosptosis; // angle in water w, 1 to 88
     QScrollBar* dgonia;          // the target's angle: value / 2 degrees
@@ -22,22 +20,22 @@ public:
     QLabel* Label3;              // the target's angle, level with dgonia
 
     void Form_Load() override;
-    // Each label in the largest letter that fits it.
-    void fitLabels();
     void goniaprosptosis_Change();
     void dgonia_Change();
     void metatopisipar_Change();
     void Command1_Click();
-    // Places both windows and draws the disc, the rays and the observation.
+    // Places the window, shows the observation beside it and hands the scroll bars to the
+    // part, whose scene both windows then draw.
     void DrawPtolemyExperiment();
 
-    double tau() const { return dgonia->value() / 2.0; }
-    const PtolemyScene& lastScene() const { return scene_; }
-
 private:
+    double tau() const { return dgonia->value() / 2.0; } // the target's angle the scroll bar holds
+    void fitLabels(); // each label in the largest letter that fits it
+    void drawScene(const PtolemyChange& change);
     void drawRay(const PtolemyRay& r, bool dotted);
     void rimArc(double fromDeg, double toDeg, bool inAir, const QColor& colour);
     void placeControls();
-    PtolemyScene scene_;
+    PtolemyReconstruction& part_;
+    Observable<PtolemyChange>::Connection connection_;
     bool drawing_ = false;
 };

@@ -1,9 +1,8 @@
 #include "ptolemy/ptolkam.h"
-#include "shell/layoutcheck.h"
 
-#include "app/program.h"
 #include "shell/colours.h"
 #include "shell/graph.h"
+#include "shell/layoutcheck.h"
 #include "shell/qformat.h"
 
 namespace {
@@ -27,7 +26,8 @@ const QString kExplanation = QStringLiteral(
     "of  20° and 30°.");
 } // namespace
 
-ptolkam::ptolkam(Program& p) : Form("ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")), program(p) {
+ptolkam::ptolkam(PtolemyReconstruction& part)
+    : Form("ptolkam", QStringLiteral("PTOLEMY'S DATA MANIPULATION")), part_(part) {
     setBackColor(RGB(255, 255, 255));
     Option1 = new OptionButton(QStringLiteral("INDEX Δείκτης=1,333"), canvas);
     Option2 = new OptionButton(QStringLiteral("INDEX Δείκτης =1,5"), canvas);
@@ -40,12 +40,9 @@ ptolkam::ptolkam(Program& p) : Form("ptolkam", QStringLiteral("PTOLEMY'S DATA MA
     Option2->Click = [this] { Option2_Click(); };
     Enallagi->Click = [this] { Enallagi_Click(); };
     kripse->Click = [this] { kripse_Click(); };
-}
-
-std::optional<PtolemyMedium> ptolkam::medium() const {
-    if (Option1->Value()) return PtolemyMedium::Water;
-    if (Option2->Value()) return PtolemyMedium::Glass;
-    return std::nullopt;
+    connection_ = part_.changed.connect([this](const PtolemyChange& c) {
+        if (c.what == PtolemyChange::Table) showTable();
+    });
 }
 
 void ptolkam::Form_Load() {
@@ -61,16 +58,21 @@ void ptolkam::Form_Load() {
     f.setPointSizeF(10);
     Label1->setFont(f);
     mainPlot();
+    // The window's own letter, at the size the explanation has just found.
+    for (QWidget* control : std::initializer_list<QWidget*>{Option1, Option2, Enallagi, kripse, Label1})
+        setControlFont(control, QStringLiteral("Tahoma"), control->font().pointSizeF());
 }
 
-void ptolkam::Option1_Click() {
-    canvas->Cls();
-    mainPlot();
-}
+void ptolkam::Option1_Click() { part_.showTable(PtolemyMedium::Water); }
 
-void ptolkam::Option2_Click() {
+void ptolkam::Option2_Click() { part_.showTable(PtolemyMedium::Glass); }
+
+void ptolkam::showTable() {
     canvas->Cls();
-    mainPlot();
+    if (part_.pair)
+        drawRebuild();
+    else
+        mainPlot();
 }
 
 void ptolkam::kripse_Click() { Hide(); }
@@ -102,21 +104,18 @@ void ptolkam::mainPlot() {
     axes(-15);
     Label1->setText(kExplanation);
     ShrinkToFit(Label1, 10, 6); // font 10 where the screen has room for it
-    const std::optional<PtolemyMedium> m = medium();
-    if (m) {
-        const PtolemyTable t = MainTable(*m);
-        const double q = AnalogyRatio(t);
-        // Ptolemy's points last: the analogy meets them where it takes its ratio (and wherever
-        // else a value falls on its line), and must not hide them.
-        for (int k = 0; k <= t.last(); ++k) {
-            const double i = t.incidence[k];
-            c.DrawWidth = 1;
-            c.Circle(i, ExpectedRefraction(i, t.n), 1, RGB(0, 0, 0));
-            c.DrawWidth = kDot;
-            c.PSet(i, q * i, RGB(255, 0, 0));
-            c.PSet(i, t.refraction[k], RGB(0, 0, 0));
-            c.DrawWidth = 1;
-        }
+    const PtolemyTable t = MainTable(part_.medium);
+    const double q = AnalogyRatio(t);
+    // Ptolemy's points last: the analogy meets them where it takes its ratio (and wherever
+    // else a value falls on its line), and must not hide them.
+    for (int k = 0; k <= t.last(); ++k) {
+        const double i = t.incidence[k];
+        c.DrawWidth = 1;
+        c.Circle(i, ExpectedRefraction(i, t.n), 1, RGB(0, 0, 0));
+        c.DrawWidth = kDot;
+        c.PSet(i, q * i, RGB(255, 0, 0));
+        c.PSet(i, t.refraction[k], RGB(0, 0, 0));
+        c.DrawWidth = 1;
     }
     legend(QStringLiteral("ANALOGY Σχέση αναλογίας"),
            QStringLiteral("  PTOLEMY'S MANIPULATION Προσαρμογή Πτολεμαίου"),
@@ -124,18 +123,18 @@ void ptolkam::mainPlot() {
 }
 
 void ptolkam::Enallagi_Click() {
+    const QString answer = InputBox(QStringLiteral("number of first member  of pair ΑΡΙΘΜΟΣ ΠΡΩΤΟΥ ΜΕΛΟΥΣ ΖΕΥΓΟΥΣ"),
+                                    QStringLiteral("CHOOSE A NUMBER BETWEEN 1 &7"));
+    part_.rebuildFrom(answer.toStdString());
+}
+
+void ptolkam::drawRebuild() {
     Canvas& c = *canvas;
-    const std::optional<PtolemyMedium> m = medium();
-    const QString answer =
-        program.InputBox(QStringLiteral("number of first member  of pair ΑΡΙΘΜΟΣ ΠΡΩΤΟΥ ΜΕΛΟΥΣ ΖΕΥΓΟΥΣ"),
-                         QStringLiteral("CHOOSE A NUMBER BETWEEN 1 &7"));
-    c.Cls();
     Label1->setText(QString());
     axes(-10);
-    if (!m) return; // with no medium chosen there is no table to rebuild
-    rebuild_ = RebuildFromPair(*m, PairFromAnswer(answer.toStdString()));
-    const PtolemyTable& t = rebuild_.table;
-    const int N = t.last(), I = rebuild_.pair;
+    const PtolemyRebuild rebuild = part_.rebuild();
+    const PtolemyTable& t = rebuild.table;
+    const int N = t.last(), I = rebuild.pair;
     c.ForeColor = RGB(0, 0, 0);
     // Each heading over its column, English above Greek, in the largest letter (down to 6
     // points) at which every line keeps clear of the next column.
@@ -158,23 +157,23 @@ void ptolkam::Enallagi_Click() {
     c.setFontSize(size);
     for (int k = 0; k <= N; ++k) {
         c.PrintAt(85, 60 - 5 * k, fmt(t.incidence[k], "0") + QStringLiteral("°   "));
-        c.PrintAt(96, 60 - 5 * k, fmt(rebuild_.rebuilt[k], "0.0") + QStringLiteral("°"));
+        c.PrintAt(96, 60 - 5 * k, fmt(rebuild.rebuilt[k], "0.0") + QStringLiteral("°"));
         if (k < N)
-            c.PrintAt(110, 57.5 - 5 * k, fmt(rebuild_.rebuilt[k + 1] - rebuild_.rebuilt[k], "0.0"));
+            c.PrintAt(110, 57.5 - 5 * k, fmt(rebuild.rebuilt[k + 1] - rebuild.rebuilt[k], "0.0"));
     }
     // From the bottom up: the expected values, the analogy, the rebuilt values, and the chosen
     // pair over them all (the analogy takes its ratio from the pair's first value, so its
     // point lies exactly on the green mark).
     c.DrawWidth = 1;
     for (int k = 0; k <= N; ++k)
-        c.Circle(t.incidence[k], rebuild_.expected[k], 1, RGB(0, 0, 0));
+        c.Circle(t.incidence[k], rebuild.expected[k], 1, RGB(0, 0, 0));
     c.DrawWidth = kDot;
     for (int k = 0; k <= N; ++k)
-        c.PSet(t.incidence[k], rebuild_.analogy * t.incidence[k], RGB(255, 0, 0));
+        c.PSet(t.incidence[k], rebuild.analogy * t.incidence[k], RGB(255, 0, 0));
     for (int k = 0; k <= N; ++k)
-        c.PSet(t.incidence[k], rebuild_.rebuilt[k], RGB(0, 0, 0));
-    c.PSet(t.incidence[I - 1], rebuild_.rebuilt[I - 1], RGB(0, 255, 0));
-    c.PSet(t.incidence[I], rebuild_.rebuilt[I], RGB(0, 0, 255));
+        c.PSet(t.incidence[k], rebuild.rebuilt[k], RGB(0, 0, 0));
+    c.PSet(t.incidence[I - 1], rebuild.rebuilt[I - 1], RGB(0, 255, 0));
+    c.PSet(t.incidence[I], rebuild.rebuilt[I], RGB(0, 0, 255));
     c.DrawWidth = 1;
     legend(QStringLiteral(" ANALOGY Σχέση αναλογίας"),
            QStringLiteral("    PTOLEMY'S MANIPULATION Προσαρμογή Πτολεμαίου"),

@@ -1,6 +1,5 @@
 #pragma once
-class Program;
-#include "ptolemy/model/ptolemy.h"
+#include "ptolemy/model/ptolemy_part.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -10,8 +9,7 @@ class Program;
 class ptolkam : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit ptolkam(Program& program);
+    explicit ptolkam(PtolemyReconstruction& part);
 
     OptionButton* Option1;   // "INDEX Δείκτης=1,333": water
     OptionButton* Option2;   // "INDEX Δείκτης =1,5": glass
@@ -25,14 +23,12 @@ public:
     void Enallagi_Click();
     void kripse_Click();
 
-    // The medium whose option button is on, if one is.
-    std::optional<PtolemyMedium> medium() const;
-    // The last rebuild drawn.
-    const PtolemyRebuild& lastRebuild() const { return rebuild_; }
-
 private:
+    void showTable(); // Ptolemy's own table, or its rebuild, as the part holds it
     void mainPlot();
+    void drawRebuild();
     void axes(double left);
     void legend(const QString& analogy, const QString& manipulation, const QString& expected);
-    PtolemyRebuild rebuild_;
+    PtolemyReconstruction& part_;
+    Observable<PtolemyChange>::Connection connection_;
 };

@@ -90,7 +90,7 @@ PtolemyRebuild RebuildFromPair(PtolemyMedium medium, int pair) {
 }
 
 std::optional<double> AirAngle(double waterDeg) {
-    const double s = kWaterIndex * std::sin(waterDeg * kDeg);
+    const double s = kPtolemyWaterIndex * std::sin(waterDeg * kDeg);
     if (!std::isfinite(s) || std::fabs(s) > 1) return std::nullopt;
     return ArcSinDeg(s);
 }
@@ -98,7 +98,7 @@ std::optional<double> AirAngle(double waterDeg) {
 Point ExpectedAirAngle(double x, double y) {
     if (!(std::fabs(x) + std::fabs(y) > 0)) return {0, kPtolemyRadius};
     const double theta = PI / 2 - std::fabs(std::atan2(std::fabs(y), std::fabs(x)));
-    const double w = ArcSinDeg(std::sin(theta) / kWaterIndex) * kDeg;
+    const double w = ArcSinDeg(std::sin(theta) / kPtolemyWaterIndex) * kDeg;
     const double side = x < 0 ? -1 : 1;
     return {side * kPtolemyRadius * std::sin(w), kPtolemyRadius * std::cos(w)};
 }
@@ -132,7 +132,7 @@ PtolemyScene ComputePtolemyScene(double waterDeg, double tauDeg, double p) {
             const double edge = s.w + s.tau / 2;
             s.edgeMessage = "ANGLE OF INCIDENCE 2 IN WATER γωνία πρόσπτωσης 2 στο νερό = " +
                             Format(edge, "0.0") + "  SIN ημιτονο = " +
-                            Format(kWaterIndex * std::sin(edge * kDeg), "0.0");
+                            Format(kPtolemyWaterIndex * std::sin(edge * kDeg), "0.0");
         }
         s.w -= 1;
         s.lowered = true;

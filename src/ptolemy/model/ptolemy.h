@@ -12,7 +12,7 @@
 #include <vector>
 
 inline constexpr double kPtolemyRadius = 150;
-inline constexpr double kWaterIndex = 1.33;
+inline constexpr double kPtolemyWaterIndex = 1.33;
 
 // ---- The table ----
 
