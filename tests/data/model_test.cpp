@@ -198,6 +198,7 @@ TEST(Kepler, PtolemysGlassUsesTheOriginToFiftyAndOtherChoices) {
     EXPECT_EQ(KeplerPointCount(std::vector<double>{45, 50}), 1u);
     EXPECT_EQ(KeplerFit({{50, 60}, {30, 35}}).problem, FitProblem::TooFewPoints);
     EXPECT_EQ(KeplerFit({{10, 10, 10}, {7, 8, 9}}).problem, FitProblem::SameIncidence);
+    EXPECT_FALSE(KeplerFit({}).fit);
 }
 
 TEST(Snell, CurvesEndAtTheCriticalAngleAndOnlyIndicesWithACurveAreDrawn) {

@@ -36,6 +36,17 @@ protected:
 };
 
 TEST_F(DataWindowTest, EachDataSetItemShowsItsSetInTheListsAndBothGraphs) {
+    QStringList menus;
+    for (QMenu* menu : {d().Models, d().Snell, d().empirikos, d().Histoire, d().History_notes})
+        for (QAction* a : menu->actions())
+            menus << a->text();
+    EXPECT_EQ(menus.join('|').toStdString(),
+              "Kepler'S|Snell law|EMPIRICAL|Snell: GIVE n|Snell: n according to data|"
+              "REFRACTION ANGLE=3/2 INCIDENCE ANGLE|REFRACTION ANGLE=2/3 INCIDENCE ANGLE|"
+              "Newton: WATER|Newton: GLASS|Al Haytham:  WATER|Al Haytham: GLASS|PTOLEMY WATER|"
+              "PTOLEMY DATA MANIPULATION|PTOLEMY: GLASS|Witelo:FROM WATER TO AIR|"
+              "Witelo: GLASS TO AIR|BACK FROM HISTORICAL|Al Haytham|Descartes|Fermat|Fresnel|"
+              "HERO OF ALEXANDRIA|Kepler|Newton|PTOLEMY'S APPARATUS|Snell|Witelo");
     QAction* items[] = {d().newt2,    d().Newt,    d().Alhazen2,      d().Alhazen,
                         d().ptolemy2, d().Ptolemy, d().Vitello_water, d().Vitello_Glass};
     for (std::size_t s = 0; s < 8; ++s) {
@@ -161,7 +172,9 @@ TEST_F(DataWindowTest, TheLawsAreDrawnOverTheDataWithoutClearing) {
     EXPECT_EQ(dialogs->questions.at(0).proposed, "1.5");
     EXPECT_EQ(textOf(lastDrawn()), "n=1.50");
     EXPECT_TRUE(near(pt(lastDrawn().a), 90, 41.810315, 1e-5)); // at the curve's end
+    sines().Text1->show();
     d().toentrito1->trigger();
+    EXPECT_TRUE(sines().Text1->isHidden());
     EXPECT_EQ(program->forms.incref().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
     EXPECT_EQ(lines(RGB(165, 100, 80), {0, 0}, {100, 200.0 / 3}), 1);
     EXPECT_TRUE(near(pt(lastDrawn().a), 40, 50));
