@@ -105,17 +105,9 @@ void velmoratimeleti::Command2_Click() {
     program.forms.errors().Hide();
 
     ::inpdat& d = program.forms.inpdat();
-    d.placeOnScreen();
-    d.layOutColumns();
-
-    ::analysis& a = program.forms.analysis();
-    a.setFontName("Arial ");
-    a.placeOnScreen();
-
-    ::incref& r = program.forms.incref();
-    r.setFontName("Arial");
-    r.placeOnScreen();
-
+    d.openFromMenu();
+    program.forms.analysis().openFromMenu();
+    program.forms.incref().openFromMenu();
     d.Show();
 }
 

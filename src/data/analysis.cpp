@@ -35,6 +35,11 @@ analysis::analysis(DataAnalysis& part)
     });
 }
 
+void analysis::openFromMenu() {
+    setFontName("Arial ");
+    placeOnScreen();
+}
+
 void analysis::Form_Load() {
     setFontName("Arial Greek");
     placeOnScreen(); // right of the data window, the upper 3/8 of the screen

@@ -12,6 +12,8 @@ public:
     explicit analysis(DataAnalysis& part);
     QTextEdit* Text1;
     void Form_Load() override;
+    // The window as the main menu opens the data window: in its place, in its font.
+    void openFromMenu();
     void tickmarks();
     // The notes' box in this font, at the size it has.
     void setNotesFont(const char* name);

@@ -39,6 +39,11 @@ incref::incref(DataAnalysis& part) : Form("incref", text(kIncrefDesignCaption)),
 
 void incref::resetCaption() { setCaption(text(kIncrefDesignCaption)); }
 
+void incref::openFromMenu() {
+    setFontName("Arial");
+    placeOnScreen();
+}
+
 void incref::Form_Load() {
     setFontName("Arial Greek");
     placeOnScreen(); // right of the data window, under the analysis window

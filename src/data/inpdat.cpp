@@ -159,7 +159,8 @@ void inpdat::Form_Load() {
     }
 }
 
-void inpdat::layOutColumns() {
+void inpdat::openFromMenu() {
+    placeOnScreen();
     for (int i = 0; i < kRows; ++i) {
         setWidth(Refr[i], Width() / 6);
         setWidth(Text1[i], Width() / 8);

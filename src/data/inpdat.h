@@ -65,9 +65,9 @@ public:
     QAction* Witellolaw;
 
     void Form_Load() override;
-    // The columns as the main menu opens the window: the boxes in proportion to its width,
+    // The window as the main menu opens it: in its place, the boxes in proportion to its width,
     // the lists, the data set's name and INITIAL / END in a column right of them.
-    void layOutColumns();
+    void openFromMenu();
     QString tableText() const override;
     // Ctrl+V: a class's measurements pasted from a spreadsheet fill the rows from the first on
     // (ReadPastedRows), as if typed; a value the boxes refuse is refused with their message
