@@ -95,13 +95,13 @@ bool Forms::isLoaded(const char* name) const {
     return get(errors_, [this] { return std::make_unique<::errors>(program_.experiment); });
 }
 ::inpdat& Forms::inpdat() {
-    return get(inpdat_, [this] { return std::make_unique<::inpdat>(program_); });
+    return get(inpdat_, [this] { return std::make_unique<::inpdat>(program_.dataAnalysis); });
 }
 ::incref& Forms::incref() {
-    return get(incref_, [this] { return std::make_unique<::incref>(program_); });
+    return get(incref_, [this] { return std::make_unique<::incref>(program_.dataAnalysis); });
 }
 ::analysis& Forms::analysis() {
-    return get(analysis_, [this] { return std::make_unique<::analysis>(program_); });
+    return get(analysis_, [this] { return std::make_unique<::analysis>(program_.dataAnalysis); });
 }
 ::rixo& Forms::rixo() {
     return get(rixo_, [this] { return std::make_unique<::rixo>(program_); });

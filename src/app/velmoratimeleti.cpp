@@ -91,8 +91,7 @@ void Main(Program& program) {
     program.interp.speedChoice = 1.0;
     program.forms.analysis().setFontName("TAHOMA");
     program.forms.incref().setFontName("TAHOMA");
-    setControlFont(program.forms.analysis().Text1, "tahoma",
-                   program.forms.analysis().Text1->font().pointSizeF());
+    program.forms.analysis().setNotesFont("tahoma");
 }
 
 void velmoratimeleti::Command1_Click() {
@@ -106,33 +105,9 @@ void velmoratimeleti::Command2_Click() {
     program.forms.errors().Hide();
 
     ::inpdat& d = program.forms.inpdat();
-    d.placeOnScreen();
-    for (int i = 0; i < 14; ++i) {
-        d.setWidth(d.Refr[i], d.Width() / 6);
-        d.setWidth(d.Text1[i], d.Width() / 8);
-        d.setLeft(d.Refr[i],
-                  d.Left(d.Text1[i]) + d.Width(d.Text1[i]) + d.Width(d.Text1[i]) / 4);
-    }
-    const double column = d.Left(d.Refr[1]) + d.Width(d.Refr[1]) + d.Width(d.Refr[1]) / 8;
-    d.setLeft(d.List1, column);
-    d.setLeft(d.List2, d.Left(d.List1) + d.Width(d.List1) + d.Width(d.List1) / 10);
-    d.setHeight(d.List1, d.Height() / 3);
-    d.setHeight(d.List2, d.Height() / 3);
-    d.setLeft(d.Command2, column);
-    d.setLeft(d.Command3, column);
-    d.setTop(d.Label3, d.Top(d.List1) + d.Height(d.List1));
-    d.setLeft(d.Label3, column);
-    d.setTop(d.Command2, d.Top(d.Label3) + d.Height(d.Label3));
-    d.setTop(d.Command3, d.Top(d.Command2) + d.Height(d.Command2));
-
-    ::analysis& a = program.forms.analysis();
-    a.setFontName("Arial ");
-    a.placeOnScreen();
-
-    ::incref& r = program.forms.incref();
-    r.setFontName("Arial");
-    r.placeOnScreen();
-
+    d.openFromMenu();
+    program.forms.analysis().openFromMenu();
+    program.forms.incref().openFromMenu();
     d.Show();
 }
 

@@ -1,17 +1,43 @@
 #include "data/analysis.h"
+#include "shell/controls.h"
 #include "shell/graph.h"
-#include "shell/qformat.h"
 
-#include "data/inpdat.h"
-#include "shell/model/numfmt.h"
-#include "app/program.h"
+namespace {
 
-#include <cmath>
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// The sine graph's scale, bottom and top.
+constexpr double kSineLow = -0.3, kSineHigh = 1.5;
 
-analysis::analysis(Program& p) : Form("analysis", QStringLiteral("ANALYSIS OF DATA")), program(p) {
+} // namespace
+
+analysis::analysis(DataAnalysis& part)
+    : Form("analysis", text(kAnalysisDesignCaption)), part_(part) {
     Text1 = new QTextEdit(canvas);
     canvas->setBackColor(RGB(255, 255, 255));
+    connection_ = part_.changed.connect([this](const DataChange& change) {
+        switch (change.kind) {
+        case DataChange::AnalysisCaption:
+            setCaption(text(part_.analysisCaption));
+            break;
+        case DataChange::AnalysisPicture:
+            drawPicture();
+            break;
+        case DataChange::NoteText:
+            showNotes();
+            break;
+        case DataChange::NoteShown:
+            Text1->setVisible(part_.notes.shown);
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void analysis::openFromMenu() {
+    setFontName("Arial ");
+    placeOnScreen();
 }
 
 void analysis::Form_Load() {
@@ -21,16 +47,85 @@ void analysis::Form_Load() {
     Text1->hide();
     const double inside = canvas->width() * 15.0, high = canvas->height() * 15.0;
     placeTwips(Text1, 0, 0, inside - inside / 15, 0.9 * high);
+    drawPicture();
 }
 
-void analysis::showText(const QString& text, double points) {
+void analysis::setNotesFont(const char* name) {
+    setControlFont(Text1, name, Text1->font().pointSizeF());
+}
+
+void analysis::showText(const QString& t, double points) {
     canvas->Cls();
     QFont f = Text1->font();
     f.setPointSizeF(points);
     Text1->setFont(f);
-    Text1->setPlainText(text);
+    Text1->setPlainText(t);
     Text1->moveCursor(QTextCursor::Start);
     Text1->show();
+}
+
+void analysis::showNotes() {
+    const NoteBox& notes = part_.notes;
+    const QString t = text(notes.text);
+    if (notes.fromStart) {
+        if (notes.fontSize > 0) {
+            QFont f = Text1->font();
+            f.setPointSizeF(notes.fontSize);
+            Text1->setFont(f);
+        }
+        Text1->setPlainText(t);
+        Text1->moveCursor(QTextCursor::Start);
+    } else if (Text1->toPlainText() != t) {
+        // Left alone when it holds the text already, so that the reader keeps his place.
+        Text1->setPlainText(t);
+    }
+    Text1->setVisible(notes.shown);
+}
+
+void analysis::drawPicture() {
+    const GraphPicture<SineGraph>& picture = part_.analysis;
+    if (picture.clearings != clearingsDrawn_) {
+        canvas->Cls();
+        clearingsDrawn_ = picture.clearings;
+        stepsDrawn_ = 0;
+    }
+    while (stepsDrawn_ < picture.steps.size())
+        draw(picture.steps[stepsDrawn_++]);
+}
+
+void analysis::draw(const SineGraph& graph) {
+    Canvas& c = *canvas;
+    c.Scale(-0.2, kSineHigh, 1.2, kSineLow);
+    c.Line(-0.2, 0, 1.1, 0);
+    c.Line(0, -0.2, 0, 1.4);
+    tickmarks();
+
+    c.DrawWidth = 5;
+    for (const Point& p : graph.sines)
+        c.PSet(p.x, p.y);
+    c.DrawWidth = 1;
+    if (graph.line) {
+        const SineLine& line = *graph.line;
+        // The graph shows sines from -0.3 to 1.5: a steep fit is cut where it leaves them.
+        GraphLine(c, {0, line.a}, {1, line.a + line.slope}, kSineLow, kSineHigh);
+        c.CurrentX = 0.2;
+        c.CurrentY = 0.8;
+        c.Print(text(line.indexText));
+        GraphLine(c, {0, 0}, {1, line.a + line.slope}, kSineLow, kSineHigh, RGB(0, 255, 0));
+    }
+    c.CurrentX = 0.4;
+    c.CurrentY = -0.2;
+    c.Print(QStringLiteral("Sin(INCIDENCE Πρόσπτωσης)"));
+    c.CurrentX = 0.05;
+    c.CurrentY = 1.3;
+    c.Print(text(graph.refractionTitle));
+    c.DrawStyle = 2;
+    for (int k = 0; k <= 5; ++k) {
+        const double t = 0.2 * k;
+        c.Line(0, t, 1.1, t, RGB(0, 0, 255));
+        c.Line(t, 0, t, 1.1, RGB(0, 0, 255));
+    }
+    c.DrawStyle = 0;
 }
 
 // Ticks and numbers along the axes of the sine graph, in its current scale.

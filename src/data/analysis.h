@@ -1,18 +1,33 @@
 #pragma once
-class Program;
+#include "data/model/data_analysis.h"
 #include "shell/form.h"
 
 #include <QTextEdit>
 
-// Graph window for sine against sine, with a text box for the historical notes.
+// Window "ANALYSIS OF DATA": the sine graph with its fit, and a text box for the notes, as the
+// data analysis describes them.
 class analysis : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit analysis(Program& program);
+    explicit analysis(DataAnalysis& part);
     QTextEdit* Text1;
     void Form_Load() override;
+    // The window as the main menu opens the data window: in its place, in its font.
+    void openFromMenu();
     void tickmarks();
-    // Clears the graph and shows `text` in the text box at `points`, from its start.
+    // The notes' box in this font, at the size it has.
+    void setNotesFont(const char* name);
+    // Clears the graph and shows `text` in the text box at `points`, from its start. For the
+    // windows that still write here themselves; the part's notes go through the part.
     void showText(const QString& text, double points);
+
+private:
+    DataAnalysis& part_;
+    Observable<DataChange>::Connection connection_;
+    int clearingsDrawn_ = 0;
+    std::size_t stepsDrawn_ = 0;
+
+    void drawPicture();
+    void draw(const SineGraph& graph);
+    void showNotes();
 };

@@ -1,16 +1,37 @@
 #pragma once
-class Program;
+#include "data/model/data_analysis.h"
 #include "shell/form.h"
 
 // Window "REFRACDTION VS INCIDENCE ΔΙΑΘΛΑΣΗΣ VS ΠΡΟΣΠΤΩΣΗΣ": refraction angle against
-// incidence angle, drawn by the data window. Its axes come from the graph module.
+// incidence angle, the laws over it, the notes' figures and lines of text, as the data
+// analysis describes them; it draws each step as it comes, on what it already shows.
 class incref : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit incref(Program& program);
+    explicit incref(DataAnalysis& part);
     void Form_Load() override;
-    // The design caption again, for a scene that draws here without a caption of its own: the
-    // caption of an earlier illustration never names what the window shows next.
+    // The window as the main menu opens the data window: in its place, in its font.
+    void openFromMenu();
+    // The design caption again. For the windows that still draw here themselves; the part's
+    // own pictures set the caption through the part.
     void resetCaption();
+
+private:
+    DataAnalysis& part_;
+    Observable<DataChange>::Connection connection_;
+    int clearingsDrawn_ = 0;
+    std::size_t stepsDrawn_ = 0;
+
+    // Draws what the part's picture holds that is not drawn yet; after a clearing, all of it
+    // on a clean graph.
+    void drawPicture();
+    void draw(const AngleFrame& step);
+    void draw(const DataPlot& step);
+    void draw(const AngleTitles& step);
+    void draw(const KeplerLine& step);
+    void draw(const SnellLine& step);
+    void draw(const EmpiricalRule& step);
+    void draw(const PenColour& step);
+    void draw(const Figure& step);
+    void draw(const TextLines& step);
 };

@@ -1,27 +1,9 @@
 #include "data/inpdat.h"
-#include "shell/qformat.h"
-
-#include "alhaytham/xaithamos.h"
-#include "data/analysis.h"
-#include "shell/graph.h"
 #include "shell/layoutcheck.h"
-#include "data/model/historical.h"
-#include "data/incref.h"
-#include "data/model/laws.h"
-#include "particles/somata.h"
-#include "ptolemy/ptolemaios.h"
-#include "ptolemy/ptolkam.h"
-#include "shell/model/numfmt.h"
 #include "shell/takeaway.h"
-#include "app/program.h"
-#include "app/velmoratimeleti.h"
-#include "waves/rixo.h"
-#include "waves/rixotext.h"
 
-#include <QAbstractButton>
 #include <QPalette>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -29,26 +11,19 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-const QColor kBlack = RGB(0, 0, 0);
 const QColor kPink = RGB(255, 205, 205);
 constexpr int kRows = 14;
-// The sine graph's scale, bottom and top.
-constexpr double kSineLow = -0.3, kSineHigh = 1.5;
-
-std::vector<std::string> texts(const std::array<QLineEdit*, 14>& boxes) {
-    std::vector<std::string> out;
-    for (const QLineEdit* box : boxes)
-        out.push_back(box->text().toStdString());
-    return out;
-}
 
 } // namespace
 
-inpdat::inpdat(Program& p) : Form("inpdat", QStringLiteral("Istorikva")), program(p) {
+inpdat::inpdat(DataAnalysis& part) : Form("inpdat", QStringLiteral("Istorikva")), part_(part) {
     for (int i = 0; i < kRows; ++i) {
         Text1[i] = new QLineEdit(canvas);
         Refr[i] = new QLineEdit(canvas);
         connect(Text1[i], &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        connect(Refr[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
+            part_.setTyped(std::size_t(i), true, t.toStdString());
+        });
         onKeyDown(Text1[i], [this, i](int key, int shift) { Text1_KeyDown(i, key, shift); });
         onKeyDown(Refr[i], [this, i](int key, int shift) { Refr_KeyDown(i, key, shift); });
     }
@@ -128,6 +103,25 @@ inpdat::inpdat(Program& p) : Form("inpdat", QStringLiteral("Istorikva")), progra
     onClick(Ptolemylaw, [this] { Ptolemylaw_Click(); });
     onClick(Snellaw, [this] { Snellaw_Click(); });
     onClick(Witellolaw, [this] { Witellolaw_Click(); });
+
+    connection_ = part_.changed.connect([this](const DataChange& change) {
+        switch (change.kind) {
+        case DataChange::Rows:
+            showRows();
+            break;
+        case DataChange::Checks:
+            showChecks();
+            break;
+        case DataChange::DataSetLoaded:
+            showLoadedSet();
+            break;
+        case DataChange::Message:
+            MsgBox(text(change.text));
+            break;
+        default:
+            break;
+        }
+    });
 }
 
 namespace {
@@ -163,6 +157,26 @@ void inpdat::Form_Load() {
         setControlFont(label, "Arial", 8);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     }
+}
+
+void inpdat::openFromMenu() {
+    placeOnScreen();
+    for (int i = 0; i < kRows; ++i) {
+        setWidth(Refr[i], Width() / 6);
+        setWidth(Text1[i], Width() / 8);
+        setLeft(Refr[i], Left(Text1[i]) + Width(Text1[i]) + Width(Text1[i]) / 4);
+    }
+    const double column = Left(Refr[1]) + Width(Refr[1]) + Width(Refr[1]) / 8;
+    setLeft(List1, column);
+    setLeft(List2, Left(List1) + Width(List1) + Width(List1) / 10);
+    setHeight(List1, Height() / 3);
+    setHeight(List2, Height() / 3);
+    setLeft(Command2, column);
+    setLeft(Command3, column);
+    setTop(Label3, Top(List1) + Height(List1));
+    setLeft(Label3, column);
+    setTop(Command2, Top(Label3) + Height(Label3));
+    setTop(Command3, Top(Command2) + Height(Command2));
 }
 
 // The columns may have been widened since the window was laid out: the headings and the
@@ -234,35 +248,10 @@ bool inpdat::pasteTable(const QString& text, const QWidget* target) {
     const bool table =
         t.contains('\n') || t.contains('\t') || t.contains(';') || (!intoABox && t.contains(','));
     if (!table) return false;
-    const PastedRows pasted = ReadPastedRows(text.toStdString());
-    if (pasted.refused) {
-        program.MsgBox(QString::fromStdString(RefusedBoxText(*pasted.refused)));
-        return true;
+    if (const auto leftOut = part_.pasteRows(text.toStdString())) {
+        hideLists();
+        if (*leftOut > 0) MsgBox(QString::fromStdString(RowsLeftOutText(*leftOut)));
     }
-    if (pasted.rows.empty()) {
-        program.MsgBox(
-            QStringLiteral("The pasted text holds no row of angles: nothing was changed. "
-                           "Το κείμενο δεν έχει γραμμή με γωνίες: τίποτα δεν άλλαξε."));
-        return true;
-    }
-    for (int i = 0; i < kRows; ++i) {
-        const bool given = std::size_t(i) < pasted.rows.size();
-        Text1[i]->setText(given ? QString::fromStdString(pasted.rows[std::size_t(i)].incidence)
-                                : QString());
-        Refr[i]->setText(given ? QString::fromStdString(pasted.rows[std::size_t(i)].refraction)
-                               : QString());
-    }
-    // The boxes are the data now, as after EXPECTED: no data set is checked or analysed.
-    for (QAction* item :
-         {newt2, Newt, Alhazen2, Alhazen, ptolemy2, Ptolemy, Vitello_water, Vitello_Glass})
-        item->setChecked(false);
-    hideLists();
-    fromLists = false;
-    program.forms.incref().canvas->ForeColor = kBlack;
-    if (pasted.leftOut > 0)
-        program.MsgBox(QStringLiteral("Only 14 rows fit: the last %1 were left out. Χωράνε μόνο "
-                                      "14 γραμμές: οι τελευταίες %1 δεν μπήκαν.")
-                           .arg(pasted.leftOut));
     return true;
 }
 
@@ -271,30 +260,61 @@ void inpdat::showEvent(QShowEvent* event) {
     Form::showEvent(event);
 }
 
-std::optional<DataPoints> inpdat::currentData(bool bothFilled) {
-    if (fromLists && loadedSet) return PointsOfDataSet(*loadedSet);
-    const auto t = texts(Text1), r = texts(Refr);
-    TypedRows rows = bothFilled ? ReadRowsBothFilled(t, r) : ReadRowsForAnalysisData(t, r);
-    if (rows.refused) {
-        program.MsgBox(QString::fromStdString(RefusedBoxText(*rows.refused)));
-        return std::nullopt;
-    }
-    return rows;
-}
-
-bool inpdat::witeloChecked() const {
-    return Vitello_water->isChecked() || Vitello_Glass->isChecked();
-}
-
 void inpdat::hideLists() {
     Label3->hide();
     List1->hide();
     List2->hide();
 }
 
-void inpdat::uncheckTypedOver() {
-    for (QAction* item : {Newt, newt2, Alhazen, Alhazen2, Ptolemy, ptolemy2})
-        item->setChecked(false);
+std::vector<std::pair<QAction*, std::string_view>> inpdat::dataSetItems() const {
+    return {{newt2, "newt2"},
+            {Newt, "Newt"},
+            {Alhazen2, "Alhazen2"},
+            {Alhazen, "Alhazen"},
+            {ptolemy2, "ptolemy2"},
+            {Ptolemy, "Ptolemy"},
+            {Vitello_water, "Vitello_water"},
+            {Vitello_Glass, "Vitello_Glass"}};
+}
+
+void inpdat::showRows() {
+    for (int i = 0; i < kRows; ++i) {
+        const QString incidence = QString::fromStdString(part_.typedIncidence[std::size_t(i)]);
+        const QString refraction = QString::fromStdString(part_.typedRefraction[std::size_t(i)]);
+        if (Text1[i]->text() != incidence) Text1[i]->setText(incidence);
+        if (Refr[i]->text() != refraction) Refr[i]->setText(refraction);
+    }
+}
+
+void inpdat::showChecks() {
+    for (const auto& [item, name] : dataSetItems())
+        item->setChecked(part_.checkedSet && part_.checkedSet->menuItem == name);
+}
+
+void inpdat::showLoadedSet() {
+    const HistoricalDataSet& set = *part_.loadedSet;
+    List1->show();
+    List2->show();
+    List1->clear();
+    List2->clear();
+    for (const std::string& s : List1Items(set))
+        List1->addItem(QString::fromStdString(s));
+    for (const std::string& s : List2Items(set))
+        List2->addItem(QString::fromStdString(s));
+    Label3->show();
+    Label3->setText(text(set.label3Caption));
+    fitLists();
+}
+
+DataAnalysis::Ask inpdat::ask() {
+    return [this](const std::string& prompt,
+                  const std::string& proposed) -> std::optional<std::string> {
+        const QString answer =
+            InputBox(QString::fromStdString(prompt), QString(),
+                     proposed.empty() ? QString() : QString::fromStdString(proposed));
+        if (answer.isNull()) return std::nullopt;
+        return answer.toStdString();
+    };
 }
 
 // Typing --------------------------------------------------------------------------------
@@ -304,6 +324,7 @@ void inpdat::Text1_Change(int i) {
     QPalette palette = Text1[i]->palette();
     palette.setColor(QPalette::Base, kPink);
     Text1[i]->setPalette(palette);
+    part_.setTyped(std::size_t(i), false, Text1[i]->text().toStdString());
 }
 
 namespace {
@@ -330,276 +351,57 @@ bool moveInColumn(const std::array<QLineEdit*, 14>& column, int i, int keyCode) 
 
 void inpdat::Text1_KeyDown(int i, int keyCode, int) {
     if (!moveInColumn(Text1, i, keyCode) && keyCode == 39) Refr[i == kRows - 1 ? 0 : i]->setFocus();
-    uncheckTypedOver();
-    program.forms.incref().canvas->ForeColor = kBlack;
+    part_.keyInBox(true);
 }
 
 void inpdat::Refr_KeyDown(int i, int keyCode, int) {
-    uncheckTypedOver();
+    part_.keyInBox(false);
     hideLists();
     // Left in the last row goes to the first refraction box, as it always did.
     if (!moveInColumn(Refr, i, keyCode) && keyCode == 37)
         (i == kRows - 1 ? Refr[0] : Text1[i])->setFocus();
-    uncheckTypedOver();
 }
 
 // Buttons ---------------------------------------------------------------------------------
 
+void inpdat::Command1_Click() { part_.analyseByButton(svinograf->isChecked()); }
+
 void inpdat::Command2_Click() {
     Hide();
-    program.forms.incref().Hide();
-    program.forms.analysis().Hide();
-    program.forms.velmoratimeleti().Show();
+    HideWindow(QStringLiteral("incref"));
+    HideWindow(QStringLiteral("analysis"));
+    ShowWindow(QStringLiteral("velmoratimeleti"));
 }
 
-void inpdat::Command3_Click() { program.End(); }
+void inpdat::Command3_Click() { End(); }
 
 void inpdat::Command4_Click() {
     Hide();
-    ::rixo& waves = program.forms.rixo();
-    waves.Show();
-    program.forms.rixotext().Show();
-    program.forms.somata().Show();
-    waves.Timer1->setEnabled(true); // the fronts run again
+    part_.askInterpretation(); // the interpretation windows, their fronts running again
 }
 
 // Historical data sets ----------------------------------------------------------------------
 
-void inpdat::loadDataSet(QAction* item, const char* name) {
-    const HistoricalDataSet* set = FindDataSet(name);
-    if (!set) return;
-    ::analysis& a = program.forms.analysis();
-    a.setCaption(text(kAnalysisCaption));
-    program.forms.incref().setCaption(text(set->increfCaption));
-    a.Text1->hide();
-
-    for (QAction* other :
-         {newt2, Newt, Alhazen2, Alhazen, ptolemy2, Ptolemy, Vitello_water, Vitello_Glass})
-        other->setChecked(other == item);
-    a.canvas->Cls();
-
-    List1->show();
-    List2->show();
-    List1->clear();
-    List2->clear();
-    for (const std::string& s : List1Items(*set))
-        List1->addItem(QString::fromStdString(s));
-    for (const std::string& s : List2Items(*set))
-        List2->addItem(QString::fromStdString(s));
-    Label3->show();
-    Label3->setText(text(set->label3Caption));
-    fitLists();
-
-    fromLists = true;
-    loadedSet = set;
-    analysisdata();
+void inpdat::loadDataSet(std::string_view name) {
+    part_.loadDataSet(name);
     Show();
 }
 
-void inpdat::newt2_Click() { loadDataSet(newt2, "newt2"); }
-void inpdat::Newt_Click() { loadDataSet(Newt, "Newt"); }
-void inpdat::Alhazen2_Click() { loadDataSet(Alhazen2, "Alhazen2"); }
-void inpdat::Alhazen_Click() { loadDataSet(Alhazen, "Alhazen"); }
-void inpdat::ptolemy2_Click() { loadDataSet(ptolemy2, "ptolemy2"); }
-void inpdat::Ptolemy_Click() { loadDataSet(Ptolemy, "Ptolemy"); }
-void inpdat::Vitello_water_Click() { loadDataSet(Vitello_water, "Vitello_water"); }
-void inpdat::Vitello_Glass_Click() { loadDataSet(Vitello_Glass, "Vitello_Glass"); }
+void inpdat::newt2_Click() { loadDataSet("newt2"); }
+void inpdat::Newt_Click() { loadDataSet("Newt"); }
+void inpdat::Alhazen2_Click() { loadDataSet("Alhazen2"); }
+void inpdat::Alhazen_Click() { loadDataSet("Alhazen"); }
+void inpdat::ptolemy2_Click() { loadDataSet("ptolemy2"); }
+void inpdat::Ptolemy_Click() { loadDataSet("Ptolemy"); }
+void inpdat::Vitello_water_Click() { loadDataSet("Vitello_water"); }
+void inpdat::Vitello_Glass_Click() { loadDataSet("Vitello_Glass"); }
 
 void inpdat::klinoistoria_Click() {
     List1->hide();
     List2->hide();
-    fromLists = false;
+    part_.backFromHistorical();
 }
 
-void inpdat::ptolemeosprosarmogidedo_Click() {
-    ::ptolkam& w = program.forms.ptolkam();
-    for (QWidget* control : w.canvas->findChildren<QWidget*>()) {
-        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
-            setControlFont(control, "Tahoma", control->font().pointSizeF());
-    }
-    w.Show();
-}
+void inpdat::ptolemeosprosarmogidedo_Click() { part_.askPtolemyManipulation(); }
 
-// Analysis ----------------------------------------------------------------------------------
-
-void inpdat::drawAngleFrame() {
-    ::incref& r = program.forms.incref();
-    r.Show();
-    // Witelo's extrapolated angles reach 118 degrees: his graph is taller.
-    const double top = witeloChecked() ? 110 : 80;
-    Canvas& c = *r.canvas;
-    c.Scale(-5, top, 110, -30);
-    c.Line(-5, 0, 100, 0);
-    c.Line(0, -5, 0, 100);
-    DrawAxesGrid(*r.canvas, 110, -5, top, -30, 0, 0, 10, 10);
-}
-
-void inpdat::drawAngleTitles(const QString& refraction, const QString& incidence) {
-    Canvas& c = *program.forms.incref().canvas;
-    c.DrawWidth = 1;
-    c.ForeColor = kBlack;
-    c.CurrentX = 10;
-    c.CurrentY = 60;
-    c.Print(refraction);
-    c.CurrentX = 55;
-    c.CurrentY = std::min(-4.0, UnderAxisNumbers(c));
-    c.Print(incidence);
-}
-
-void inpdat::analysisdata() {
-    ::analysis& a = program.forms.analysis();
-    ::incref& r = program.forms.incref();
-    // Read first: a box refused leaves the graphs as they are.
-    std::optional<DataPoints> read = currentData(false);
-    if (!read) return;
-    DataPoints points = std::move(*read);
-    a.Text1->hide();
-    r.canvas->Cls();
-    a.canvas->Cls();
-
-    // This analysis has always read the angles in single precision.
-    for (double& v : points.x)
-        v = static_cast<float>(v);
-    for (double& v : points.y)
-        v = static_cast<float>(v);
-
-    drawAngleFrame();
-    Canvas& c = *r.canvas;
-    const std::size_t n = points.x.size();
-    c.DrawWidth = 1;
-    if (Newt->isChecked() || newt2->isChecked()) {
-        c.ForeColor = RGB(255, 0, 0);
-        for (std::size_t i = 0; i < n; ++i)
-            c.Circle(points.x[i], points.y[i], 1);
-        if (n > 0) {
-            c.Circle(8, 43, 1);
-            c.CurrentX = 15;
-            c.CurrentY = 45;
-            c.Print(QStringLiteral("Newton"));
-        }
-    } else if (Alhazen->isChecked() || Alhazen2->isChecked()) {
-        c.ForeColor = RGB(100, 150, 0);
-        for (std::size_t i = 0; i < n; ++i) {
-            const double x = points.x[i], y = points.y[i];
-            c.Line(x - 2, y, x + 2, y);
-            c.Line(x, y - 2, x, y + 2);
-        }
-        if (n > 0) {
-            c.Line(8, 40, 12, 40);
-            c.Line(10, 38, 10, 42);
-            c.CurrentX = 15;
-            c.CurrentY = 40;
-            c.Print(QStringLiteral("Al Haytham"));
-        }
-    } else if (Ptolemy->isChecked() || ptolemy2->isChecked()) {
-        c.ForeColor = RGB(100, 0, 255);
-        for (std::size_t i = 0; i < n; ++i) {
-            const double x = points.x[i], y = points.y[i];
-            c.Line(x - 2, y - 2, x + 2, y + 2);
-            c.Line(x + 2, y - 2, x - 2, y + 2);
-        }
-        if (n > 0) {
-            c.Line(8, 33, 12, 37);
-            c.Line(12, 33, 8, 37);
-            c.CurrentX = 15;
-            c.CurrentY = 35;
-            c.Print(QStringLiteral("PTOLEMY Πτολεμαίος"));
-        }
-    } else {
-        c.ForeColor = kBlack;
-        c.DrawWidth = 5;
-        for (std::size_t i = 0; i < n; ++i)
-            c.PSet(points.x[i], points.y[i]);
-    }
-    drawAngleTitles(QStringLiteral("REFRACTION ANGLE Γωνία Διάθλασης"),
-                    QStringLiteral("INCIDENCE ANGLE Γωνία Πρόσπτωσης"));
-    drawSineGraph(points, witeloChecked(), false);
-}
-
-void inpdat::Command1_Click() {
-    ::analysis& a = program.forms.analysis();
-    ::incref& r = program.forms.incref();
-    const std::optional<DataPoints> read = currentData(true);
-    if (!read) return;
-    const DataPoints& points = *read;
-    if (svinograf->isChecked()) r.canvas->Cls();
-    a.setCaption(text(kAnalysisCaption));
-    r.setCaption(QStringLiteral("REFRACTION ANGLE VS INCIDENCE ANGLE"));
-    a.Text1->hide();
-    a.Show();
-    a.canvas->Cls();
-
-    drawAngleFrame();
-    Canvas& c = *r.canvas;
-    c.ForeColor = kBlack;
-    c.DrawWidth = 5;
-    for (std::size_t i = 0; i < points.x.size(); ++i)
-        c.PSet(points.x[i], points.y[i]);
-    drawAngleTitles(QStringLiteral("REFRACTION ANGLE Διάθλασης"),
-                    QStringLiteral("INCIDENCE ANGLE Πρόσπτωσης"));
-    drawSineGraph(points, false, true);
-}
-
-void inpdat::drawSineGraph(const DataPoints& points, bool witelo, bool byButton) {
-    ::analysis& a = program.forms.analysis();
-    a.Show();
-    Canvas& c = *a.canvas;
-    c.Scale(-0.2, kSineHigh, 1.2, kSineLow);
-    c.Line(-0.2, 0, 1.1, 0);
-    c.Line(0, -0.2, 0, 1.4);
-    a.tickmarks();
-
-    c.DrawWidth = 5;
-    const std::vector<double> sinX = SinesOfDegrees(points.x);
-    const std::vector<double> sinY = SinesOfDegrees(points.y);
-    for (std::size_t i = 0; i < sinX.size() && i < sinY.size(); ++i)
-        c.PSet(sinX[i], sinY[i]);
-
-    const SineAnalysisResult result = AnalyseSines(points, witelo);
-    program.forms.incref().canvas->ForeColor = kBlack;
-    c.DrawWidth = 1;
-    if (result.analysis) {
-        const SineAnalysis& fit = *result.analysis;
-        fitA = fit.fit.a;
-        fitB = fit.fit.b;
-        const double a0 = fit.fit.a;
-        const double slope = byButton ? std::fabs(fit.fit.b) : fit.fit.b;
-        program.data.fittedIndex = byButton ? fit.printedIndex : fit.fittedIndex;
-        program.data.fittedIntercept = fit.fit.a;
-        program.data.byButton = byButton;
-
-        // The graph shows sines from -0.3 to 1.5: a steep fit is cut where it leaves them.
-        GraphLine(c, {0, a0}, {1, a0 + slope}, kSineLow, kSineHigh);
-        c.CurrentX = 0.2;
-        c.CurrentY = 0.8;
-        if (byButton)
-            c.Print(QStringLiteral("INDEX OF REFRACTION Δείκτης Διάθλασης= ") +
-                    fmt(std::fabs(fit.printedIndex), "0.0000"));
-        else
-            c.Print(QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= ") +
-                    fmt(fit.printedIndex, "0.000"));
-        GraphLine(c, {0, 0}, {1, a0 + slope}, kSineLow, kSineHigh, RGB(0, 255, 0));
-    } else {
-        // No line through these points: no index either, and Snell's law must not take an
-        // old one for theirs.
-        program.data.fittedIndex = 0;
-        program.data.fittedIntercept = 0;
-    }
-
-    c.CurrentX = 0.4;
-    c.CurrentY = -0.2;
-    c.Print(QStringLiteral("Sin(INCIDENCE Πρόσπτωσης)"));
-    c.CurrentX = 0.05;
-    c.CurrentY = 1.3;
-    c.Print(byButton ? QStringLiteral("Sin(REFRACTION Διάθλασης)")
-                     : QStringLiteral("Sin(REFRACTIONΔιάθλασης)"));
-    c.DrawStyle = 2;
-    for (int k = 0; k <= 5; ++k) {
-        const double t = 0.2 * k;
-        c.Line(0, t, 1.1, t, RGB(0, 0, 255));
-        c.Line(t, 0, t, 1.1, RGB(0, 0, 255));
-    }
-    c.DrawStyle = 0;
-
-    if (!result.analysis) program.MsgBox(text(FitProblemText(result.problem)));
-}
+void inpdat::analysisdata() { part_.analyseData(); }

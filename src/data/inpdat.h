@@ -1,5 +1,5 @@
 #pragma once
-class Program;
+#include "data/model/data_analysis.h"
 #include "shell/controls.h"
 #include "shell/form.h"
 
@@ -11,17 +11,12 @@ class Program;
 
 #include <array>
 
-struct DataPoints;
-struct Figure;
-enum class NoteId;
-struct HistoricalDataSet;
-
-// The data window: typed or historical refraction data, plotted into incref and analysis.
+// The data window: typed or historical refraction data, their analysis, the laws and the
+// history notes, which the data analysis shows in its two graph windows, incref and analysis.
 class inpdat : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit inpdat(Program& program);
+    explicit inpdat(DataAnalysis& part);
 
     std::array<QLineEdit*, 14> Text1; // incidence angles
     std::array<QLineEdit*, 14> Refr;  // refraction angles
@@ -69,15 +64,10 @@ public:
     QAction* Snellaw;
     QAction* Witellolaw;
 
-    // True while the data to analyse are the loaded data set, not the typed boxes.
-    bool fromLists = false;
-    // The data set the lists show, as numbers: the fits read these, not the lists' texts.
-    const HistoricalDataSet* loadedSet = nullptr;
-    // The last sine fit's line; its index is kept in the program's data state.
-    float fitA = 0;
-    float fitB = 0;
-
     void Form_Load() override;
+    // The window as the main menu opens it: in its place, the boxes in proportion to its width,
+    // the lists, the data set's name and INITIAL / END in a column right of them.
+    void openFromMenu();
     QString tableText() const override;
     // Ctrl+V: a class's measurements pasted from a spreadsheet fill the rows from the first on
     // (ReadPastedRows), as if typed; a value the boxes refuse is refused with their message
@@ -132,24 +122,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The data as the analysis reads them: the lists, or the typed rows counted while both
-    // boxes are filled (bothFilled) or while the incidence box is filled. Nothing, after a
-    // message naming the box, when a box read holds no angle the window accepts.
-    std::optional<DataPoints> currentData(bool bothFilled);
-    bool witeloChecked() const;
-    void loadDataSet(QAction* item, const char* name);
-    // The six items whose check a key in the boxes removes (Witelo's keep theirs).
-    void uncheckTypedOver();
+    DataAnalysis& part_;
+    Observable<DataChange>::Connection connection_;
+    // The eight data-set items with the names of their sets.
+    std::vector<std::pair<QAction*, std::string_view>> dataSetItems() const;
+    void loadDataSet(std::string_view name);
+    // The boxes, the checks and the lists as the part has them.
+    void showRows();
+    void showChecks();
+    void showLoadedSet();
     void hideLists();
-    // The refraction-against-incidence frame in incref, and its two axis titles.
-    void drawAngleFrame();
-    void drawAngleTitles(const QString& refraction, const QString& incidence);
-    // The sine graph, the fit and the printed index; byButton gives the button's variant.
-    void drawSineGraph(const DataPoints& points, bool witelo, bool byButton);
-    // A historical note in the analysis window's text box, both windows cleared first; the
-    // figure, where the note has one, drawn in incref.
-    void showNote(NoteId id);
+    // The student's answer to a question of the part; nothing when he cancels.
+    DataAnalysis::Ask ask();
     void fitLists();
-    void drawNoteFigure(const Figure& figure);
     void alignColumns();
 };

@@ -1,0 +1,281 @@
+// The data window and its two graph windows as a student uses them: each click reaches the data
+// analysis, and what the part then holds is what the windows show; the flows to other windows.
+#include "support.h"
+
+#include "alhaytham/alhazencheck.h"
+#include "alhaytham/model/alhaytham.h"
+#include "data/analysis.h"
+#include "data/incref.h"
+#include "data/inpdat.h"
+#include "data/model/note_figures.h"
+#include "waves/rixo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+class DataWindowTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        Main(*program);
+        program->forms.velmoratimeleti().Command2_Click();
+    }
+    inpdat& d() { return program->forms.inpdat(); }
+    DataAnalysis& part() { return program->dataAnalysis; }
+    Canvas& graph() { return *program->forms.incref().canvas; }
+    analysis& sines() { return program->forms.analysis(); }
+    QString message(std::size_t k) const { return dialogs->messages.at(k).text; }
+    int lines(const QColor& colour, QPointF a, QPointF b) {
+        int count = 0;
+        for (const DrawItem& l : drawnOf(graph(), DrawItem::Line, colour))
+            count += near(pt(l.a), a.x(), a.y(), 1e-4) && near(pt(l.b), b.x(), b.y(), 1e-4);
+        return count;
+    }
+    const DrawItem& lastDrawn() { return graph().displayList().back(); }
+};
+
+TEST_F(DataWindowTest, EachDataSetItemShowsItsSetInTheListsAndBothGraphs) {
+    QStringList menus;
+    for (QMenu* menu : {d().Models, d().Snell, d().empirikos, d().Histoire, d().History_notes})
+        for (QAction* a : menu->actions())
+            menus << a->text();
+    EXPECT_EQ(menus.join('|').toStdString(),
+              "Kepler'S|Snell law|EMPIRICAL|Snell: GIVE n|Snell: n according to data|"
+              "REFRACTION ANGLE=3/2 INCIDENCE ANGLE|REFRACTION ANGLE=2/3 INCIDENCE ANGLE|"
+              "Newton: WATER|Newton: GLASS|Al Haytham:  WATER|Al Haytham: GLASS|PTOLEMY WATER|"
+              "PTOLEMY DATA MANIPULATION|PTOLEMY: GLASS|Witelo:FROM WATER TO AIR|"
+              "Witelo: GLASS TO AIR|BACK FROM HISTORICAL|Al Haytham|Descartes|Fermat|Fresnel|"
+              "HERO OF ALEXANDRIA|Kepler|Newton|PTOLEMY'S APPARATUS|Snell|Witelo");
+    QAction* items[] = {d().newt2,    d().Newt,    d().Alhazen2,      d().Alhazen,
+                        d().ptolemy2, d().Ptolemy, d().Vitello_water, d().Vitello_Glass};
+    for (std::size_t s = 0; s < 8; ++s) {
+        const HistoricalDataSet& set = HistoricalDataSets()[s];
+        items[s]->trigger();
+        EXPECT_EQ(d().List2->count(), int(set.refraction.size()) + 1);
+        EXPECT_EQ(d().List1->item(0)->text().toStdString(), set.list1Heading);
+        EXPECT_EQ(d().Label3->text().toStdString(), set.label3Caption);
+        EXPECT_TRUE(d().List1->isVisible() && sines().Visible());
+        EXPECT_EQ(program->forms.incref().Caption().toStdString(), set.increfCaption);
+        EXPECT_EQ(sines().Caption(), "SIN(REFRACTION) VS SIN(INCIDENCE)");
+        for (std::size_t other = 0; other < 8; ++other)
+            EXPECT_EQ(items[other]->isChecked(), other == s) << set.menuItem;
+    }
+    EXPECT_EQ(graph().ScaleTop(), 110); // Witelo's angles past 90 degrees
+    EXPECT_TRUE(printedText(graph(), "110.0"));
+    // Ptolemy's glass: a purple cross at each of the nine points, (0, 0) first, and the legend's.
+    d().Ptolemy->trigger();
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Line, RGB(100, 0, 255)).size(), 2u * 9 + 2);
+    EXPECT_EQ(lines(RGB(100, 0, 255), {8, 5}, {12, 9}), 1); // (10, 7)
+    EXPECT_TRUE(printedText(graph(), QStringLiteral("PTOLEMY Πτολεμαίος")));
+    EXPECT_TRUE(
+        printedText(*sines().canvas, QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.513")));
+    EXPECT_TRUE(printedText(*sines().canvas, "0.30")); // the sine graph's own tick marks
+    EXPECT_EQ(drawnOf(*sines().canvas, DrawItem::Dot).size(), 9u);
+    EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(*program, "data sets");
+}
+
+TEST_F(DataWindowTest, TheBoxesShowThePartsRowsAndKeysMoveAndTakeTheChecks) {
+    d().Ptolemy->trigger();
+    d().Refr[0]->setText("7");
+    d().Text1[0]->setText("10");
+    EXPECT_EQ(part().typedRefraction[0] + part().typedIncidence[0], "710");
+    EXPECT_FALSE(d().List1->isVisible() || d().Label3->isVisible()); // typing hides the lists
+    d().Command1->click(); // the button still plots the nine points of the lists
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Dot).size(), 9u);
+    // The rows the semicircle's list transfers show in the boxes, pink as if typed.
+    part().transferRows({{"20", "13.5"}, {"30", "19.47"}});
+    EXPECT_EQ(d().Text1[1]->text(), "30");
+    EXPECT_EQ(d().Text1[1]->palette().color(QPalette::Base), RGB(255, 205, 205));
+    EXPECT_NE(d().Text1[2]->palette().color(QPalette::Base), RGB(255, 205, 205));
+    // A key takes the checks of all but Witelo; in an incidence box it blackens the pen.
+    d().Show();
+    d().Ptolemy->trigger();
+    graph().ForeColor = RGB(9, 9, 9);
+    QTest::keyClick(d().Text1[2], Qt::Key_5);
+    EXPECT_FALSE(d().Ptolemy->isChecked());
+    EXPECT_EQ(graph().ForeColor, RGB(0, 0, 0));
+    d().Vitello_Glass->trigger();
+    QTest::keyClick(d().Refr[0], Qt::Key_Down);
+    EXPECT_TRUE(d().Vitello_Glass->isChecked());
+    // Enter, Down, Up, Right, Left and Home move between the boxes and wrap round.
+    auto& t = d().Text1;
+    auto& r = d().Refr;
+    const std::tuple<QWidget*, int, QWidget*> moves[] = {
+        {t[0], Qt::Key_Return, t[1]}, {t[13], Qt::Key_Return, t[0]}, {t[13], Qt::Key_Down, t[0]},
+        {t[0], Qt::Key_Up, t[13]},    {t[5], Qt::Key_Up, t[4]},      {t[5], Qt::Key_Right, r[5]},
+        {t[13], Qt::Key_Right, r[0]}, {t[6], Qt::Key_Left, t[6]},    {t[9], Qt::Key_Home, t[0]},
+        {r[2], Qt::Key_Enter, r[3]},  {r[13], Qt::Key_Down, r[0]},   {r[0], Qt::Key_Up, r[13]},
+        {r[4], Qt::Key_Left, t[4]},   {r[13], Qt::Key_Left, r[0]},   {r[8], Qt::Key_Right, r[8]},
+        {r[7], Qt::Key_Home, r[0]}};
+    for (const auto& [from, key, to] : moves) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key(key));
+        EXPECT_EQ(d().focusWidget(), to) << key;
+    }
+}
+
+// A teacher pastes the class's measurements (Ctrl+V) over a loaded data set; a single number
+// goes into the box that has the focus.
+TEST_F(DataWindowTest, CtrlVPastesAClassTableIntoTheBoxes) {
+    d().Show();
+    d().Ptolemy->trigger();
+    auto paste = [](QWidget* target, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    };
+    paste(d().Command1, QStringLiteral("Πρόσπτωση;Διάθλαση\r\n10;6,6478\r\n20;13,1801\r\n"));
+    EXPECT_EQ(d().Refr[1]->text(), "13,1801");
+    EXPECT_FALSE(part().fromLists || d().Ptolemy->isChecked() || d().List1->isVisible());
+    d().Text1[9]->setFocus();
+    paste(d().Text1[9], QStringLiteral("41,8"));
+    EXPECT_EQ(d().Text1[9]->text(), "41,8");
+    EXPECT_EQ(d().Text1[0]->text(), "10");
+    paste(&d(), QStringLiteral("10\t7\n20\t400\n")); // refused whole, with the boxes' message
+    EXPECT_EQ(message(0).toStdString(), RefusedBoxText({1, true}));
+    EXPECT_EQ(d().Text1[1]->text(), "20");
+}
+
+TEST_F(DataWindowTest, ButtonsAndMenuItemsOpenTheOtherPartsWindows) {
+    d().Ptolemy->trigger();
+    d().Command2->click();
+    EXPECT_FALSE(d().Visible() || program->forms.incref().Visible() || sines().Visible());
+    EXPECT_TRUE(program->forms.velmoratimeleti().Visible());
+    program->forms.velmoratimeleti().Command2_Click();
+    d().Command4->click(); // INTERPRETATION: the three windows, the fronts running
+    EXPECT_FALSE(d().Visible());
+    EXPECT_TRUE(program->WindowShown("rixotext") && program->WindowShown("somata"));
+    EXPECT_TRUE(program->WindowShown("rixo") && program->forms.rixo().Timer1->Enabled());
+    d().ptolemeosprosarmogidedo->trigger();
+    EXPECT_TRUE(program->WindowShown("ptolkam"));
+    for (const QAbstractButton* b :
+         program->forms.byName("ptolkam")->canvas->findChildren<QAbstractButton*>())
+        EXPECT_EQ(b->font().family(), "Tahoma");
+    d().Command3->click();
+    EXPECT_TRUE(program->ended);
+}
+
+TEST_F(DataWindowTest, TheLawsAreDrawnOverTheDataWithoutClearing) {
+    d().Ptolemy->trigger();
+    const int clears = graph().clsCount();
+    d().Kepler->trigger();
+    EXPECT_EQ(lines(RGB(255, 0, 0), {0, 0}, {100, 60}), 1); // slope 0.6
+    EXPECT_EQ(drawnOf(graph(), DrawItem::FilledBox, RGB(255, 255, 0)).size(), 1u);
+    EXPECT_TRUE(lastDrawn().italic && !graph().FontItalic());
+    d().Snell_1->trigger();
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Line, RGB(155, 39, 110)).size(), 90u);
+    EXPECT_EQ(drawnOf(graph(), DrawItem::FilledBox, RGB(0, 255, 255)).size(), 1u);
+    dialogs->answer("1.5");
+    d().Snell_2->trigger();
+    EXPECT_EQ(dialogs->questions.at(0).prompt,
+              QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"));
+    EXPECT_EQ(dialogs->questions.at(0).proposed, "1.5");
+    EXPECT_EQ(textOf(lastDrawn()), "n=1.50");
+    EXPECT_TRUE(near(pt(lastDrawn().a), 90, 41.810315, 1e-5)); // at the curve's end
+    sines().Text1->show();
+    d().toentrito1->trigger();
+    EXPECT_TRUE(sines().Text1->isHidden());
+    EXPECT_EQ(program->forms.incref().Caption(), "REFRACTION ANGLE VS INCIDENCE ANGLE");
+    EXPECT_EQ(lines(RGB(165, 100, 80), {0, 0}, {100, 200.0 / 3}), 1);
+    EXPECT_TRUE(near(pt(lastDrawn().a), 40, 50));
+    EXPECT_EQ(Canvas::ColourOf(lastDrawn()), RGB(165, 155, 80));
+    d().pyknoareo->trigger();
+    EXPECT_EQ(program->forms.incref().Caption(), "REFRACTION  ANGLE VS INCIDENCE ANGLE");
+    EXPECT_EQ(lines(RGB(165, 100, 80), {0, 0}, {100, 150}), 1);
+    EXPECT_NEAR(pt(lastDrawn().a).x(), 40, 1e-9);
+    EXPECT_EQ(graph().clsCount(), clears);
+    EXPECT_EQ(graph().ForeColor, RGB(0, 0, 0));
+    // The button draws over its last plot unless ERASE is ticked; a steep fit is cut at the top.
+    d().klinoistoria->trigger();
+    part().transferRows({{"10", "7"}, {"10.001", "30"}});
+    d().Command1->click();
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Dot).size(), 4u);
+    d().svinograf->setChecked(true);
+    d().Command1->click();
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Dot).size(), 2u);
+    EXPECT_NEAR(pt(drawnOf(*sines().canvas, DrawItem::Line, RGB(0, 255, 0)).at(0).b).y(), 1.5,
+                1e-9);
+    dialogs->answer("1.5"); // EXPECTED fills the boxes with Snell's values
+    d().theoretikes->trigger();
+    EXPECT_EQ(d().Refr[9]->text(), "41.810315");
+    EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(*program, "laws");
+}
+
+TEST_F(DataWindowTest, EveryNoteShowsItsTextAndItsFigureAndOpensItsWindow) {
+    const std::pair<QAction*, bool> items[] = {// with a figure or not
+                                               {d().alhaytham, false}, {d().Descarteslaw, false},
+                                               {d().Fermatlaw, true},  {d().fresnellaw, false},
+                                               {d().Herolaw, true},    {d().Keplerlaw, false},
+                                               {d().Newtonlaw, true},  {d().Ptolemylaw, true},
+                                               {d().Snellaw, false},   {d().Witellolaw, false}};
+    for (std::size_t k = 0; k < std::size(items); ++k) {
+        const HistoryNote& note = Note(AllNotes()[k]);
+        items[k].first->trigger();
+        EXPECT_EQ(sines().Caption().toStdString(), note.caption);
+        ASSERT_TRUE(sines().Visible() && sines().Text1->isVisibleTo(&sines()));
+        EXPECT_EQ(sines().Text1->font().pointSizeF(), note.fontSize);
+        EXPECT_EQ(sines().Text1->toPlainText().toStdString(), note.Text());
+        EXPECT_EQ(sines().Text1->textCursor().position(), 0);
+        EXPECT_TRUE(sines().canvas->displayList().empty()); // both windows cleared first
+        EXPECT_EQ(graph().displayList().empty(), !items[k].second) << note.caption;
+    }
+    d().alhaytham->trigger();
+    EXPECT_TRUE(program->WindowShown("xaithamos"));
+    d().Ptolemylaw->trigger();
+    EXPECT_TRUE(program->WindowShown("ptolemaios") && program->forms.incref().Visible());
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Circle).size(), 2u);
+    d().Fermatlaw->trigger();
+    EXPECT_EQ(program->forms.incref().Caption(), "FERMAT'S PRINCIPLE");
+    EXPECT_NEAR(graph().pixelsPerUnitX(), -graph().pixelsPerUnitY(), 1e-6); // a unit even
+    EXPECT_LE(graph().ScaleTop() + graph().ScaleHeight(), -110); // the figure's whole box
+    for (const DrawItem& t : drawnOf(graph(), DrawItem::Text))
+        EXPECT_EQ(t.fontSize, textOf(t).size() == 1 ? 14 : 11);
+    EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(*program, "notes");
+}
+
+// What other parts' flows put on the two graph windows goes through the part and looks as their
+// own drawing did: Ptolemy's explanation and apparatus, Al Haytham's explanation and rules.
+TEST_F(DataWindowTest, OtherPartsPutTheirTextsAndPicturesThroughThePart) {
+    part().showNoteText("O ΠΤΟΛΕΜΑΙΟΣ ...", 13);
+    EXPECT_TRUE(sines().Visible() && sines().Text1->isVisibleTo(&sines()));
+    EXPECT_EQ(sines().Text1->font().pointSizeF(), 13);
+    const QString caption = program->forms.incref().Caption();
+    part().showFigure(PtolemyFigure("PTOLEMY'S APPARATUS Η συσκευή του Πτολεμαίου"));
+    EXPECT_TRUE(program->forms.incref().Visible());
+    EXPECT_EQ(program->forms.incref().Caption(), caption); // a figure without a caption
+    EXPECT_EQ(drawnOf(graph(), DrawItem::Circle).size(), 2u);
+    // An explanation shown again keeps the reader's place.
+    const std::string explanation = AlHaythamExplanation();
+    part().showExplanation(explanation);
+    sines().Text1->moveCursor(QTextCursor::End);
+    const int place = sines().Text1->textCursor().position();
+    part().showExplanation(explanation);
+    EXPECT_EQ(sines().Text1->textCursor().position(), place);
+    EXPECT_GT(place, 0);
+
+    // Al Haytham's rules as lines of two columns, rule (5) in red, as his window prints them.
+    TextLines rules;
+    for (const RulesLine& l : AlHaythamRulesList())
+        rules.lines.push_back({l.y, l.english, l.greek, l.rule == 5 ? Rgb{255, 0, 0} : Rgb{}});
+    part().clearIncref();
+    part().printTextLines(rules);
+    Program other(std::make_unique<ScriptedDialogs>());
+    other.screen = program->screen;
+    Main(other);
+    other.forms.velmoratimeleti().Command2_Click();
+    other.forms.alhazencheck().rule5Broken = true;
+    other.forms.incref().canvas->Cls();
+    other.forms.alhazencheck().PrintAlHaythamRules();
+    const auto& mine = graph().displayList();
+    const auto& theirs = other.forms.incref().canvas->displayList();
+    ASSERT_EQ(theirs.size(), 12u); // twelve lines, nothing else
+    ASSERT_EQ(mine.size(), theirs.size());
+    for (std::size_t k = 0; k < mine.size(); ++k) {
+        EXPECT_EQ(mine[k].text, theirs[k].text);
+        EXPECT_EQ(pt(mine[k].a), pt(theirs[k].a));
+        EXPECT_EQ(mine[k].fontSize, theirs[k].fontSize);
+        EXPECT_EQ(Canvas::ColourOf(mine[k]), Canvas::ColourOf(theirs[k]));
+    }
+    EXPECT_EQ(Canvas::ColourOf(mine.at(8)), RGB(255, 0, 0));
+}
