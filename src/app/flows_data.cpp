@@ -4,12 +4,7 @@
 #include "app/flows.h"
 #include "app/program.h"
 
-#include "ptolemy/ptolkam.h"
-#include "shell/controls.h"
 #include "waves/rixo.h"
-
-#include <QAbstractButton>
-#include <QLabel>
 
 void ConnectDataFlows(Program& program) {
     program.keep(program.dataAnalysis.changed.connect([&program](const DataChange& change) {
@@ -31,16 +26,10 @@ void ConnectDataFlows(Program& program) {
             program.ShowWindow(QStringLiteral("somata"));
             program.forms.rixo().Timer1->setEnabled(true); // the fronts run again
             break;
-        case DataChange::PtolemyManipulationAsked: {
-            // The table's window shows its option buttons, label and buttons in Tahoma.
-            ::ptolkam& table = program.forms.ptolkam();
-            for (QWidget* control : table.canvas->findChildren<QWidget*>()) {
-                if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
-                    setControlFont(control, "Tahoma", control->font().pointSizeF());
-            }
-            table.Show();
+        case DataChange::PtolemyManipulationAsked:
+            // The table's window sets its own fonts as it loads.
+            program.ShowWindow(QStringLiteral("ptolkam"));
             break;
-        }
         default:
             break;
         }

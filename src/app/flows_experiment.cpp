@@ -1,28 +1,19 @@
+// The flow of the experiment: TRANSFER OF DATA, the semicircle's rows into the data window.
 #include "app/flows.h"
 #include "app/program.h"
-#include "data/inpdat.h"
 #include "shell/model/numfmt.h"
-
-#include <algorithm>
 
 namespace {
 
-// TRANSFER OF DATA: the experiment's rows into the data window's boxes, which are fourteen
-// (later rows have nowhere to go); a cell without a value leaves its box empty, never a
-// measured 0. Then the data window is shown.
+// The experiment's rows as the data analysis takes them: a cell without a value goes over as
+// an empty box, never as a measured 0; the data window has fourteen rows, and later rows have
+// nowhere to go. Then the data window is shown.
 void TransferToDataWindow(Program& program, const std::vector<TransferRow>& rows) {
-    ::inpdat& data = program.forms.inpdat();
-    const auto put = [](QLineEdit* box, std::optional<float> value) {
-        if (value)
-            box->setText(QString::fromStdString(PlainNumber(*value, 7)));
-        else
-            box->clear();
-    };
-    for (std::size_t i = 0; i < std::min(rows.size(), data.Text1.size()); ++i) {
-        put(data.Text1[i], rows[i].incidence);
-        put(data.Refr[i], rows[i].refraction);
-    }
-    data.Show();
+    const auto text = [](std::optional<float> value) { return value ? PlainNumber(*value, 7) : std::string(); };
+    std::vector<std::pair<std::string, std::string>> cells;
+    for (const TransferRow& row : rows) cells.push_back({text(row.incidence), text(row.refraction)});
+    program.dataAnalysis.transferRows(cells);
+    program.ShowWindow(QStringLiteral("inpdat"));
 }
 
 } // namespace

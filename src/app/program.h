@@ -1,11 +1,9 @@
 #pragma once
 #include "alhaytham/model/alhaytham_part.h"
 #include "data/model/data_analysis.h"
-#include "data/model/data_state.h"
 #include "history/model/history.h"
 #include "ptolemy/model/ptolemy_part.h"
 #include "semicircle/model/experiment.h"
-#include "semicircle/model/experiment_state.h"
 #include "waves/model/interpretation_part.h"
 #include "shell/dialogs.h"
 #include "shell/host.h"
@@ -37,8 +35,6 @@ public:
     AlHaythamReconstruction alhaytham;
     History history;
     // Shared state still read by windows of several parts; it moves into the parts.
-    ExperimentState semi;
-    DataState data;
     InterpretationState interp;
     Screen screen;
     std::unique_ptr<Dialogs> dialogs_;
