@@ -64,7 +64,7 @@ velmoratimeleti::velmoratimeleti(Program& p)
 
 void Main(Program& program) {
     ExperimentState& s = program.semi;
-    program.interp.speedChoice = 1.0;
+    program.interpretation.setSpeedChoice(1.0);
     s.tilt = 0;
     s.xc = s.yc = s.rayH = 0;
 
@@ -91,7 +91,7 @@ void Main(Program& program) {
     menu.Command3->setCaption(QStringLiteral("END Τέλος"));
 
     program.forms.inpdat().setFontName("Arial Greek");
-    program.interp.speedChoice = 1.0;
+    program.interpretation.setSpeedChoice(1.0);
     program.forms.analysis().setFontName("TAHOMA");
     program.forms.incref().setFontName("TAHOMA");
     setControlFont(program.forms.analysis().Text1, "tahoma",
