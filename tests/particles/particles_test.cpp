@@ -73,10 +73,8 @@ TEST(FermatPath, TheLawsOverTheirBandsAndNowhereElse) {
         EXPECT_EQ(v.law, c.law) << c.p3.x << ", " << c.p3.y;
         EXPECT_TRUE(std::isfinite(v.time));
     }
-    // Lengths, times and captions: 500 at c1 = 1 and 250 at c2.
+    // Times and captions: 500 at c1 = 1 and 250 at c2.
     PathVerdict v = EvaluatePath(kUpper, kLower, kCrossing, H, 1, 0.5, 1.5, false, kFirst);
-    EXPECT_NEAR(v.d1, 500, 1e-9);
-    EXPECT_NEAR(v.d2, 250, 1e-9);
     EXPECT_EQ(v.caption, kFirst + "1000.00");
     EXPECT_TRUE(v.colour == (Rgb{0, 0, 0}) && v.width == 1);
     // An end exactly on the surface counts as the lower medium.
@@ -94,9 +92,8 @@ TEST(FermatPath, TheLawsOverTheirBandsAndNowhereElse) {
               kFirst + "0.00");
     EXPECT_TRUE(
         std::isfinite(EvaluatePath(kUpper, kLower, kCrossing, H, 0, NAN, 1.5, true, kFirst).time));
-    // The ticked law decides the lower speed; none ticked keeps it; never a speed of no number.
-    EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::Descartes, 2, 1.5, 7), 3);
-    EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::Fermat, 2, 1.5, 7), 2 / 1.5);
+    // No law ticked keeps the lower speed; never a speed of no number (the laws' speeds are
+    // the particle window's tests').
     EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::None, 2, 1.5, 7), 7);
     EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::Fermat, 2, 0, 7), 7);
     EXPECT_DOUBLE_EQ(FermatSpeed2(FermatLaw::None, 2, 1.5, 0), 2);
@@ -157,7 +154,6 @@ TEST(LeastTime, TheCrossingObeysSnellsLawAtEveryPlacementNearTheSurfaceToo) {
 TEST(ParticleModels, SetUpAndTheShareOfRefractedParticles) {
     ParticleSetUp set = ParticleRefraction(1.5, 30);
     EXPECT_FALSE(set.label5);
-    EXPECT_EQ(set.criticalDeg, 900);
     EXPECT_NEAR(set.refrRad / kDeg, 19.4712, 1e-4); // asin(1/3)
     EXPECT_EQ(*ParticleRefraction(0.8, 30).label5,
               "CRITICAL ANGLE Κρίσιμη γωνία =53.13"); // asin 0.8
@@ -191,9 +187,8 @@ TEST(ParticleModels, DescartesStreamTickByTick) {
     ParticleSetUp set = ParticleRefraction(1.5, 30);
     DescartesStream d = StartDescartes(set, 960, 540);
     // The lowest particle one lambda up the ray from (480, 270); the next one lambda further.
-    EXPECT_NEAR(d.p[1].at.x, 430, 1e-9);
     EXPECT_NEAR(d.p[1].at.y, 270 + 100 * std::cos(30 * kDeg), 1e-9);
-    EXPECT_NEAR(d.p[2].at.x, 380, 1e-9);
+    EXPECT_TRUE(std::fabs(d.p[1].at.x - 430) < 1e-9 && std::fabs(d.p[2].at.x - 380) < 1e-9);
     const SplitCounts counts = ParticleSplit(set, 1.5, true); // 7 refracted, 2 reflected
     for (int tick = 0; tick < 3; ++tick)
         StepDescartes(d, set, 540, 1.5, counts, 50);
@@ -214,9 +209,9 @@ TEST(ParticleModels, DescartesStreamTickByTick) {
     StepDescartes(halves, set, 540, 1.5, counts, 25);
     StepDescartes(whole, set, 540, 1.5, counts, 50);
     for (int i = 1; i <= kDescartesParticles; ++i)
-        EXPECT_TRUE(halves.p[i].at == whole.p[i].at ||
-                    std::hypot(halves.p[i].at.x - whole.p[i].at.x,
-                               halves.p[i].at.y - whole.p[i].at.y) < 1e-9)
+        EXPECT_LT(
+            std::hypot(halves.p[i].at.x - whole.p[i].at.x, halves.p[i].at.y - whole.p[i].at.y),
+            1e-9)
             << i;
     // A new incidence turns them at the next tick: the refracted one at sin r = sin 10 / 1.5,
     // the coming one at 10 degrees.
@@ -241,7 +236,8 @@ TEST(ParticleModels, DescartesStreamTickByTick) {
 
 TEST(ParticleModels, NewtonsParticlesFollowTheirTracks) {
     NewtonTracks s;
-    for (auto* track : {&s.trackA, &s.trackB, &s.trackC, &s.trackD}) track->assign(201, 0.0);
+    for (auto* track : {&s.trackA, &s.trackB, &s.trackC, &s.trackD})
+        track->assign(201, 0.0);
     for (int k = 1; k <= 200; ++k) {
         s.trackC[k] = s.trackD[k] = s.trackB[k] = k;
         s.trackA[k] = -k;

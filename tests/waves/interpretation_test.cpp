@@ -4,6 +4,7 @@
 // ts = 2 cos i / (cos i + n2 cos t), and front positions worked out by hand for a picture of
 // 960 x 540 units (the surface at y = 270).
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,60 +55,61 @@ bool Near(Point p, double x, double y, double tolerance = 1e-6) {
 
 double Slope(const DrawItem& item) { return (item.b.y - item.a.y) / (item.b.x - item.a.x); }
 
-// The wave window's ticks until the animation ends itself; -1 if it does not within `limit`.
-int TicksUntilTheEnd(double c1, double ratioR, double incDeg, int limit) {
-    double clock = 0;
-    for (int tick = 0; tick < limit; ++tick) {
-        const Refraction r = Scene(c1, ratioR, incDeg);
-        WaveFrame(r, FresnelAmplitudes(r), kScale, clock, true);
-        const auto next = AdvanceWaveClock(r, kScale, clock, 10);
-        if (!next) return tick;
-        clock = *next;
-    }
-    return -1;
+// The wave window's ticks of 10 ms until the animation ends itself.
+int TicksUntilTheEnd(double c1, double ratioR, double incDeg) {
+    int ticks = 0;
+    for (auto clock = std::optional<double>(0); ticks < 100000; ++ticks)
+        if (!(clock = AdvanceWaveClock(Scene(c1, ratioR, incDeg), kScale, *clock, 10))) break;
+    return ticks;
 }
 
 } // namespace
 
 // Each set-up as a scene runs it: the incidence it ends with, the refraction, whether a
-// refracted wave exists, the incidence text, and what the panel shows: the two amplitudes and
-// the energy, also against the textbook coefficients in the index form worked out below.
-TEST(RefractionSetUp, TableOfSetUpsAndWhatThePanelShows) {
+// refracted wave exists, the coefficients with their signs (rS the opposite of the textbook's),
+// the incidence text, and what the panel shows: the amplitudes and the energy; also against the
+// textbook coefficients with indices worked out in the loop.
+TEST(RefractionSetUp, TableOfSetUpsCoefficientsAndWhatThePanelShows) {
     struct Case {
         double c2, inc;
         RefractionMode mode;
         bool offGrazing;
         double incDeg, refrDeg;
         bool refracted;
+        double rS, tS;
         const char *text, *reflected, *refractedPercent, *reflectedEnergy, *refractedEnergy;
     };
     const char* none = nullptr;
     // clang-format off
     const Case cases[] = {
         // Equal speeds: unbent, nothing reflected, even at 0 and at 90 (kept, or moved to 89.999).
-        {1, 30, kLower, true, 30, 30, true, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =30.00°", "0.00", "100.00", "0.00", "100.00"},
-        {1, 0, kClamp, false, 0, 0, true, none, "0.00", "100.00", "0.00", "100.00"},
-        {1, 45, kClamp, false, 45, 45, true, none, "0.00", "100.00", "0.00", "100.00"},
-        {1, 90, kClamp, false, 90, 90, true, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =90.00°", "0.00", "100.00", "0.00", "100.00"},
-        {1, 90, kClamp, true, 89.999, 89.999, true, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =90.00°", "0.00", "100.00", none, none},
-        // n2/n1 = 1.5: sin t = 1/3 at 30, far from 0.99, so not moved; the normal; grazing,
+        {1, 30, kLower, true, 30, 30, true, 0, 1, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =30.00°", "0.00", "100.00", "0.00", "100.00"},
+        {1, 0, kClamp, false, 0, 0, true, 0, 1, none, "0.00", "100.00", "0.00", "100.00"},
+        {1, 45, kClamp, false, 45, 45, true, 0, 1, none, "0.00", "100.00", "0.00", "100.00"},
+        {1, 90, kClamp, false, 90, 90, true, 0, 1, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =90.00°", "0.00", "100.00", "0.00", "100.00"},
+        {1, 90, kClamp, true, 89.999, 89.999, true, 0, 1, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =90.00°", none, none, none, none},
+        // n2/n1 = 1.5: sin t = 1/3 at 30, far from 0.99, so not moved; at the normal the
+        // limits (n - 1) / (n + 1), 2 / (n + 1), which the formulas reach just off it; grazing,
         // where sin t = 2/3 stays below 0.99: rs = -1, ts = 0.
-        {1 / 1.5, 30, kClamp, true, 30, 19.4712206345, true, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =19.47°", "24.04", "75.96", "5.78", "94.22"},
-        {1 / 1.5, 0, kClamp, false, 0, 0, true, none, "20.00", "80.00", "4.00", "96.00"},
-        {1 / 1.5, 90, kClamp, true, 90, 41.8103148958, true, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =41.81°", "100.00", "0.00", "100.00", "0.00"},
-        // c2 = 2 c1 at 20: sin t = 0.68404; the amplitude passes 100.
-        {2, 20, kLower, true, 20, 43.1601777998, true, "INCIDENCE Πρόσπτωσης= 20°  REFRACTION διάθλασης =43.16°", "44.08", "144.08", "19.43", "80.57"},
+        {1 / 1.5, 30, kClamp, true, 30, 19.4712206345, true, 0.2404082058, 0.7595917942, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =19.47°", "24.04", "75.96", "5.78", "94.22"},
+        {1 / 1.5, 0, kClamp, false, 0, 0, true, 0.2, 0.8, none, "20.00", "80.00", "4.00", "96.00"},
+        {1 / 1.5, 1e-4, kClamp, false, 1e-4, 6.6667e-5, true, 0.2, 0.8, none, none, none, none, none},
+        {1 / 1.5, 90, kClamp, true, 90, 41.8103148958, true, NAN, NAN, "INCIDENCE Πρόσπτωσης= 90°  REFRACTION διάθλασης =41.81°", "100.00", "0.00", "100.00", "0.00"},
+        // c2 = 2 c1 at 20: sin t = 0.68404; the amplitude passes 100 (ts = 1 + rs); at the normal
+        // rs = (1 - 0.5) / 1.5 = 1/3, ts = 2 / 1.5 = 4/3.
+        {2, 20, kLower, true, 20, 43.1601777998, true, -0.4407881092, 1.4407881092, "INCIDENCE Πρόσπτωσης= 20°  REFRACTION διάθλασης =43.16°", "44.08", "144.08", "19.43", "80.57"},
+        {2, 0, kClamp, false, 0, 0, true, -1.0 / 3, 4.0 / 3, none, none, none, none, none},
         // At 30 sin t = 1 exactly: the grazing refracted wave, no lowering, rs = -1, ts = 2;
         // clamped it is the critical angle itself, total reflection, and moved off to 29.999 a
         // refracted wave again, asin(2 sin 29.999) = 89.5545.
-        {2, 30, kLower, true, 30, 90, true, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =90.00°", "100.00", "200.00", "100.00", "0.00"},
-        {2, 30, kClamp, false, 30, 90, false, "INCIDENCE Πρόσπτωσης= 30°", "100.00", "0.00", none, none},
-        {2, 30, kClamp, true, 29.999, 89.5544886058, true, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =89.55°", none, none, none, none},
+        {2, 30, kLower, true, 30, 90, true, -1, 2, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =90.00°", "100.00", "200.00", "100.00", "0.00"},
+        {2, 30, kClamp, false, 30, 90, false, -1, 0, "INCIDENCE Πρόσπτωσης= 30°", "100.00", "0.00", none, none},
+        {2, 30, kClamp, true, 29.999, 89.5544886058, true, NAN, NAN, "INCIDENCE Πρόσπτωσης= 30°  REFRACTION διάθλασης =89.55°", none, none, none, none},
         // At 40: total reflection, moved off to 39.999 or (the panel's handler) kept at 40.
-        {2, 40, kClamp, true, 39.999, 90, false, "INCIDENCE Πρόσπτωσης= 40°", "100.00", "0.00", "100.00", "0.00"},
-        {2, 40, kClamp, false, 40, 90, false, "INCIDENCE Πρόσπτωσης= 40°", "100.00", "0.00", "100.00", "0.00"},
+        {2, 40, kClamp, true, 39.999, 90, false, -1, 0, "INCIDENCE Πρόσπτωσης= 40°", "100.00", "0.00", "100.00", "0.00"},
+        {2, 40, kClamp, false, 40, 90, false, -1, 0, "INCIDENCE Πρόσπτωσης= 40°", "100.00", "0.00", "100.00", "0.00"},
         // c2 = 3 c1: 3 sin 20 = 1.026 > 1, 3 sin 19 = 0.9767: lowered to 19 degrees.
-        {3, 30, kLower, true, 19, 77.6085905557, true, "INCIDENCE Πρόσπτωσης= 19°  REFRACTION διάθλασης =77.61°", none, none, none, none},
+        {3, 30, kLower, true, 19, 77.6085905557, true, NAN, NAN, "INCIDENCE Πρόσπτωσης= 19°  REFRACTION διάθλασης =77.61°", none, none, none, none},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -117,6 +119,9 @@ TEST(RefractionSetUp, TableOfSetUpsAndWhatThePanelShows) {
         EXPECT_DOUBLE_EQ(r.incDeg, c.incDeg) << where;
         EXPECT_NEAR(r.refrRad / kDeg, c.refrDeg, 1e-7) << where;
         EXPECT_EQ(r.refractedWave, c.refracted) << where;
+        EXPECT_NEAR(a.rS, std::isnan(c.rS) ? a.rS : c.rS, 1e-8) << where;
+        EXPECT_NEAR(a.tS, std::isnan(c.tS) ? a.tS : c.tS, 1e-8) << where;
+        EXPECT_EQ(FresnelAmplitudes(r, true).rS, -a.rS) << where; // the start's sign
         for (const auto& [shown, want] : {std::pair{IncidenceText(r, true), c.text},
                                           {Percent(a.reflectedPercent), c.reflected},
                                           {Percent(a.refractedPercent), c.refractedPercent},
@@ -134,101 +139,57 @@ TEST(RefractionSetUp, TableOfSetUpsAndWhatThePanelShows) {
         EXPECT_NEAR(a.refractedPercent, 100 * ts, 1e-9) << where;
         EXPECT_NEAR(a.refractedEnergyPercent, 100 * n2 * cosT / cosI * ts * ts, 1e-9) << where;
     }
-    // The start's text has one blank before REFRACTION.
+    // The other polarisation, computed and not shown: textbook rp = 0.158900, tp = 0.772600 on
+    // glass at 30 degrees. The start's text: one blank.
+    const Amplitudes glass = FresnelAmplitudes(SetUpRefraction(1, 1 / 1.5, 30, kClamp, 30));
+    EXPECT_TRUE(std::fabs(glass.rP - 0.1588998003) < 1e-9 &&
+                std::fabs(glass.tP - 0.7725998669) < 1e-9);
     EXPECT_EQ(IncidenceText(SetUpRefraction(1, 1, 30, kLower), false),
               "INCIDENCE Πρόσπτωσης= 30° REFRACTION διάθλασης =30.00°");
 }
 
-TEST(RefractionSetUp, DerivedValues) {
-    const Refraction same = SetUpRefraction(1, 1, 30, kLower);
-    EXPECT_NEAR(same.tanInc(), 0.5773502692, 1e-9);      // 1 / sqrt 3
-    EXPECT_NEAR(same.frontSpeed1(), 1.1547005384, 1e-9); // 1 / cos 30
-    EXPECT_NEAR(same.frontGap1(), 115.47005384, 1e-7);   // 100 / cos 30
-    EXPECT_DOUBLE_EQ(same.tickStep(), 10);               // a tenth of the period 100 / 1
-    EXPECT_DOUBLE_EQ(SetUpRefraction(2, 1, 30, kLower).tickStep(), 5);
-    EXPECT_NEAR(Scene(1, 100, 90).tanInc(), 57295.7795, 1e-2); // tan 89.999
-    EXPECT_NEAR(Scene(1, 50, 40).frontGap1(), 100 / std::cos(39.999 * kDeg), 1e-9);
-    EXPECT_NEAR(*CriticalAngleDeg(1, 2), 30, 1e-12);
-    EXPECT_FALSE(CriticalAngleDeg(1, 1).has_value());
-    EXPECT_FALSE(CriticalAngleDeg(0, 1).has_value());
-}
-
-// The coefficients with their signs (rS the opposite sign of the textbook's), at textbook
-// points, normal incidence included, where the formulas are 0 / 0.
-TEST(FresnelAmplitudesTest, CoefficientsAtTextbookPoints) {
-    const struct {
-        double ratioR, inc, rS, tS, rP, tP;
-    } cases[] = {
-        {150, 30, 0.2404082058, 0.7595917942, 0.1588998003, 0.7725998669},
-        {50, 20, -0.4407881092, 1.4407881092, NAN, NAN}, // ts = 1 + rs
-        {150, 0, 0.2, 0.8, 0.2, 0.8},                    // (n - 1) / (n + 1), 2 / (n + 1)
-        {50, 0, -1.0 / 3, 4.0 / 3, NAN, NAN},
-        {150, 1e-4, 0.2, 0.8, NAN, NAN}, // just off the normal, the formulas agree
-        {50, 40, -1, 0, NAN, NAN},       // total reflection
-    };
-    for (const auto& c : cases) {
-        const Amplitudes a = FresnelAmplitudes(Scene(1, c.ratioR, c.inc));
-        const std::string where = std::to_string(c.ratioR) + " at " + std::to_string(c.inc);
-        EXPECT_NEAR(a.rS, c.rS, 1e-8) << where;
-        EXPECT_NEAR(a.tS, c.tS, 1e-8) << where;
-        EXPECT_NEAR(a.rP, std::isnan(c.rP) ? a.rP : c.rP, 1e-9) << where;
-        EXPECT_NEAR(a.tP, std::isnan(c.tP) ? a.tP : c.tP, 1e-9) << where;
-        // The wave window's start takes the textbook sign; the percentages stay.
-        const Amplitudes start = FresnelAmplitudes(Scene(1, c.ratioR, c.inc), true);
-        EXPECT_EQ(start.rS, -a.rS) << where;
-        EXPECT_EQ(start.reflectedPercent, a.reflectedPercent) << where;
+// What every set-up keeps, at any ratio, incidence, speed and mode: numbers, Snell's law, the
+// energy, a lowering in whole degrees only while no refracted wave exists, and every frame and
+// ray picture on the picture, with no refracted front where there is no refracted wave.
+::testing::AssertionResult KeepsTheLaws(double c1, int ratio, int inc, int mode) {
+    const double q = 100.0 / ratio;
+    const Refraction r = SetUpRefraction(c1, c1 * q, inc, mode ? kClamp : kLower, inc, mode == 1);
+    const Amplitudes a = FresnelAmplitudes(r);
+    const auto fail = [](const char* what) { return ::testing::AssertionFailure() << what; };
+    for (double v : {r.incDeg, r.refrRad, r.tanInc(), r.tanRefr(), r.frontGap1(), a.rP, a.tP})
+        if (!std::isfinite(v)) return fail("no number");
+    if (!OnPicture(RayPicture(r, a, kScale))) return fail("a ray off the picture");
+    for (double clock : {0.0, 300.0 / c1, 1200.0 / c1, 3000.0 / c1}) {
+        const Drawing d = WaveFrame(r, a, kScale, clock, true);
+        if (!OnPicture(d) || !(r.refractedWave || Of(d, kRefracted).empty()))
+            return fail("a front");
     }
+    if (!(std::fabs(a.rS) <= 1 + 1e-9) ||
+        std::fabs(a.reflectedEnergyPercent - 100 * a.rS * a.rS) > 1e-9 ||
+        a.reflectedEnergyPercent + a.refractedEnergyPercent != 100 || (ratio == 100 && a.rS != 0))
+        return fail("the reflected energy");
+    const double sine = std::sin(r.incRad()) * q, ci = std::cos(r.incRad()),
+                 ct = std::cos(r.refrRad);
+    if (!r.refractedWave)
+        return r.refrRad == PI / 2 && sine >= 1 - 1e-12 && a.tS == 0 ? ::testing::AssertionSuccess()
+                                                                     : fail("total reflection");
+    if (std::fabs(std::sin(r.refrRad) - std::min(sine, 1.0)) > 1e-9) return fail("Snell's law");
+    if (mode == 0 && r.incDeg != inc && !(std::sin((r.incDeg + 1) * kDeg) * q > 1))
+        return fail("lowered too far");
+    // The energy shown as refracted is the transmitted power (n cos t / cos i) ts^2.
+    if (ci > 1e-3 && ct > 1e-3 &&
+        std::fabs(ct / ci / q * a.tS * a.tS - a.refractedEnergyPercent / 100) > 1e-9)
+        return fail("the refracted energy");
+    return ::testing::AssertionSuccess();
 }
 
-// Every ratio, incidence, speed and mode: finite, Snell's law, energy conserved, the lowering
-// minimal; every frame and ray picture on the picture, no refracted front where there is none.
 TEST(RefractionGrid, EveryRatioIncidenceSpeedAndModeKeepsTheLawsAndThePicture) {
-    int cases = 0;
     for (double c1 : {1.0, 2.0, 0.5, 0.25})
         for (int ratio = 50; ratio <= 300; ++ratio)
             for (int inc = 1; inc <= 90; ++inc)
-                for (int mode = 0; mode < 3; ++mode) {
-                    const double c2 = c1 / (ratio / 100.0), q = c2 / c1;
-                    const Refraction r =
-                        SetUpRefraction(c1, c2, inc, mode == 0 ? kLower : kClamp, inc, mode == 1);
-                    const Amplitudes a = FresnelAmplitudes(r);
-                    const std::string where = std::to_string(c1) + " R " + std::to_string(ratio) +
-                                              " inc " + std::to_string(inc) + " mode " +
-                                              std::to_string(mode);
-                    for (double v : {r.incDeg, r.refrRad, r.tanInc(), r.tanRefr(), r.frontSpeed1(),
-                                     r.frontGap1(), a.rS, a.tS, a.rP, a.tP})
-                        ASSERT_TRUE(std::isfinite(v)) << where;
-                    ASSERT_TRUE(OnPicture(RayPicture(r, a, kScale))) << where;
-                    for (double clock : {0.0, 300.0 / c1, 1200.0 / c1, 3000.0 / c1}) {
-                        const Drawing d = WaveFrame(r, a, kScale, clock, true);
-                        ASSERT_TRUE(OnPicture(d)) << where << " t " << clock;
-                        ASSERT_TRUE(r.refractedWave || Of(d, kRefracted).empty()) << where;
-                    }
-                    ASSERT_LE(std::fabs(a.rS), 1 + 1e-9) << where;
-                    ASSERT_NEAR(a.reflectedEnergyPercent, 100 * a.rS * a.rS, 1e-9) << where;
-                    ASSERT_EQ(a.reflectedEnergyPercent + a.refractedEnergyPercent, 100) << where;
-                    ASSERT_TRUE(ratio != 100 || a.rS == 0) << where; // two media alike
-                    const double sine = std::sin(r.incRad()) * q;
-                    if (!r.refractedWave) {
-                        ASSERT_EQ(r.refrRad, PI / 2) << where;
-                        ASSERT_GE(sine, 1 - 1e-12) << where;
-                        ASSERT_EQ(a.tS, 0) << where;
-                        continue;
-                    }
-                    ASSERT_NEAR(std::sin(r.refrRad), std::min(sine, 1.0), 1e-9) << where;
-                    // Lowered only while no refracted wave existed, in whole degrees.
-                    ASSERT_TRUE(mode != 0 || r.incDeg == inc ||
-                                std::sin((r.incDeg + 1) * kDeg) * q > 1)
-                        << where;
-                    // The energy shown as refracted is the transmitted power (n cos t / cos i)
-                    // ts^2.
-                    const double ci = std::cos(r.incRad()), ct = std::cos(r.refrRad);
-                    if (ci < 1e-3 || ct < 1e-3) continue;
-                    ASSERT_NEAR(ct / ci / q * a.tS * a.tS, a.refractedEnergyPercent / 100, 1e-9)
-                        << where;
-                    ++cases;
-                }
-    EXPECT_GT(cases, 200000); // most of the 271 080 cases refract
+                for (int mode = 0; mode < 3; ++mode)
+                    ASSERT_TRUE(KeepsTheLaws(c1, ratio, inc, mode))
+                        << c1 << " R " << ratio << " inc " << inc << " mode " << mode;
 }
 
 // ---- The wave fronts ----------------------------------------------------------------------
@@ -265,17 +226,12 @@ TEST(WaveFronts, PlacesAndSegmentsWorkedOutByHand) {
     EXPECT_TRUE(Of(d, kReflected).empty());
 
     // n2/n1 = 1.5: the refracted fronts turn to asin(1/3); at c = 2 the same picture comes at
-    // half the clock, at the same gap.
-    const Refraction fast = Scene(2, 150, 30);
-    EXPECT_EQ(fast.frontGap1(), glass.frontGap1());
+    // half the clock, the fronts the same gap apart.
     const Drawing slow = WaveFrame(glass, FresnelAmplitudes(glass), kScale, 310, true);
     EXPECT_NEAR(Slope(Of(slow, kRefracted).at(0)), std::tan(std::asin(1 / 3.0)), 1e-9);
-    for (int i = 1; i <= kWaveFronts; ++i) {
-        EXPECT_NEAR(WaveFront(fast, kScale, 155, i).hitX, WaveFront(glass, kScale, 310, i).hitX,
-                    1e-9);
-        EXPECT_NEAR(WaveFront(fast, kScale, 155, i).outX, WaveFront(glass, kScale, 310, i).outX,
-                    1e-9);
-    }
+    for (int i : {1, 20})
+        EXPECT_NEAR(WaveFront(Scene(2, 150, 30), kScale, 155, i).outX,
+                    WaveFront(glass, kScale, 310, i).outX, 1e-9);
 }
 
 TEST(WaveFronts, TotalReflectionAndGrazingIncidence) {
@@ -305,23 +261,21 @@ TEST(WaveFronts, TotalReflectionAndGrazingIncidence) {
     }
     EXPECT_NEAR(WaveFront(grazing, kScale, 1050, 2).outX, 940, 1e-9);
     EXPECT_TRUE(Of(d, kRefracted).empty());
-    EXPECT_NEAR(WaveFront(Scene(2, 150, 90), kScale, 525, 2).hitX, 950,
-                1e-9); // c = 2: half the clock
+    EXPECT_NEAR(WaveFront(Scene(2, 150, 90), kScale, 525, 2).hitX, 950, 1e-9); // half the clock
 }
 
 TEST(WaveClock, TheAnimationEndsOnceTheLastFrontHasCrossed) {
     // The last front's earlier crossing x'_20 = (c1 (t - tickStep) - 270 cos 30 - 1900) / sin 30
     // passes 960 once c1 t - c1 tickStep > 480 + 233.827 + 1900: the frame at t = 2624 ends it
     // at c = 1 (tickStep 10), the one at t = 1312 at c = 2 (tickStep 5).
-    EXPECT_EQ(TicksUntilTheEnd(1, 100, 30, 100000), 2624);
-    EXPECT_EQ(TicksUntilTheEnd(2, 100, 30, 100000), 1312);
+    EXPECT_EQ(TicksUntilTheEnd(1, 100, 30), 2624);
+    EXPECT_EQ(TicksUntilTheEnd(2, 100, 30), 1312);
     // The corners of the panel's scroll bars, at every speed of the menus and of the button:
     // the end comes, within the time every front needs to cross.
     for (double c1 : {1.0, 2.0, 0.5, 0.25})
         for (double ratio : {50.0, 300.0})
             for (double inc : {1.0, 89.0, 90.0}) {
-                const int ticks = TicksUntilTheEnd(c1, ratio, inc, 100000);
-                EXPECT_GE(ticks, 0) << c1 << " " << ratio << " " << inc;
+                const int ticks = TicksUntilTheEnd(c1, ratio, inc);
                 EXPECT_LE(ticks, int((20 * 100 + kW + kH) / c1))
                     << c1 << " " << ratio << " " << inc;
             }
