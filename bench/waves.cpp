@@ -18,7 +18,7 @@ void BM_WaveFrameTickAndPaint(benchmark::State& state) {
     w.Timer1->setEnabled(false);
     for (auto _ : state) {
         w.Timer1_Timer();
-        if (app.program.interp.waveTime == 0) w.DrawWaveScene(); // the run ended: again
+        if (app.program.interpretation.waveTime() == 0) w.DrawWaveScene(); // the run ended: again
         w.canvas->repaint();
     }
 }
@@ -47,7 +47,7 @@ void reportMemoryOverTenThousandTicks() {
     const long before = residentKiB();
     for (int i = 0; i < 10000; ++i) {
         w.Timer1_Timer();
-        if (app.program.interp.waveTime == 0) w.DrawWaveScene();
+        if (app.program.interpretation.waveTime() == 0) w.DrawWaveScene();
         if (i % 10 == 0) w.canvas->repaint();
     }
     QApplication::processEvents();

@@ -325,28 +325,28 @@ int main(int argc, char** argv) {
 
     // Fermat's principle: a path that obeys the law of refraction, the least-time path found
     // from a path that does not, and a path that obeys the law of reflection.
-    const InterpretationState& s = program.interp;
+    const Interpretation& s = program.interpretation;
     particles.fermat_Click();
     ok &= save(panel, folder, "rixotext-fermat-start");
     particles.fermalaw_Click();
     const QPointF a = particles.fermat1->centre(), b = particles.fermat2->centre();
-    const LeastTime least = FindLeastTime({a.x(), a.y()}, {b.x(), b.y()}, s.scaleH, panel.ratio());
+    const LeastTime least = FindLeastTime({a.x(), a.y()}, {b.x(), b.y()}, s.scaleH(), s.ratio());
     particles.fermatscr->setValue(int(std::lround(least.xMin)));
     ok &= save(particles, folder, "somata-fermat-refraction");
     ok &= save(panel, folder, "rixotext-fermat-refraction");
-    particles.fermatscr->setValue(int(0.3 * s.scaleW));
+    particles.fermatscr->setValue(int(0.3 * s.scaleW()));
     particles.evresielaxistoy_Click();
     ok &= save(particles, folder, "somata-fermat-least-time");
     // The green body a hundredth of a unit under the surface: the least-time crossing lies
     // just above it, where sin i = n sin r.
     const QPointF green = particles.fermat2->centre();
-    particles.Form_MouseDown(1, 2, green.x(), s.scaleH / 2 - 0.01);
+    particles.Form_MouseDown(1, 2, green.x(), s.scaleH() / 2 - 0.01);
     particles.evresielaxistoy_Click();
     ok &= save(particles, folder, "somata-fermat-least-time-near-surface");
     ok &= save(panel, folder, "rixotext-fermat-least-time-near-surface");
     particles.Form_MouseDown(1, 2, green.x(), green.y());
-    particles.Form_MouseDown(1, 2, 0.7 * s.scaleW, 0.7 * s.scaleH);
-    particles.Form_MouseDown(1, 3, 0.5 * s.scaleW, 0.5 * s.scaleH);
+    particles.Form_MouseDown(1, 2, 0.7 * s.scaleW(), 0.7 * s.scaleH());
+    particles.Form_MouseDown(1, 3, 0.5 * s.scaleW(), 0.5 * s.scaleH());
     ok &= save(particles, folder, "somata-fermat-reflection");
     ok &= save(panel, folder, "rixotext-fermat-reflection");
 

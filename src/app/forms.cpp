@@ -104,13 +104,13 @@ bool Forms::isLoaded(const char* name) const {
     return get(analysis_, [this] { return std::make_unique<::analysis>(program_.dataAnalysis); });
 }
 ::rixo& Forms::rixo() {
-    return get(rixo_, [this] { return std::make_unique<::rixo>(program_); });
+    return get(rixo_, [this] { return std::make_unique<::rixo>(program_.interpretation, program_.screen); });
 }
 ::rixotext& Forms::rixotext() {
-    return get(rixotext_, [this] { return std::make_unique<::rixotext>(program_); });
+    return get(rixotext_, [this] { return std::make_unique<::rixotext>(program_.interpretation); });
 }
 ::somata& Forms::somata() {
-    return get(somata_, [this] { return std::make_unique<::somata>(program_); });
+    return get(somata_, [this] { return std::make_unique<::somata>(program_.interpretation); });
 }
 ::ptolemaios& Forms::ptolemaios() {
     return get(ptolemaios_, [this] { return std::make_unique<::ptolemaios>(program_.ptolemy); });

@@ -62,7 +62,7 @@ velmoratimeleti::velmoratimeleti(Program& p)
 }
 
 void Main(Program& program) {
-    program.interp.speedChoice = 1.0;
+    program.interpretation.setSpeedChoice(1.0);
     program.experiment.centre();
 
     velmoratimeleti& menu = program.forms.velmoratimeleti();
@@ -88,7 +88,7 @@ void Main(Program& program) {
     menu.Command3->setCaption(QStringLiteral("END Τέλος"));
 
     program.forms.inpdat().setFontName("Arial Greek");
-    program.interp.speedChoice = 1.0;
+    program.interpretation.setSpeedChoice(1.0);
     program.forms.analysis().setFontName("TAHOMA");
     program.forms.incref().setFontName("TAHOMA");
     program.forms.analysis().setNotesFont("tahoma");

@@ -2,24 +2,18 @@
 // particle streams. Fermat's bodies and their handlers are in somata_fermat.cpp.
 #include "particles/somata.h"
 
-#include "app/program.h"
 #include "shell/colours.h"
 #include "shell/controls.h"
 #include "shell/graph.h"
-#include "shell/qformat.h"
 #include "shell/shape.h"
-#include "waves/model/interpretation.h"
-#include "waves/model/newton.h"
-#include "waves/rixo.h"
-#include "waves/rixotext.h"
 
 #include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
 
-somata::somata(Program& p)
-    : Form("somata", QStringLiteral("CORPUSCULAR AND FERMAT ΣΩMATIΔIA KAI FERMAT")), program(p) {
+somata::somata(Interpretation& part)
+    : Form("somata", QStringLiteral("CORPUSCULAR AND FERMAT ΣΩMATIΔIA KAI FERMAT")), part_(part) {
     setBackColor(RGB(255, 255, 255));
     meso2 = canvas->addShape(Shape::UnderInk, Shape::Rectangle);
     meso2->setFillColor(RGB(255, 224, 192));
@@ -73,17 +67,19 @@ somata::somata(Program& p)
     onClick(NEWTON2STROMATA, [this] { NEWTON2STROMATA_Click(); });
     onClick(SOMATIDIA, [this] { SOMATIDIA_Click(); });
     onClick(STAMATHMA, [this] { STAMATHMA_Click(); });
+    connection_ = part_.changed.connect([this](InterpretationChange c) { answer(c); });
 }
 
 void somata::Form_Load() {
     hideBodies();
     placeOnScreen(); // directly under the wave window, a quarter of the screen
     scaleScene();
-    refractionSetUp(false);
+    const ParticleSetUp set = part_.particleSetUp(false);
     // The particle column on the incident ray, shown once a model starts.
-    InterpretationState& s = program.interp;
-    LayColumn(s, kColumnParticles);
-    for (int i = 1; i <= kColumnParticles; ++i) soma[i]->centreOn(s.particleStepB[i], s.particleStepA[i]);
+    const auto column =
+        ParticleColumn(set.incRad(), part_.scaleW(), part_.scaleH(), kColumnParticles);
+    for (int i = 1; i <= kColumnParticles; ++i)
+        soma[i]->centreOn(column[i].x, column[i].y);
 }
 
 void somata::resizeEvent(QResizeEvent* e) {
@@ -91,17 +87,9 @@ void somata::resizeEvent(QResizeEvent* e) {
     placeScrollBar();
 }
 
-double somata::ratio() const {
-    const double n = program.forms.rixotext().ratio();
-    return n > 0 && std::isfinite(n) ? n : 1;
-}
-
-double somata::incidence() const { return program.forms.rixotext().prosptosi->value(); }
-
 void somata::scaleScene(double bottomFraction) {
-    InterpretationState& s = program.interp;
-    SetScaleFromSize(s, Width(), Height());
-    const double H = s.scaleH, W = s.scaleW;
+    part_.setParticleWindowSize(Width(), Height());
+    const double H = part_.scaleH(), W = part_.scaleW();
     // So that an angle is drawn as the angle it is, a unit is as long across as down: the
     // picture then shows a little more than W to the right (or below the bottom asked for),
     // and the media reach to its edges.
@@ -144,27 +132,23 @@ void somata::placeScrollBar() {
     fermatscr->setPageStep(std::max(1, most / 20));
 }
 
-ParticleSetUp somata::refractionSetUp(bool timerCaption) {
-    ::rixotext& panel = program.forms.rixotext();
-    const ParticleSetUp set = ParticleRefraction(program.interp, ratio(), incidence(), timerCaption);
-    if (set.label5) {
-        panel.Label5->setText(QString::fromStdString(*set.label5));
-        panel.Label5->show();
-    } else {
-        panel.Label5->hide();
-    }
-    return set;
-}
-
 void somata::showParticles() {
-    for (int i = 1; i <= 52; ++i) soma[i]->setVisible(true);
+    for (int i = 1; i <= 52; ++i)
+        soma[i]->setVisible(true);
 }
 
 void somata::hideBodies() {
-    for (Shape* body : {fermat1, fermat2, fermat3}) body->setVisible(false);
+    for (Shape* body : {fermat1, fermat2, fermat3})
+        body->setVisible(false);
 }
 
-StreamFrame somata::frame() const { return {pictureRight_, pictureBottom_, program.interp.scaleH}; }
+StreamFrame somata::frame() const { return {pictureRight_, pictureBottom_, part_.scaleH()}; }
+
+void somata::answer(InterpretationChange change) {
+    if (change == InterpretationChange::NewtonOneLayer) drawNewton(false);
+    if (change == InterpretationChange::PanelMoved) panelChanged();
+    if (change == InterpretationChange::NewtonStream) startNewtonStream();
+}
 
 void somata::panelChanged() {
     switch (scene_) {
@@ -183,34 +167,15 @@ void somata::panelChanged() {
 // ---- Newton's tracks and particles ----
 
 void somata::drawNewton(bool parallel) {
-    InterpretationState& s = program.interp;
-    ::rixotext& panel = program.forms.rixotext();
     scaleScene();
     canvas->ForeColor = RGB(0, 0, 0); // the incident line, whatever Fermat's path left
-    const NewtonInputs in{panel.ratio(), double(panel.prosptosi->value()),
-                          panel.newtongtimi->value(), Width(), Height(), pictureRight_};
     meso2->setVisible(false);
+    const NewtonSlab scene = part_.newtonScene(parallel, pictureRight_);
     if (parallel) {
-        const NewtonSlab slab = NewtonParallel(s, in);
-        meso2->setHeight(slab.meso2Height);
-        meso2->setTop(slab.meso2Top);
-        DrawModelDrawing(*canvas, slab.drawing);
-        panel.Label7->setText(QString::fromStdString(slab.label7));
-        firstPoints_ = slab.firstPoints;
-        secondPoints_ = slab.secondPoints;
-        return;
+        meso2->setHeight(scene.meso2Height);
+        meso2->setTop(scene.meso2Top);
     }
-    const NewtonScene scene = NewtonOneLayer(s, in);
     DrawModelDrawing(*canvas, scene.drawing);
-    panel.Label7->setText(QString::fromStdString(scene.label7));
-    if (scene.label5) {
-        panel.Label5->setText(QString::fromStdString(*scene.label5));
-        panel.Label5->show();
-    } else {
-        panel.Label5->hide();
-    }
-    firstPoints_ = scene.firstPoints;
-    secondPoints_ = scene.secondPoints;
 }
 
 void somata::drawTickedNewtonScene() {
@@ -228,27 +193,22 @@ void somata::chooseNewtonScene(bool parallel) {
     neftonas->setChecked(!parallel);
     NEWTON2STROMATA->setChecked(parallel);
     canvas->DrawWidth = 1;
-    ::rixotext& panel = program.forms.rixotext();
-    panel.Label6->hide();
+    part_.showNewtonControls();
     fermatscr->hide();
-    panel.Label7->show();
-    panel.newtongtimi->show();
     canvas->Cls();
     hideBodies();
     if (scene_ != Scene::Newton) {
         // Fermat's bodies or Descartes' stream give way to the track.
         Timer2->setEnabled(false);
-        for (Shape* particle : soma) particle->setVisible(false);
+        for (Shape* particle : soma)
+            particle->setVisible(false);
     }
     scene_ = Scene::Newton;
     drawNewton(parallel);
 }
 
 void somata::SOMATIDIA_Click() {
-    ::rixotext& panel = program.forms.rixotext();
-    panel.Label6->hide();
-    panel.Label7->show();
-    panel.newtongtimi->show();
+    part_.showNewtonControls();
     startNewtonStream();
 }
 
@@ -262,8 +222,8 @@ void somata::startNewtonStream() {
     hideBodies();
     Timer2->setEnabled(false); // Descartes' particles are the same shapes
     scene_ = Scene::Newton;
-    refractionSetUp(true);
-    program.interp.panelTime = 0;
+    part_.particleSetUp(true);
+    part_.restartNewtonStream();
     drawTickedNewtonScene();
     showParticles();
     Timer1->setInterval(10);
@@ -272,29 +232,17 @@ void somata::startNewtonStream() {
 }
 
 void somata::Timer1_Timer() {
-    InterpretationState& s = program.interp;
-    refractionSetUp(true);
-    const int refracted = ParticleSplit(s, ratio(), false).refracted;
-    if (s.panelTime == 0) LayColumn(s, kDescartesParticles);
+    const auto places = part_.newtonTick();
     for (int i = 1; i <= kDescartesParticles; ++i) {
-        const NewtonPlace place =
-            NewtonParticle(s, i, s.panelTime, refracted, firstPoints_, secondPoints_);
-        soma[i]->setVisible(place.shown);
-        if (place.shown) soma[i]->centreOn(place.at.x, place.at.y);
+        soma[i]->setVisible(places[i].shown);
+        if (places[i].shown) soma[i]->centreOn(places[i].at.x, places[i].at.y);
     }
-    s.panelTime += 3;
-    // Once the last particle has left the picture the stream starts again.
-    if (s.panelTime > NewtonStreamEnd(refracted, firstPoints_, secondPoints_)) s.panelTime = 0;
 }
 
 // ---- Descartes' particles ----
 
 void somata::xekina_Click() {
-    InterpretationState& s = program.interp;
-    ::rixotext& panel = program.forms.rixotext();
-    panel.newtongtimi->hide();
-    panel.Label7->hide();
-    panel.Label6->hide();
+    part_.hideNewtonControls();
     fermatscr->hide();
     canvas->Cls();
     hideBodies();
@@ -303,29 +251,17 @@ void somata::xekina_Click() {
     showParticles();
     scaleScene();
     meso2->setVisible(true);
-    refractionSetUp(false);
-    descartes_ = StartDescartes(s);
+    const DescartesStream& d = part_.startDescartes();
     for (int i = 1; i <= kDescartesParticles; ++i)
-        soma[i]->centreOn(descartes_.p[i].at.x, descartes_.p[i].at.y);
-    descartesCounts_ = ParticleSplit(s, ratio(), true);
-    // The refracted share on the panel, in a place of its own under the button.
-    panel.canvas->Cls();
-    panel.canvas->PrintAt(240, 7900, QStringLiteral("nrefra= ") + fmt(descartesCounts_.refracted, "0.00"));
+        soma[i]->centreOn(d.p[i].at.x, d.p[i].at.y);
     Timer2->setInterval(50);
     Timer2->setEnabled(true);
 }
 
 void somata::Timer2_Timer() {
-    InterpretationState& s = program.interp;
-    refractionSetUp(false);
-    descartesCounts_ = ParticleSplit(s, ratio(), true);
-    StepDescartes(descartes_, s, ratio(), descartesCounts_, Timer2->Interval());
-    if (DescartesGone(descartes_, frame())) descartes_ = StartDescartes(s); // and again
-    for (int i = 1; i <= kDescartesParticles; ++i) {
-        s.trackC[i] = descartes_.p[i].at.x;
-        s.trackA[i] = descartes_.p[i].at.y;
-        soma[i]->centreOn(descartes_.p[i].at.x, descartes_.p[i].at.y);
-    }
+    const DescartesStream& d = part_.descartesTick(Timer2->Interval(), frame());
+    for (int i = 1; i <= kDescartesParticles; ++i)
+        soma[i]->centreOn(d.p[i].at.x, d.p[i].at.y);
 }
 
 void somata::STAMATHMA_Click() {
@@ -333,8 +269,7 @@ void somata::STAMATHMA_Click() {
         soma[i]->setLeft(0);
         soma[i]->setTop(0);
     }
-    program.interp.panelTime = 0;
-    descartes_.clock = 0;
+    part_.stopStreams();
     Timer2->setEnabled(false);
     Timer1->setEnabled(false);
 }

@@ -1,8 +1,8 @@
 #pragma once
-class Program;
 #include "particles/model/fermat.h"
 #include "particles/model/particles.h"
 #include "shell/form.h"
+#include "waves/model/interpretation_part.h"
 
 #include <QScrollBar>
 
@@ -12,33 +12,33 @@ class Program;
 class Shape;
 
 // Window "CORPUSCULAR AND FERMAT ΣΩMATIΔIA KAI FERMAT": light as the path of a body or a
-// stream of particles, under the wave window and beside the panel rixotext, whose ratio and
-// incidence scroll bars it reads. Fermat's least time with three movable bodies; Descartes'
-// particles; Newton's tracks through one force layer or a slab, and his particles along them.
+// stream of particles, under the wave window and beside the panel, whose ratio and incidence
+// it reads from its part, the interpretation, where it leaves what the panel shows. Fermat's
+// least time with three movable bodies; Descartes' particles; Newton's tracks through one
+// force layer or a slab, and his particles along them.
 class somata : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit somata(Program& program);
+    explicit somata(Interpretation& part);
 
-    Shape* fermat1;           // first end body, magenta: the light's start
-    Shape* fermat2;           // second end body, green: the light's end
-    Shape* fermat3;           // crossing body on the interface, blue
-    Shape* meso2;             // the second medium, the lower part of the scene
+    Shape* fermat1;                // first end body, magenta: the light's start
+    Shape* fermat2;                // second end body, green: the light's end
+    Shape* fermat3;                // crossing body on the interface, blue
+    Shape* meso2;                  // the second medium, the lower part of the scene
     std::array<Shape*, 54> soma{}; // particles soma(0) ... soma(53)
-    QScrollBar* fermatscr;    // moves the crossing body along the interface
-    Timer* Timer1;            // Newton's particles, 10 ms
-    Timer* Timer2;            // Descartes' particles, 50 ms
-    QAction* xekina;          // "Descarte's"
-    QMenu* fermat;            // "FERMAT'S PRINCIPLE"
-    QAction* descartes;       // "Νόμος διάθλασης Descartes"
-    QAction* fermalaw;        // "Νόμος διάθλασης Fermat"
-    QAction* evresielaxistoy; // "FIND MINIMUM"
-    QMenu* GENERAL;           // "NEWTON"
-    QAction* neftonas;        // "NEWTON  ONE LAYER", ticked
-    QAction* NEWTON2STROMATA; // "NEWTON: PARALLEL"
-    QAction* SOMATIDIA;       // "PARTICLES"
-    QAction* STAMATHMA;       // "STOP"
+    QScrollBar* fermatscr;         // moves the crossing body along the interface
+    Timer* Timer1;                 // Newton's particles, 10 ms
+    Timer* Timer2;                 // Descartes' particles, 50 ms
+    QAction* xekina;               // "Descarte's"
+    QMenu* fermat;                 // "FERMAT'S PRINCIPLE"
+    QAction* descartes;            // "Νόμος διάθλασης Descartes"
+    QAction* fermalaw;             // "Νόμος διάθλασης Fermat"
+    QAction* evresielaxistoy;      // "FIND MINIMUM"
+    QMenu* GENERAL;                // "NEWTON"
+    QAction* neftonas;             // "NEWTON  ONE LAYER", ticked
+    QAction* NEWTON2STROMATA;      // "NEWTON: PARALLEL"
+    QAction* SOMATIDIA;            // "PARTICLES"
+    QAction* STAMATHMA;            // "STOP"
 
     void Form_Load() override;
     // Fermat's principle.
@@ -62,9 +62,11 @@ public:
     // stream. The panel's scroll bars redraw what is shown.
     enum class Scene { Newton, Fermat, Descartes };
     Scene scene() const { return scene_; }
-    // The panel's ratio or incidence changed: redraws the scene that is shown (the streams
-    // read the panel on their next tick).
+    // The panel's ratio, incidence or Newton value moved: redraws the scene that is shown (the
+    // streams read them on their next tick).
     void panelChanged();
+    // What the part asks of this window: Newton's one layer, a redraw, Newton's stream.
+    void answer(InterpretationChange change);
 
     // H and W from the window's size, and a scale with (0, H) at the top left that reaches
     // down to `bottom` (-0.15 H for the particles, 0 for Fermat's bodies) or further, and to
@@ -72,7 +74,7 @@ public:
     // medium (across the picture, height 0.75 |H|, its upper edge on the interface y = H/2).
     void scaleScene(double bottomFraction = -0.15);
     // Newton's track through one layer, or through a slab (parallel), with the panel's
-    // ratio, incidence and Newton value; writes the panel's labels.
+    // ratio, incidence and Newton value.
     void drawNewton(bool parallel);
     // The Newton scene whose menu item carries the check mark, if one does.
     void drawTickedNewtonScene();
@@ -104,15 +106,13 @@ private:
     void evaluateAndDraw(const std::string& firstCaption);
     // What Label6 shows for a caption: the instructions above it while they are kept.
     QString label6Text(const QString& caption) const;
-    // c2 for the ticked law, as speedC2.
-    void setSpeed2(FermatLaw law);
-    double ratio() const;
-    double incidence() const;
     bool sameSide() const;
     void showParticles();
     void hideBodies();
-    ParticleSetUp refractionSetUp(bool timerCaption);
     StreamFrame frame() const;
+
+    Interpretation& part_;
+    Observable<InterpretationChange>::Connection connection_;
 
     double pictureRight_ = 0;  // the scale's right edge: the picture's width in units
     double pictureBottom_ = 0; // the scale's bottom edge
@@ -122,7 +122,4 @@ private:
     // moves a body or the scroll bar.
     bool showHowToMove_ = false;
     PathVerdict lastPath_;
-    DescartesStream descartes_;
-    SplitCounts descartesCounts_;
-    int firstPoints_ = 0, secondPoints_ = 0; // points of Newton's two tracks
 };

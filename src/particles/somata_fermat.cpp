@@ -3,11 +3,9 @@
 // bar, and the search of the least-time path.
 #include "particles/somata.h"
 
-#include "app/program.h"
 #include "shell/colours.h"
 #include "shell/qformat.h"
 #include "shell/shape.h"
-#include "waves/rixotext.h"
 
 #include <QSignalBlocker>
 
@@ -33,21 +31,14 @@ FermatLaw somata::tickedLaw() const {
     return FermatLaw::None;
 }
 
-void somata::setSpeed2(FermatLaw law) {
-    InterpretationState& s = program.interp;
-    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
-    s.speedC2 = FermatSpeed2(law, c1, ratio(), s.speedC2);
-}
-
 bool somata::sameSide() const {
-    return SameSide(centreOf(fermat1), centreOf(fermat2), program.interp.scaleH);
+    return SameSide(centreOf(fermat1), centreOf(fermat2), part_.scaleH());
 }
 
 void somata::placeBodies() {
     // The light starts up left in the upper medium and ends down right in the lower one; the
     // crossing body stands on the surface between them, off the least-time point.
-    const InterpretationState& s = program.interp;
-    const double W = s.scaleW, H = s.scaleH;
+    const double W = part_.scaleW(), H = part_.scaleH();
     fermat1->centreOn(0.2 * W, 0.8 * H);
     fermat2->centreOn(0.7 * W, 0.2 * H);
     fermat3->centreOn(0.35 * W, H / 2);
@@ -55,26 +46,25 @@ void somata::placeBodies() {
 }
 
 void somata::fermat_Click() {
-    ::rixotext& panel = program.forms.rixotext();
     // The bodies take the place of the particles, whose clocks have nothing left to move.
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    for (int i = 0; i <= 52; ++i) soma[i]->setVisible(false);
+    for (int i = 0; i <= 52; ++i)
+        soma[i]->setVisible(false);
     scene_ = Scene::Fermat;
     canvas->Cls();
     scaleScene(0);
     meso2->setVisible(true);
     if (!bodiesPlaced_) placeBodies();
-    for (Shape* body : {fermat1, fermat2, fermat3}) body->setVisible(true);
-    panel.Label6->show();
-    panel.newtongtimi->hide();
-    panel.Label7->hide();
+    for (Shape* body : {fermat1, fermat2, fermat3})
+        body->setVisible(true);
+    part_.startFermat();
     fermatscr->setVisible(!sameSide());
     {
         const QSignalBlocker quiet(fermatscr);
         fermatscr->setValue(int(std::lround(fermat3->centre().x())));
     }
-    setSpeed2(tickedLaw());
+    part_.takeFermatLaw(tickedLaw());
     // How to move the bodies, and under it the time of the path they make now, until the
     // student moves a body or the scroll bar.
     showHowToMove_ = true;
@@ -84,27 +74,23 @@ void somata::fermat_Click() {
 void somata::descartes_Click() {
     descartes->setChecked(true);
     fermalaw->setChecked(false);
-    ::rixotext& panel = program.forms.rixotext();
-    panel.newtongtimi->hide();
-    panel.Label7->hide();
-    setSpeed2(FermatLaw::Descartes);
+    part_.hideNewtonValue();
+    part_.takeFermatLaw(FermatLaw::Descartes);
     redrawPath();
 }
 
 void somata::fermalaw_Click() {
     fermalaw->setChecked(true);
     descartes->setChecked(false);
-    ::rixotext& panel = program.forms.rixotext();
-    panel.newtongtimi->hide();
-    panel.Label7->hide();
-    setSpeed2(FermatLaw::Fermat);
+    part_.hideNewtonValue();
+    part_.takeFermatLaw(FermatLaw::Fermat);
     redrawPath();
 }
 
 void somata::redrawPath() {
     if (scene_ != Scene::Fermat) return;
     canvas->Cls();
-    setSpeed2(tickedLaw());
+    part_.takeFermatLaw(tickedLaw());
     evaluateAndDraw(kScrollCaption);
 }
 
@@ -112,10 +98,9 @@ void somata::fermatscr_Change() {
     if (scene_ != Scene::Fermat) return;
     showHowToMove_ = false;
     scaleScene(0);
-    fermat3->centreOn(fermatscr->value(), program.interp.scaleH / 2);
+    fermat3->centreOn(fermatscr->value(), part_.scaleH() / 2);
     canvas->Cls();
-    program.forms.rixotext().Label6->show();
-    setSpeed2(tickedLaw());
+    part_.takeFermatLaw(tickedLaw());
     evaluateAndDraw(kScrollCaption);
 }
 
@@ -132,8 +117,8 @@ void somata::Form_MouseDown(int /*button*/, int shift, double x, double y) {
     // The bodies answer the mouse while they are shown.
     if (scene_ != Scene::Fermat || !std::isfinite(x) || !std::isfinite(y)) return;
     showHowToMove_ = false;
-    const double H = program.interp.scaleH, surface = H / 2;
-    setSpeed2(descartes->isChecked() ? FermatLaw::Descartes : FermatLaw::Fermat);
+    const double H = part_.scaleH(), surface = H / 2;
+    part_.takeFermatLaw(descartes->isChecked() ? FermatLaw::Descartes : FermatLaw::Fermat);
     // After an end body has moved: with both ends on one side there is no crossing to slide,
     // and a crossing body left on the far side comes back to the surface; with the ends on
     // opposite sides the crossing body stands on the surface.
@@ -175,13 +160,10 @@ QString somata::label6Text(const QString& caption) const {
 }
 
 void somata::evaluateAndDraw(const std::string& firstCaption) {
-    const InterpretationState& s = program.interp;
-    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
-    lastPath_ = EvaluatePath(centreOf(fermat1), centreOf(fermat2), centreOf(fermat3), s.scaleH, c1,
-                             s.speedC2, ratio(), fermalaw->isChecked(), firstCaption);
-    ::rixotext& panel = program.forms.rixotext();
-    panel.Label6->setText(label6Text(QString::fromStdString(lastPath_.caption)));
-    panel.Label6->show();
+    lastPath_ = EvaluatePath(centreOf(fermat1), centreOf(fermat2), centreOf(fermat3),
+                             part_.scaleH(), part_.fermatC1(), part_.speedC2(), part_.ratio(),
+                             fermalaw->isChecked(), firstCaption);
+    part_.showLabel6(label6Text(QString::fromStdString(lastPath_.caption)).toStdString());
     canvas->ForeColor = RGB(lastPath_.colour.r, lastPath_.colour.g, lastPath_.colour.b);
     canvas->DrawWidth = lastPath_.width;
     const QPointF a = fermat1->centre(), b = fermat2->centre(), c = fermat3->centre();
@@ -190,25 +172,22 @@ void somata::evaluateAndDraw(const std::string& firstCaption) {
 }
 
 void somata::evresielaxistoy_Click() {
-    ::rixotext& panel = program.forms.rixotext();
-    panel.newtongtimi->hide();
-    panel.Label7->hide();
+    part_.hideNewtonValue();
     if (scene_ != Scene::Fermat) return;
-    const InterpretationState& s = program.interp;
-    const double H = s.scaleH;
-    const LeastTime least = FindLeastTime(centreOf(fermat1), centreOf(fermat2), H, ratio());
+    const double H = part_.scaleH();
+    const LeastTime least = FindLeastTime(centreOf(fermat1), centreOf(fermat2), H, part_.ratio());
     if (!least.found) return;
     // With speed c1 above and c1 / n below the least time is the time that the path through
     // the crossing body shows there under Fermat's law.
-    const double c1 = s.speedC1 > 0 ? s.speedC1 : s.speedChoice;
+    const double c1 = part_.fermatC1();
     const double tMin = c1 > 0 ? least.tMin / c1 : least.tMin;
     canvas->DrawWidth = 6;
     canvas->ForeColor = RGB(0, 255, 0);
     canvas->Line(least.upper.x, least.upper.y, least.xMin, H / 2);
     canvas->Line(least.xMin, H / 2, least.lower.x, least.lower.y);
-    panel.Label6->setText(
-        label6Text(QStringLiteral("LEAST TIMEΟ ΕΛΑΧΙΣΤΟΣ ΧΡΟΝΟΣ: ") + fmt(tMin, "0.00")));
-    panel.Label6->show();
+    part_.showLabel6(
+        label6Text(QStringLiteral("LEAST TIMEΟ ΕΛΑΧΙΣΤΟΣ ΧΡΟΝΟΣ: ") + fmt(tMin, "0.00"))
+            .toStdString());
     fermat3->centreOn(least.xMin, H / 2);
     // The scroll bar follows the body without a redraw, so the green path stays.
     const QSignalBlocker quiet(fermatscr);

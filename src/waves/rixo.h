@@ -1,21 +1,22 @@
 #pragma once
-class Program;
 #include "shell/form.h"
+#include "waves/model/interpretation_part.h"
 
 class Shape;
 class Timer;
+struct Screen;
 
 // Window "WAVES": plane wave fronts crossing the horizontal surface between two media, as an
-// animation, or the still ray picture of the same refraction. The ratio of indices and the
-// incidence come from the panel rixotext; the speed of the upper medium from the menus.
+// animation, or the still ray picture of the same refraction. It shows its part, the
+// interpretation: the ratio of indices and the incidence are the panel's there, the speed of
+// the upper medium is this window's menus'.
 class rixo : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit rixo(Program& program);
+    rixo(Interpretation& part, const Screen& screen);
 
-    Timer* Timer1;   // the animation's clock, 10 ms
-    Shape* Shape1;   // the lower medium, under the fronts
+    Timer* Timer1;       // the animation's clock, 10 ms
+    Shape* Shape1;       // the lower medium, under the fronts
     QAction* Endof;      // "BACK"
     QAction* TIMERSTART; // "WAVE"
     QAction* okitis1;    // "c=1"
@@ -34,25 +35,27 @@ public:
     void Telos_Click();
     void Timer1_Timer();
 
-    // Starts the wave animation: the window in the top-left quarter, both media alike for the
-    // set-up, then the scene at clock 0 and the clock running.
+    // Starts the wave animation: both media alike for the set-up, then the scene at clock 0
+    // in the top-left quarter and the clock running.
     void XEKINOXRONO();
     // The still ray picture: ten incident rays, and as many refracted and reflected rays as
     // the amplitude coefficients in tenths.
     void aktinasxedio();
-    // The wave scene at clock 0 with the panel's ratio and incidence (the set-up, the labels
-    // and the first frame).
+    // The wave scene at clock 0 with the panel's ratio and incidence.
     void DrawWaveScene();
-    // The window's place and colour as the animation sets them.
-    void placeInTopLeftQuarter();
-    // waveScaleW, waveScaleH from the screen, and the window's scale (0, waveScaleH) at the top
-    // left to (wavePictureRight, 0).
-    void scaleFromScreen();
+    // What the part asks of this window: a scene, a frame, the ray picture, the clock.
+    void answer(InterpretationChange change);
 
 private:
-    // Steps shared by the scene and the tick: c1 and c2 from the speed and the panel's ratio,
-    // the critical angle label, the clamping set-up, the amplitudes and their labels.
-    void setUpFrame();
-    // Clears the picture and draws the fronts at the present clock.
-    void drawFrame();
+    // The window's place and colour as the animation sets them.
+    void placeInTopLeftQuarter();
+    // The wave scale from the screen, and the window's scale (0, waveScaleH) at the top left
+    // to (wavePictureRight, 0); the lower medium under the lower half.
+    void scaleFromScreen();
+    // The picture afresh: Cls, then the drawing.
+    void drawAfresh(const Drawing& drawing);
+
+    Interpretation& part_;
+    const Screen& screen_;
+    Observable<InterpretationChange>::Connection connection_;
 };

@@ -1,27 +1,25 @@
 #include "waves/rixotext.h"
 
-#include "app/program.h"
-#include "particles/somata.h"
-#include "shell/colours.h"
-#include "shell/graph.h"
 #include "shell/layoutcheck.h"
-#include "shell/model/mathconst.h"
 #include "shell/qformat.h"
-#include "waves/model/interpretation.h"
-#include "waves/rixo.h"
 
 #include <algorithm>
 #include <cmath>
 
-rixotext::rixotext(Program& p)
-    : Form("rixotext", QStringLiteral("REFLECTED AND REFRACTED ANAKΛΩMENH KAI ΔIAΘΛΩMENH")), program(p) {
-    Command1 = new CommandButton(QStringLiteral("WAVES AND PARTICLES KYMATA KAI ΣΩMATIΔIA"), canvas);
+rixotext::rixotext(Interpretation& part)
+    : Form("rixotext", QStringLiteral("REFLECTED AND REFRACTED ANAKΛΩMENH KAI ΔIAΘΛΩMENH")),
+      part_(part) {
+    Command1 =
+        new CommandButton(QStringLiteral("WAVES AND PARTICLES KYMATA KAI ΣΩMATIΔIA"), canvas);
     setControlFont(Command1, "Times New Roman", 10);
     Command1->Click = [this] { Command1_Click(); };
-    n1overn2 = makeHScroll(canvas, 50, 300, 150, 1, 50, [this] { n1overn2_Change(); });
-    prosptosi = makeHScroll(canvas, 1, 90, 30, 1, 5, [this] { prosptosi_Change(); });
-    newtongtimi = makeHScroll(canvas, 1, 10, 1, 1, 2, [this] { newtongtimi_Change(); });
+    n1overn2 = makeHScroll(canvas, 50, 300, part_.n1overn2(), 1, 50, [this] { n1overn2_Change(); });
+    prosptosi = makeHScroll(canvas, 1, 90, part_.prosptosi(), 1, 5, [this] { prosptosi_Change(); });
+    newtongtimi =
+        makeHScroll(canvas, 1, 10, part_.newtongtimi(), 1, 2, [this] { newtongtimi_Change(); });
     reflected = new CheckBox(QStringLiteral("REFLECTED WAVE"), canvas);
+    reflected->setValue(part_.reflected());
+    reflected->Click = [this] { part_.setReflected(reflected->Value() == 1); };
     Text1 = new MultiLineText(canvas, 10);
     setControlFont(Text1, "Times New Roman", 10);
     Text1->setReadOnly(true);
@@ -43,6 +41,10 @@ rixotext::rixotext(Program& p)
         setControlFont(w, "Arial", 10);
 
     placeControls();
+    connection_ = part_.changed.connect([this](InterpretationChange c) {
+        if (c == InterpretationChange::Panel) showReadout();
+        if (c == InterpretationChange::PanelPrint) showPrint();
+    });
 }
 
 void rixotext::resizeEvent(QResizeEvent* e) {
@@ -80,95 +82,40 @@ void rixotext::placeControls() {
 
 void rixotext::Form_Load() {
     placeOnScreen(); // beside the wave window, the right half of the screen
-    Label4->setText(QStringLiteral("n2 του κάτω διά n1 του πάνω: n2/n1 = ") + fmt(ratio(), "0.00"));
-    for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
-                       static_cast<QWidget*>(Label7), static_cast<QWidget*>(newtongtimi)})
-        w->hide();
-    Label7->setText(QStringLiteral("Σταθερά Newton= ") + fmt(ratio(), "0.00"));
-    program.forms.somata().drawNewton(false);
+    Label4->setText(QStringLiteral("n2 του κάτω διά n1 του πάνω: n2/n1 = ") +
+                    fmt(part_.ratio(), "0.00"));
+    part_.panelLoaded();
 }
 
-void rixotext::showAmplitudes(const QString& reflectedCaption, const QString& refractedCaption,
-                              const Amplitudes& a) {
-    Label1->setText(reflectedCaption + fmt(a.reflectedPercent, "0.00"));
-    Label2->setText(refractedCaption + fmt(a.refractedPercent, "0.00"));
-    energy->setText(QStringLiteral("ENERGY ΕΝΕΡΓΕΙΑ: reflected ") +
-                    fmt(a.reflectedEnergyPercent, "0.00") + QStringLiteral(" %  refracted ") +
-                    fmt(a.refractedEnergyPercent, "0.00") + QStringLiteral(" %"));
-}
-
-void rixotext::showCriticalAngle(const QString& caption) {
-    const InterpretationState& s = program.interp;
-    const std::optional<double> critical = CriticalAngleDeg(s.speedC1, s.speedC2);
-    if (!critical) {
-        Label5->hide();
-        return;
+void rixotext::showReadout() {
+    const PanelReadout& p = part_.panel();
+    Label1->setText(QString::fromStdString(p.Label1));
+    Label2->setText(QString::fromStdString(p.Label2));
+    energy->setText(QString::fromStdString(p.energy));
+    for (const auto& [label, shown] :
+         {std::pair{Label5, p.Label5}, {Label6, p.Label6}, {Label7, p.Label7}}) {
+        label->setText(QString::fromStdString(shown.text));
+        label->setVisible(shown.visible);
     }
-    Label5->show();
-    Label5->setText(caption + fmt(*critical, "0.00"));
+    newtongtimi->setVisible(p.newtongtimi);
+    const QString incidence = QString::fromStdString(p.Text1);
+    if (Text1->Text() != incidence) Text1->setText(incidence);
 }
 
-void rixotext::hideNewtonControls() {
-    newtongtimi->hide();
-    Label7->hide();
-    Label6->hide();
+void rixotext::showPrint() {
+    // The refracted share of Descartes' particles, in a place of its own under the button.
+    canvas->Cls();
+    canvas->PrintAt(240, 7900, QString::fromStdString(part_.panel().print));
 }
 
-void rixotext::redrawNewtonScene() { program.forms.somata().panelChanged(); }
-
-void rixotext::Command1_Click() {
-    InterpretationState& s = program.interp;
-    ::rixo& waves = program.forms.rixo();
-    s.panelTime = 0;
-    waves.placeInTopLeftQuarter();
-    s.speedChoice = 0.25;
-    s.speedC1 = s.speedC2 = 0.25;
-    waves.scaleFromScreen();
-    s.lambda1 = 100;
-    s.incDeg = prosptosi->value();
-    SetUpRefraction(s, RefractionMode::Lowering);
-    showAmplitudes(QStringLiteral("REFLECTED Ανακλώμενο= "), QStringLiteral("REFRACTED Διαθλώμενο= "),
-                   FresnelAmplitudes(s));
-    Text1->setText(QString::fromStdString(IncidenceText(s, false)));
-    waves.DrawWaveScene();
-    // Newton's particles along the ticked track, beside the fronts.
-    program.forms.somata().startNewtonStream();
-    waves.Timer1->setInterval(10);
-    waves.Timer1->setEnabled(true);
-}
+void rixotext::Command1_Click() { part_.wavesAndParticles(); }
 
 void rixotext::n1overn2_Change() {
-    InterpretationState& s = program.interp;
-    ::rixo& waves = program.forms.rixo();
-    waves.canvas->Cls();
     Label4->setText(QStringLiteral("n2 του κάτω δια του n1 του πάνω: n2/n1 = ") +
-                    fmt(ratio(), "0.00"));
-    if (!(s.speedC1 > 0)) s.speedC1 = s.speedChoice;
-    s.speedC2 = s.speedC1 / ratio();
-    showCriticalAngle(QStringLiteral("Κρίσιμη γωνία= "));
-    waves.aktinasxedio();
-    redrawNewtonScene();
+                    fmt(n1overn2->value() / 100.0, "0.00"));
+    part_.n1overn2_Change(n1overn2->value());
 }
 
-void rixotext::prosptosi_Change() {
-    InterpretationState& s = program.interp;
-    ::rixo& waves = program.forms.rixo();
-    waves.canvas->Cls();
-    s.incDeg = prosptosi->value();
-    if (!(s.speedC1 > 0)) s.speedC1 = s.speedChoice;
-    s.speedC2 = s.speedC1 / ratio();
-    showCriticalAngle(QStringLiteral("Κρίσιμη γωνία= "));
-    // The angles as the wave scene clamps them, but never moved off 90 degrees here.
-    s.incRad = s.incDeg * PI / 180;
-    SetUpRefraction(s, RefractionMode::Clamping, prosptosi->value(), false);
-    const Amplitudes a = FresnelAmplitudes(s);
-    waves.scaleFromScreen();
-    waves.canvas->DrawWidth = 1;
-    DrawModelDrawing(*waves.canvas, RayPicture(s, a));
-    Text1->setText(QString::fromStdString(IncidenceText(s, true)));
-    showAmplitudes(QStringLiteral("REFLECTED Ανακλώμενο = "),
-                   QStringLiteral("REFRACTED Διαθλώμενο = "), a);
-    redrawNewtonScene();
-}
+void rixotext::prosptosi_Change() { part_.prosptosi_Change(prosptosi->value()); }
 
-void rixotext::newtongtimi_Change() { redrawNewtonScene(); }
+void rixotext::newtongtimi_Change() { part_.newtongtimi_Change(newtongtimi->value()); }

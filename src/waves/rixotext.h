@@ -1,20 +1,18 @@
 #pragma once
-class Program;
 #include "shell/controls.h"
 #include "shell/form.h"
+#include "waves/model/interpretation_part.h"
 
 #include <QScrollBar>
 
-struct Amplitudes;
-
 // Window "REFLECTED AND REFRACTED ANAKΛΩMENH KAI ΔIAΘΛΩMENH": the panel of the interpretation,
 // with the scroll bars of the ratio of indices, the incidence and Newton's value, the check box
-// of the reflected wave, and the read-outs that the wave and particle windows write.
+// of the reflected wave, which are its part's inputs, and the read-outs that the wave and
+// particle windows leave in the part.
 class rixotext : public Form {
     Q_OBJECT
 public:
-    Program& program; // until the window reads only its own part
-    explicit rixotext(Program& program);
+    explicit rixotext(Interpretation& part);
 
     CommandButton* Command1;  // "WAVES AND PARTICLES KYMATA KAI ΣΩMATIΔIA"
     QScrollBar* n1overn2;     // R: n2/n1 = R / 100, 50 to 300
@@ -28,7 +26,7 @@ public:
     QLabel* Label3;           // "REFLECTED WAVE ANAKΛΩMENO KYMA"
     QLabel* Label4;           // n2/n1
     QLabel* Label5;           // critical angle
-    QLabel* Label6;           // written by the particle window
+    QLabel* Label6;           // Fermat's path and its time
     QLabel* Label7;           // layer thickness or Newton's constant
     QLabel* incidenceCaption; // what the incidence scroll bar sets, for the student
 
@@ -38,22 +36,15 @@ public:
     void prosptosi_Change();
     void newtongtimi_Change();
 
-    // n2/n1 as the ratio scroll bar holds it.
-    double ratio() const { return n1overn2->value() / 100.0; }
-    // Label1 and Label2: each caption followed by its amplitude percentage, "0.00"; under them
-    // the energy line "ENERGY ΕΝΕΡΓΕΙΑ: reflected … %  refracted … %".
-    void showAmplitudes(const QString& reflectedCaption, const QString& refractedCaption,
-                        const Amplitudes& a);
-    // Label5 with the caption and the critical angle when c2/c1 > 1; hidden otherwise.
-    void showCriticalAngle(const QString& caption);
-    // The Newton value's scroll bar and its labels, hidden while the waves run.
-    void hideNewtonControls();
-    // The particle window redraws what it shows for the new ratio or incidence.
-    void redrawNewtonScene();
-
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     void placeControls();
+    // The read-outs as the part holds them; the particle window's print.
+    void showReadout();
+    void showPrint();
+
+    Interpretation& part_;
+    Observable<InterpretationChange>::Connection connection_;
 };

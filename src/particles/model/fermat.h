@@ -19,9 +19,9 @@ struct PathVerdict {
     double d1 = 0, d2 = 0; // |P3 - P1|, |P3 - P2|
     double time = 0;       // d1 / speed(P1) + d2 / speed(P2)
     enum Law { None, Hero, Fermat } law = None;
-    std::string caption;   // the panel's Label6
-    Rgb colour{0, 0, 0};   // black, red for Hero's law, green for Fermat's
-    int width = 1;         // 5 for Fermat's law
+    std::string caption; // the panel's Label6
+    Rgb colour{0, 0, 0}; // black, red for Hero's law, green for Fermat's
+    int width = 1;       // 5 for Fermat's law
 };
 
 // Evaluates the path P1-P3-P2 (p1 the first body, p2 the second, p3 the crossing body) with
@@ -34,10 +34,10 @@ PathVerdict EvaluatePath(Point p1, Point p2, Point p3, double H, double c1, doub
 bool SameSide(Point p1, Point p2, double H);
 
 struct LeastTime {
-    bool found = false;  // false when the two ends are on the same side
-    Point upper, lower;  // the end above the interface and the end below it
-    double xMin = 0;     // the least-time crossing point on the interface (Snell's law)
-    double tMin = 0;     // its time, with speed 1 above and 1/n below
+    bool found = false; // false when the two ends are on the same side
+    Point upper, lower; // the end above the interface and the end below it
+    double xMin = 0;    // the least-time crossing point on the interface (Snell's law)
+    double tMin = 0;    // its time, with speed 1 above and 1/n below
 };
 
 // "FIND MINIMUM": 500 candidates from min(xU, xD) in steps of |xU - xD| / 500, the first of

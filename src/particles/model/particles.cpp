@@ -6,10 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-ParticleSetUp ParticleRefraction(InterpretationState& s, double n, double panelIncDeg,
-                                 bool timerCaption) {
+namespace {
+constexpr double kLambda1 = 100; // particles one wavelength of the wave scene apart
+} // namespace
+
+double ParticleSetUp::incRad() const { return incDeg * PI / 180; }
+
+ParticleSetUp ParticleRefraction(double n, double panelIncDeg, bool timerCaption) {
     ParticleSetUp out;
-    s.lambda1 = 100;
     if (!(n > 0) || !std::isfinite(n)) n = 1;
     if (!std::isfinite(panelIncDeg)) panelIncDeg = 0;
     panelIncDeg = std::clamp(panelIncDeg, 0.0, 90.0);
@@ -18,42 +22,30 @@ ParticleSetUp ParticleRefraction(InterpretationState& s, double n, double panelI
         out.label5 = std::string(timerCaption ? "CRITICAL  ANGLE" : "CRITICAL ANGLE") +
                      " Κρίσιμη γωνία =" + Format(out.criticalDeg, "0.00");
     }
-    s.incDeg = panelIncDeg;
-    s.incRad = s.incDeg * PI / 180;
-    double x = std::sin(s.incRad) / n;
+    out.incDeg = panelIncDeg;
+    double x = std::sin(out.incRad()) / n;
     if (x >= 0.99) { // grazing guard
-        s.incDeg = panelIncDeg - 0.001;
-        s.incRad = s.incDeg * PI / 180;
-        x = std::sin(s.incRad) / n;
+        out.incDeg = panelIncDeg - 0.001;
+        x = std::sin(out.incRad()) / n;
     }
-    s.refractedWave = x < 1;
-    s.frontSpeed1 = std::cos(s.incRad);
-    if (s.refractedWave) {
-        s.refrRad = std::asin(x);
-        s.frontSpeed2 = n * std::cos(s.refrRad);
-    } else {
-        s.refrRad = PI / 2;
-        s.frontSpeed2 = 0;
-        s.frontGap2 = 0;
-    }
-    s.tanInc = std::tan(s.incRad);
-    s.tanRefr = s.refractedWave ? std::tan(s.refrRad) : 0;
+    out.refractedWave = x < 1;
+    out.refrRad = out.refractedWave ? std::asin(x) : PI / 2;
     return out;
 }
 
-void LayColumn(InterpretationState& s, int count) {
-    const int last = std::clamp(count, 0, InterpretationState::kParticleSlots - 1);
-    const double sinI = std::sin(s.incRad), cosI = std::cos(s.incRad);
-    const double x0 = s.scaleW / 2 - s.lambda1 * sinI, y0 = s.scaleH / 2 + s.lambda1 * cosI;
-    for (int i = 1; i <= last; ++i) {
-        s.particleStepB[i] = x0 - s.lambda1 * (i - 1) * sinI;
-        s.particleStepA[i] = y0 + s.lambda1 * (i - 1) * cosI;
-    }
+std::array<Point, kParticleSlots> ParticleColumn(double incRad, double W, double H, int count) {
+    std::array<Point, kParticleSlots> column{};
+    const int last = std::clamp(count, 0, kParticleSlots - 1);
+    const double sinI = std::sin(incRad), cosI = std::cos(incRad);
+    const double x0 = W / 2 - kLambda1 * sinI, y0 = H / 2 + kLambda1 * cosI;
+    for (int i = 1; i <= last; ++i)
+        column[i] = {x0 - kLambda1 * (i - 1) * sinI, y0 + kLambda1 * (i - 1) * cosI};
+    return column;
 }
 
-SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus) {
+SplitCounts ParticleSplit(const ParticleSetUp& s, double n, bool twoMinus) {
     if (!s.refractedWave) return {0, 10};
-    const double i = s.incRad, r = s.refrRad;
+    const double i = s.incRad(), r = s.refrRad;
     const double sum = std::sin(i + r);
     double rS, tS;
     if (sum > 1e-12) {
@@ -71,23 +63,19 @@ SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus)
     return {tenths(tS), tenths(rS)};
 }
 
-DescartesStream StartDescartes(InterpretationState& s) {
+DescartesStream StartDescartes(const ParticleSetUp& r, double W, double H) {
     DescartesStream d;
-    for (int i = 1; i <= 50 && i < InterpretationState::kParticleSlots; ++i) {
-        s.particleStepA[i] = s.particleStepB[i] = 0;
-        s.trackA[i] = s.trackC[i] = 0;
-    }
-    LayColumn(s, kDescartesParticles);
+    const auto column = ParticleColumn(r.incRad(), W, H, kDescartesParticles);
     for (int i = 1; i <= kDescartesParticles; ++i)
-        d.p[i].at = {s.particleStepB[i], s.particleStepA[i]};
+        d.p[i].at = column[i];
     return d;
 }
 
-void StepDescartes(DescartesStream& d, const InterpretationState& s, double n, SplitCounts counts,
-                   double dt) {
+void StepDescartes(DescartesStream& d, const ParticleSetUp& s, double H, double n,
+                   SplitCounts counts, double dt) {
     if (!(dt > 0) || !std::isfinite(dt)) return;
-    const double surface = s.scaleH / 2;
-    const double sinI = std::sin(s.incRad), cosI = std::cos(s.incRad);
+    const double surface = H / 2;
+    const double sinI = std::sin(s.incRad()), cosI = std::cos(s.incRad());
     const double belowVy = -n * std::cos(s.refrRad);
     for (int i = 1; i <= kDescartesParticles; ++i) {
         StreamParticle& q = d.p[i];
@@ -136,13 +124,12 @@ namespace {
 bool OnFirstTrack(int i, int refractedCount) { return i % 10 < refractedCount; }
 } // namespace
 
-NewtonPlace NewtonParticle(const InterpretationState& s, int i, double panelTime,
-                           int refractedCount, int firstPoints, int secondPoints) {
+NewtonPlace NewtonParticle(const NewtonTracks& s, int i, double panelTime, int refractedCount,
+                           int firstPoints, int secondPoints) {
     const bool refracted = OnFirstTrack(i, refractedCount);
     const std::vector<double>& xs = refracted ? s.trackC : s.trackD;
     const std::vector<double>& ys = refracted ? s.trackA : s.trackB;
-    const int last = std::clamp(refracted ? firstPoints : secondPoints, 0,
-                                InterpretationState::kTrackSlots - 1);
+    const int last = std::min(refracted ? firstPoints : secondPoints, int(xs.size()) - 1);
     if (last < 1 || !std::isfinite(panelTime)) return {};
     const double k = panelTime - 100.0 * i;
     if (k >= 1) {
@@ -159,7 +146,7 @@ NewtonPlace NewtonParticle(const InterpretationState& s, int i, double panelTime
 double NewtonStreamEnd(int refractedCount, int firstPoints, int secondPoints) {
     double end = 0;
     for (int i = 1; i <= kDescartesParticles; ++i)
-        end = std::max(end, 100.0 * i +
-                                (OnFirstTrack(i, refractedCount) ? firstPoints : secondPoints));
+        end = std::max(end,
+                       100.0 * i + (OnFirstTrack(i, refractedCount) ? firstPoints : secondPoints));
     return end;
 }

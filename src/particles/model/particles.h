@@ -4,7 +4,7 @@
 // reflected) direction at the surface y = H/2, and Newton's particles that follow the
 // precomputed tracks of the force-layer scenes.
 #include "shell/model/point.h"
-#include "waves/model/interpretation_state.h"
+#include "waves/model/newton.h"
 
 #include <array>
 #include <optional>
@@ -12,23 +12,25 @@
 
 inline constexpr int kDescartesParticles = 30;
 inline constexpr int kColumnParticles = 53; // the column laid out when the window loads
+inline constexpr int kParticleSlots = 54;   // one per particle shape soma(0 ... 53)
 
+// The refraction set-up of both particle models, with speed 1 above and n below: the incidence
+// from the panel (lowered by 0.001 degree when sin i / n >= 0.99), the refraction angle (PI/2
+// in total reflection), and the panel's Label5: for n < 1 the critical angle's caption
+// (timerCaption: "CRITICAL  ANGLE", with two blanks, as Newton's clock writes it).
 struct ParticleSetUp {
-    std::optional<std::string> label5; // n < 1: the critical angle's caption; else hidden
+    double incDeg = 0, refrRad = 0;
+    bool refractedWave = true;
+    std::optional<std::string> label5; // none: hidden
     double criticalDeg = 900;          // 900 when n >= 1
+    double incRad() const;
 };
+ParticleSetUp ParticleRefraction(double n, double panelIncDeg, bool timerCaption = false);
 
-// The refraction set-up of both particle models, with speed 1 above and n below: lambda1 = 100,
-// the incidence from the panel (lowered by 0.001 degree when sin i / n >= 0.99), refrRad and
-// the across-surface speeds, PI/2 and 0 in total reflection. timerCaption: the caption with
-// two blanks ("CRITICAL  ANGLE") that Newton's clock writes.
-ParticleSetUp ParticleRefraction(InterpretationState& s, double n, double panelIncDeg,
-                                 bool timerCaption = false);
-
-// Lays particles 1 to count on the incident ray, 100 apart, up and away from the surface
-// from the column's lowest point, one lambda1 above the point where the ray meets the
-// surface at x = W/2: their start heights in particleStepA, start x in particleStepB.
-void LayColumn(InterpretationState& s, int count);
+// Particles 1 to count on the incident ray at incRad, 100 apart, up and away from the surface
+// y = H/2 from the column's lowest point, one lambda1 above the point where the ray meets the
+// surface at x = W/2 (particleStepB the start x, particleStepA the start height).
+std::array<Point, kParticleSlots> ParticleColumn(double incRad, double W, double H, int count);
 
 // Refracted and reflected particles in each ten: Int(|10 tS|), Int(|10 rS|), from 0 to 10,
 // with rS = sin(i - r) / sin(i + r), tS = 2 sin r cos i / sin(i + r), tS read as 2 - tS when
@@ -36,7 +38,7 @@ void LayColumn(InterpretationState& s, int count);
 struct SplitCounts {
     int refracted = 10, reflected = 0;
 };
-SplitCounts ParticleSplit(const InterpretationState& s, double n, bool twoMinus);
+SplitCounts ParticleSplit(const ParticleSetUp& r, double n, bool twoMinus);
 
 // Descartes' model, stepped tick by tick so that a change of the incidence or of the ratio
 // turns the particles from the next tick on: a particle on its way moves along the surface at
@@ -54,12 +56,11 @@ struct DescartesStream {
     std::array<StreamParticle, kDescartesParticles + 1> p{}; // particles 1 to 30
     double clock = 0;
 };
-// Clears the particle arrays 1 to 50, lays the 30 particles on the incident ray (LayColumn)
-// and puts the clock at 0.
-DescartesStream StartDescartes(InterpretationState& s);
-// dt units of clock with the present set-up (incRad, refrRad, refractedWave of s).
-void StepDescartes(DescartesStream& d, const InterpretationState& s, double n, SplitCounts counts,
-                   double dt);
+// The 30 particles on the incident ray of a W x H scene (ParticleColumn), the clock at 0.
+DescartesStream StartDescartes(const ParticleSetUp& r, double W, double H);
+// dt units of clock with the present set-up, the surface at y = H/2.
+void StepDescartes(DescartesStream& d, const ParticleSetUp& r, double H, double n,
+                   SplitCounts counts, double dt);
 
 // The picture the particles move in: x from 0 to right, y from bottom to top.
 struct StreamFrame {
@@ -78,7 +79,7 @@ struct NewtonPlace {
     Point at;
     bool shown = false;
 };
-NewtonPlace NewtonParticle(const InterpretationState& s, int i, double panelTime,
-                           int refractedCount, int firstPoints, int secondPoints);
+NewtonPlace NewtonParticle(const NewtonTracks& s, int i, double panelTime, int refractedCount,
+                           int firstPoints, int secondPoints);
 // panelTime at which the last of the 30 particles has passed the end of its track.
 double NewtonStreamEnd(int refractedCount, int firstPoints, int secondPoints);

@@ -22,32 +22,6 @@ double SpeedRatio(double c1, double c2) {
 
 double FiniteOr(double value, double fallback) { return std::isfinite(value) ? value : fallback; }
 
-void SetIncidence(InterpretationState& s, double deg) {
-    s.incDeg = deg;
-    s.incRad = PI * deg / 180;
-}
-
-// Everything that follows from the two angles and the speeds. refrRad and refractedWave are
-// set. A refraction of exactly 90 degrees (total reflection, or the grazing refracted wave)
-// has no crossing speed and no gap below the surface: both are 0 there, never c / cos(PI/2).
-void DeriveFromAngles(InterpretationState& s, double q) {
-    const double c1 = s.speedC1, c2 = s.speedC2;
-    s.tanInc = FiniteOr(std::tan(s.incRad), 0);
-    s.tanRefr = FiniteOr(std::tan(s.refrRad), 0);
-    s.lambda2 = s.lambda1 * q;
-    const double cosInc = std::cos(s.incRad);
-    s.frontSpeed1 = FiniteOr(c1 / cosInc, 0);
-    s.frontGap1 = FiniteOr(s.lambda1 / cosInc, 0);
-    if (s.refrRad == PI / 2) {
-        s.frontSpeed2 = 0;
-        s.frontGap2 = 0;
-    } else {
-        const double cosRefr = std::cos(s.refrRad);
-        s.frontSpeed2 = FiniteOr(c2 / cosRefr, 0);
-        s.frontGap2 = FiniteOr(s.lambda2 / cosRefr, 0);
-    }
-}
-
 // sin(incidence) q as the set-up compares it with 1. A sine within rounding of 1 is 1: 30 degrees
 // with c2 = 2 c1 is exactly the critical angle, though sin(30 degrees) is a hair below 0.5 in
 // binary.
@@ -61,63 +35,63 @@ double RefractionOf(double sine) { return std::atan(sine / std::sqrt(1 - sine * 
 
 } // namespace
 
-void SetUpRefraction(InterpretationState& s, RefractionMode mode, double panelIncidenceDeg,
-                     bool offGrazing) {
-    const double q = SpeedRatio(s.speedC1, s.speedC2);
+std::optional<SceneSize> ScaleOfSize(double width, double height) {
+    if (!(width > 0) || !(height > 0) || !std::isfinite(width + height)) return std::nullopt;
+    return SceneSize{1500 * width / (width + height), 1500 * height / (width + height)};
+}
+
+double Refraction::incRad() const { return incDeg * PI / 180; }
+double Refraction::tanInc() const { return FiniteOr(std::tan(incRad()), 0); }
+double Refraction::tanRefr() const { return FiniteOr(std::tan(refrRad), 0); }
+double Refraction::frontSpeed1() const { return FiniteOr(speedC1 / std::cos(incRad()), 0); }
+double Refraction::frontGap1() const { return FiniteOr(lambda1 / std::cos(incRad()), 0); }
+double Refraction::tickStep() const {
+    const double period = lambda1 / speedC1;
+    return std::isfinite(period) && period > 0 ? period / 10 : 0;
+}
+
+Refraction SetUpRefraction(double c1, double c2, double incDeg, RefractionMode mode,
+                           double panelIncidenceDeg, bool offGrazing) {
+    Refraction r{c1, c2, incDeg, 0, true};
+    const double q = SpeedRatio(c1, c2);
     if (mode == RefractionMode::Lowering) {
-        SetIncidence(s, s.incDeg);
-        double sine = SineOfRefraction(s.incRad, q);
+        double sine = SineOfRefraction(r.incRad(), q);
         // Whole degrees down until the refracted wave exists; a sine of exactly 1 is the
         // grazing refracted wave and stops at once. A full turn always finds such a degree.
         for (int step = 0; std::fabs(sine) > 1 && step < 360; ++step) {
-            SetIncidence(s, s.incDeg - 1);
-            sine = SineOfRefraction(s.incRad, q);
+            r.incDeg -= 1;
+            sine = SineOfRefraction(r.incRad(), q);
         }
-        if (std::fabs(sine) < 1) {
-            s.refrRad = RefractionOf(sine);
-            s.refractedWave = true;
-        } else {
-            // sine == 1: the refracted wave runs along the surface, refraction 90.00 degrees.
-            // It is a refracted wave (the incidence text names it), but it carries nothing
-            // away from the surface, so it has no crossing speed or gap.
-            s.refrRad = PI / 2;
-            s.refractedWave = std::fabs(sine) == 1;
-        }
-    } else {
-        double sine = SineOfRefraction(s.incRad, q);
-        if (sine >= 0.99 && offGrazing) {
-            // Just off the panel's incidence, so that 90 degrees never meets tan(90).
-            SetIncidence(s, panelIncidenceDeg - 0.001);
-            sine = SineOfRefraction(s.incRad, q);
-        }
-        if (std::fabs(sine) < 1) {
-            s.refrRad = RefractionOf(sine);
-            s.refractedWave = true;
-        } else if (q == 1) {
-            // Two media alike are one medium: at 90 degrees the wave runs on along the surface,
-            // and nothing is reflected.
-            s.refrRad = PI / 2;
-            s.refractedWave = true;
-        } else {
-            // Total reflection: no refracted wave at all.
-            s.refrRad = PI / 2;
-            s.refractedWave = false;
-        }
+        // A sine of exactly 1: the refracted wave runs along the surface, refraction 90.00
+        // degrees. It is a refracted wave (the incidence text names it).
+        r.refrRad = std::fabs(sine) < 1 ? RefractionOf(sine) : PI / 2;
+        r.refractedWave = std::fabs(sine) <= 1;
+        return r;
     }
-    DeriveFromAngles(s, q);
+    double sine = SineOfRefraction(r.incRad(), q);
+    if (sine >= 0.99 && offGrazing) {
+        // Just off the panel's incidence, so that 90 degrees never meets tan(90).
+        r.incDeg = panelIncidenceDeg - 0.001;
+        sine = SineOfRefraction(r.incRad(), q);
+    }
+    // Two media alike are one medium: at 90 degrees the wave runs on along the surface, and
+    // nothing is reflected. Otherwise a sine of 1 or more is total reflection.
+    r.refrRad = std::fabs(sine) < 1 ? RefractionOf(sine) : PI / 2;
+    r.refractedWave = std::fabs(sine) < 1 || q == 1;
+    return r;
 }
 
-Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign) {
-    const double i = s.incRad, t = s.refrRad;
+Amplitudes FresnelAmplitudes(const Refraction& r, bool startSign) {
+    const double i = r.incRad(), t = r.refrRad;
     // n = n2 / n1 = c1 / c2.
-    const double n = 1 / SpeedRatio(s.speedC1, s.speedC2);
+    const double n = 1 / SpeedRatio(r.speedC1, r.speedC2);
     // Along the normal the four coefficients tend to these (sin i = n sin t, both angles small).
     const Amplitudes normal{(n - 1) / (n + 1), 2 / (n + 1), (n - 1) / (n + 1), 2 / (n + 1)};
     Amplitudes a;
     if (n == 1) {
         // Two media alike are one: nothing is reflected at any incidence, 90 degrees included.
         a = {0, 1, 0, 1};
-    } else if (!s.refractedWave) {
+    } else if (!r.refractedWave) {
         // Total reflection: the whole wave goes back up and no wave passes the surface.
         a = {-1, 0, 1, 2};
         if (std::sin(i) > 0) a.tP = 2 / std::sin(i);
@@ -133,8 +107,7 @@ Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign) {
         a.rP = std::tan(i - t) / std::tan(i + t);
         a.tP = 2 * std::sin(t) * std::cos(i) / (sum * std::cos(i - t));
     }
-    if (!(std::isfinite(a.rS) && std::isfinite(a.tS) && std::isfinite(a.rP) &&
-          std::isfinite(a.tP)))
+    if (!(std::isfinite(a.rS) && std::isfinite(a.tS) && std::isfinite(a.rP) && std::isfinite(a.tP)))
         a = normal;
     if (startSign) a.rS = -a.rS;
     // The amplitudes as they are: into a faster medium the transmitted one exceeds 1.
@@ -147,10 +120,16 @@ Amplitudes FresnelAmplitudes(const InterpretationState& s, bool startSign) {
     return a;
 }
 
-std::string IncidenceText(const InterpretationState& s, bool twoBlanks) {
-    std::string text = "INCIDENCE Πρόσπτωσης= " + Format(s.incDeg, "0") + "°";
-    if (s.refractedWave)
-        text += std::string(twoBlanks ? "  " : " ") + "REFRACTION διάθλασης =" +
-                Format(s.refrRad * 180 / PI, "0.00") + "°";
+std::optional<double> CriticalAngleDeg(double c1, double c2) {
+    if (!(c1 > 0) || !(c2 / c1 > 1) || !std::isfinite(c2 / c1)) return std::nullopt;
+    const double x = c1 / c2;
+    return std::atan(x / std::sqrt(1 - x * x)) * 180 / PI;
+}
+
+std::string IncidenceText(const Refraction& r, bool twoBlanks) {
+    std::string text = "INCIDENCE Πρόσπτωσης= " + Format(r.incDeg, "0") + "°";
+    if (r.refractedWave)
+        text += std::string(twoBlanks ? "  " : " ") +
+                "REFRACTION διάθλασης =" + Format(r.refrRad * 180 / PI, "0.00") + "°";
     return text;
 }

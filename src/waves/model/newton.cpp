@@ -47,7 +47,7 @@ constexpr Rgb kSecondLayerLine{95, 150, 120};
 // A track keeps at most this many points: enough for a smooth parabola, few enough to draw in
 // a moment. Where a track is longer the time step grows.
 constexpr int kMostPoints = 1500;
-constexpr int kLastSlot = InterpretationState::kTrackSlots - 1; // 15000
+constexpr int kLastSlot = NewtonTracks::kLastSlot;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -96,14 +96,15 @@ struct Track {
 };
 
 // Stores the track's points 1, 2, ... at the times (k - 1) dt up to its end, at most kLastSlot
-// of them, and clears the rest of the arrays (element 0 stays empty). `part` receives the
-// stretch of every stored point. Returns the number of points.
+// of them (element 0 stays empty). `part` receives the stretch of every stored point. Returns
+// the number of points.
 int StoreTrack(const Track& tr, double dt, std::vector<double>& xs, std::vector<double>& ys,
                std::vector<int>& part) {
     const double count = std::floor(tr.end / dt) + 1;
     const int n = static_cast<int>(std::clamp(count, 1.0, double(kLastSlot)));
     part.assign(n + 1, 0);
-    xs[0] = ys[0] = 0;
+    xs.assign(n + 1, 0.0);
+    ys.assign(n + 1, 0.0);
     std::size_t idx = 0;
     for (int k = 1; k <= n; ++k) {
         const double t = (k - 1) * dt;
@@ -114,8 +115,6 @@ int StoreTrack(const Track& tr, double dt, std::vector<double>& xs, std::vector<
         ys[k] = p.y;
         part[k] = static_cast<int>(idx);
     }
-    std::fill(xs.begin() + n + 1, xs.end(), 0.0);
-    std::fill(ys.begin() + n + 1, ys.end(), 0.0);
     return n;
 }
 
@@ -165,12 +164,10 @@ struct Scene {
     Crossing layer;
 };
 
-Scene SetUp(InterpretationState& s, const NewtonInputs& in, NewtonScene& out) {
+Scene SetUp(const NewtonInputs& in, NewtonScene& out) {
     Scene sc;
-    s.lambda1 = 100;
-    SetScaleFromSize(s, in.windowWidth, in.windowHeight);
-    sc.W = s.scaleW;
-    sc.H = s.scaleH;
+    sc.W = in.scaleW;
+    sc.H = in.scaleH;
     sc.right = sc.W;
     const int value = std::clamp(in.newtonValue, 1, 10);
     const double k = value / 50.0 + 1;
@@ -186,27 +183,23 @@ Scene SetUp(InterpretationState& s, const NewtonInputs& in, NewtonScene& out) {
     if (!nUsable || !std::isfinite(in.incDeg) || !(sc.W > 0) || !(sc.H > 0)) return sc;
     sc.usable = true;
 
-    s.incDeg = std::clamp(in.incDeg, 0.0, 90.0);
-    s.incRad = s.incDeg * PI / 180;
-    const double sinI = std::sin(s.incRad), cosI = std::cos(s.incRad);
+    const double incDeg = std::clamp(in.incDeg, 0.0, 90.0);
+    out.incDeg = incDeg;
+    const double incRad = incDeg * PI / 180;
+    const double sinI = std::sin(incRad), cosI = std::cos(incRad);
     const double x = sinI / sc.n;
     sc.turns = !(x < 1) && sc.n < 1;
-    s.refrRad = x < 1 ? std::atan(x / std::sqrt(1 - x * x)) : PI / 2;
-    s.tanInc = std::tan(s.incRad);
-    s.tanRefr = std::tan(s.refrRad);
-    s.frontSpeed1 = cosI;
-    s.frontSpeed2 = sc.turns ? 0 : sc.n * std::cos(s.refrRad);
-    s.waveTime = 0;
+    const double refrRad = x < 1 ? std::atan(x / std::sqrt(1 - x * x)) : PI / 2;
 
     sc.vx = sinI;
     sc.vy = -cosI;
-    sc.vyBelow = -sc.n * std::cos(s.refrRad);
+    sc.vyBelow = -sc.n * std::cos(refrRad);
     sc.right = std::isfinite(in.pictureRight) ? std::max(sc.W, in.pictureRight) : sc.W;
     sc.frame = {sc.right, -0.15 * sc.H, sc.H};
 
     // From the top-left corner to the surface; a steep track whose entry would lie beyond the
     // middle of the picture enters at the middle, coming in from the left edge.
-    const double reach = (sc.H - sc.yS) * s.tanInc;
+    const double reach = (sc.H - sc.yS) * std::tan(incRad);
     if (reach <= sc.W / 2) {
         sc.start = {0, sc.H};
         sc.entry = {reach, sc.yS};
@@ -241,31 +234,35 @@ Track SurfaceReflection(const Scene& sc) {
 
 double StepFor(double longestEnd) { return std::max(1.0, longestEnd / (kMostPoints - 1)); }
 
-Point Stored(const InterpretationState& s, int k, bool second) {
+Point Stored(const NewtonTracks& s, int k, bool second) {
     return second ? Point{s.trackD[k], s.trackB[k]} : Point{s.trackC[k], s.trackA[k]};
 }
 
-DrawItem Box(Point a, Point b) { return {DrawItem::FilledBox, a, b, kLayerColour, 1}; }
-DrawItem Line(Point a, Point b, std::optional<Rgb> c, int width = 1) {
-    return {DrawItem::Line, a, b, c, width};
+DrawItem Item(DrawItem::Kind kind, Point a, Point b, std::optional<Rgb> c, int width) {
+    DrawItem item;
+    item.kind = kind;
+    item.a = a;
+    item.b = b;
+    item.colour = c;
+    item.width = width;
+    return item;
 }
-DrawItem Dot(Point a, std::optional<Rgb> c, int width) { return {DrawItem::Dot, a, {}, c, width}; }
-
-void ClearTracks(InterpretationState& s) {
-    for (auto* v : {&s.trackA, &s.trackB, &s.trackC, &s.trackD})
-        std::fill(v->begin(), v->end(), 0.0);
+DrawItem Box(Point a, Point b) { return Item(DrawItem::FilledBox, a, b, kLayerColour, 1); }
+DrawItem Line(Point a, Point b, std::optional<Rgb> c, int width = 1) {
+    return Item(DrawItem::Line, a, b, c, width);
+}
+DrawItem Dot(Point a, std::optional<Rgb> c, int width) {
+    return Item(DrawItem::Dot, a, {}, c, width);
 }
 
 } // namespace
 
-NewtonScene NewtonOneLayer(InterpretationState& s, const NewtonInputs& in) {
+NewtonScene NewtonOneLayer(const NewtonInputs& in) {
     NewtonScene out;
-    const Scene sc = SetUp(s, in, out);
+    const Scene sc = SetUp(in, out);
     if (sc.n < 1 && sc.n > 0) out.label5 = "κρίσιμη γωνία = " + Format(out.criticalDeg, "0.00");
-    if (!sc.usable) {
-        ClearTracks(s);
-        return out;
-    }
+    if (!sc.usable) return out;
+    NewtonTracks& s = out.tracks;
     Track first;
     first.parts = OneLayerParts(sc);
     first.end = LeaveTime(first.parts, sc.frame);
@@ -306,15 +303,13 @@ NewtonScene NewtonOneLayer(InterpretationState& s, const NewtonInputs& in) {
     return out;
 }
 
-NewtonSlab NewtonParallel(InterpretationState& s, const NewtonInputs& in) {
+NewtonSlab NewtonParallel(const NewtonInputs& in) {
     NewtonSlab out;
-    const Scene sc = SetUp(s, in, out);
-    out.meso2Top = s.scaleH / 2;
-    out.meso2Height = 1.5 * std::fabs(s.scaleH) / 2;
-    if (!sc.usable) {
-        ClearTracks(s);
-        return out;
-    }
+    const Scene sc = SetUp(in, out);
+    out.meso2Top = in.scaleH / 2;
+    out.meso2Height = 1.5 * std::fabs(in.scaleH) / 2;
+    if (!sc.usable) return out;
+    NewtonTracks& s = out.tracks;
     // The slab runs from the surface yS down to y = 0; its second layer, as thick as the
     // first, lies below y = 0, where the particle gets its speed 1 back.
     const double thickness = sc.yS - sc.yL;

@@ -1,7 +1,7 @@
 // The wave-front scene and the ray picture of the wave window.
 //
-// The picture runs from (0, 0) at the bottom-left to (waveScaleW, waveScaleH) at the top-right,
-// and the surface is the line y = waveScaleH / 2. Front i is the line y = h_i + x tan(i) above the surface,
+// The picture runs from (0, 0) at the bottom-left to (right, H) at the top-right, and the
+// surface is the line y = H / 2. Front i is the line y = h_i + x tan(i) above the surface,
 // h_i = frontStart(i) - waveTime frontSpeed1; it meets the surface at x_i = (S - h_i) / tan(i).
 // From that point the incident front runs up to the right at the incidence angle, the refracted
 // one down to the left at the refraction angle and the reflected one up to the left. Each is
@@ -62,17 +62,24 @@ struct Picture {
     double w = 0, h = 0;
     Drawing drawing;
 
+    void add(Point a, Point b, std::optional<Rgb> colour) {
+        DrawItem line;
+        line.a = a;
+        line.b = b;
+        line.colour = colour;
+        drawing.push_back(line);
+    }
+
     // The segment from-to, as far as it lies on the picture.
     void segment(Point from, Point to, std::optional<Rgb> colour) {
         Point a, b;
-        if (ClipLine(from, to.x - from.x, to.y - from.y, 1, w, h, a, b))
-            drawing.push_back({DrawItem::Line, a, b, colour, 1});
+        if (ClipLine(from, to.x - from.x, to.y - from.y, 1, w, h, a, b)) add(a, b, colour);
     }
     // The half-line from `from` at the angle whose cosine and sine are given.
     void halfLine(Point from, double cosine, double sine, Rgb colour) {
         Point a, b;
         if (ClipLine(from, cosine, sine, std::numeric_limits<double>::infinity(), w, h, a, b))
-            drawing.push_back({DrawItem::Line, a, b, colour, 1});
+            add(a, b, colour);
     }
 };
 
@@ -90,109 +97,99 @@ int RayCount(double coefficient) {
     return std::isfinite(tenths) ? std::clamp(RoundHalfEven(std::min(tenths, 10.0)), 0, kRays) : 0;
 }
 
-} // namespace
-
-void StartWaveFronts(InterpretationState& s) {
-    for (int k = 1; k <= 50; ++k) {
-        s.frontHitX[k] = 0;
-        s.frontOutX[k] = 0;
-        s.frontHeight[k] = 0;
-        s.frontStart[k] = 0;
-    }
-    const double period = s.lambda1 / s.speedC1;
-    s.tickStep = std::isfinite(period) && period > 0 ? period / 10 : 0;
-    s.waveTime = 0;
-    const double alongSurface = s.lambda1 * std::sin(s.incRad);
-    for (int i = 1; i <= kWaveFronts; ++i) {
-        s.frontStart[i] = s.waveScaleH + (i - 1) * s.frontGap1;
-        s.frontShift[i] = -(i - 1) * alongSurface;
-    }
+// The right edge of the picture: `right`, or W if that is more (or `right` is no number).
+double PictureRight(const WaveScale& scale) {
+    return std::isfinite(scale.right) && scale.right > scale.W ? scale.right : scale.W;
 }
 
-Drawing WaveFrame(InterpretationState& s, const Amplitudes& a, bool reflectedTicked) {
-    const double right = WavePictureRight(s);
-    Picture picture{right, s.waveScaleH, {}};
-    const double surface = s.waveScaleH / 2;
-    const bool grazing = s.incDeg >= 90;
-    const double slope = s.tanInc > kLeastSlope && std::isfinite(s.tanInc) ? s.tanInc : kLeastSlope;
-    const double cosInc = std::cos(s.incRad), sinInc = std::sin(s.incRad);
-    const double cosRefr = std::cos(s.refrRad), sinRefr = std::sin(s.refrRad);
+// The slope of the fronts for their crossing points: tan(incidence), at least kLeastSlope.
+double FrontSlope(const Refraction& r) {
+    const double tanInc = r.tanInc();
+    return tanInc > kLeastSlope && std::isfinite(tanInc) ? tanInc : kLeastSlope;
+}
+
+} // namespace
+
+FrontPlace WaveFront(const Refraction& r, const WaveScale& scale, double waveTime, int i) {
+    const double start = scale.H + (i - 1) * r.frontGap1();
+    const double height = start - waveTime * r.frontSpeed1();
+    if (r.incDeg >= 90) {
+        // Upright fronts one lambda1 apart, moving to the right at c1.
+        const double shift = -(i - 1) * (r.lambda1 * std::sin(r.incRad()));
+        const double hit = waveTime * r.speedC1 + shift;
+        return {height, hit, hit - r.speedC1 * r.tickStep()};
+    }
+    const double surface = scale.H / 2, slope = FrontSlope(r);
+    return {height, (surface - height) / slope,
+            (surface - height - r.tickStep() * r.frontSpeed1()) / slope};
+}
+
+Drawing WaveFrame(const Refraction& r, const Amplitudes& a, const WaveScale& scale, double waveTime,
+                  bool reflectedTicked) {
+    const double right = PictureRight(scale);
+    Picture picture{right, scale.H, {}};
+    if (!(scale.W > 0 && scale.H > 0)) return {};
+    const double surface = scale.H / 2;
+    const bool grazing = r.incDeg >= 90;
+    const double cosInc = std::cos(r.incRad()), sinInc = std::sin(r.incRad());
+    const double cosRefr = std::cos(r.refrRad), sinRefr = std::sin(r.refrRad);
     // Without a refracted wave nothing is drawn below the surface, whatever the coefficient.
-    const bool refracted = s.refractedWave && std::fabs(a.tS) >= kLeastAmplitude;
+    const bool refracted = r.refractedWave && std::fabs(a.tS) >= kLeastAmplitude;
     const bool reflected = reflectedTicked && std::fabs(a.rS) >= kLeastAmplitude;
-    const bool onPicture = s.waveScaleW > 0 && s.waveScaleH > 0;
     for (int i = 1; i <= kWaveFronts; ++i) {
-        const double height = s.frontStart[i] - s.waveTime * s.frontSpeed1;
-        s.frontHeight[i] = height;
-        double hit, out;
-        if (grazing) {
-            // Vertical fronts one lambda1 apart, moving to the right at c1.
-            hit = s.waveTime * s.speedC1 + s.frontShift[i];
-            out = hit - s.speedC1 * s.tickStep;
-        } else {
-            hit = (surface - height) / slope;
-            out = (surface - height - s.tickStep * s.frontSpeed1) / slope;
-        }
-        s.frontHitX[i] = hit;
-        s.frontOutX[i] = out;
-        if (!onPicture) continue;
-        const Point cross{hit, surface};
-        if (out <= right) {
+        const FrontPlace f = WaveFront(r, scale, waveTime, i);
+        const Point cross{f.hitX, surface};
+        if (f.outX <= right) {
             if (grazing)
-                picture.segment(cross, {hit, s.waveScaleH}, kIncidentColour);
+                picture.segment(cross, {f.hitX, scale.H}, kIncidentColour);
             else
                 picture.halfLine(cross, cosInc, sinInc, kIncidentColour);
         }
-        if (refracted && hit > 0) picture.halfLine(cross, -cosRefr, -sinRefr, kRefractedColour);
+        if (refracted && f.hitX > 0) picture.halfLine(cross, -cosRefr, -sinRefr, kRefractedColour);
         if (reflected) picture.halfLine(cross, -cosInc, sinInc, kReflectedColour);
     }
     return picture.drawing;
 }
 
-bool AdvanceWaveClock(InterpretationState& s, int intervalMs) {
+std::optional<double> AdvanceWaveClock(const Refraction& r, const WaveScale& scale, double waveTime,
+                                       int intervalMs) {
     // Every front has left the picture by this time: the last one starts 19 lambda1 behind the
     // first, which passes the top-left corner at time 0; moving at c1 along its normal it
     // crosses the picture (at most its width plus its height) and the look-back of a tenth of
-    // lambda1 within 20 lambda1 + the picture's width and height. The grazing fronts, moving along the surface,
-    // need less. The ordinary end below always comes first; this one ends a clock that could
-    // otherwise run for ever.
-    const double right = WavePictureRight(s);
-    const double lastMoment = (20 * std::fabs(s.lambda1) + std::fabs(right) + std::fabs(s.waveScaleH)) /
-                              s.speedC1;
-    if (intervalMs <= 0 || !(s.speedC1 > 0) || !std::isfinite(lastMoment)) {
-        s.waveTime = 0;
-        return false;
-    }
-    s.waveTime += intervalMs / 10.0;
-    if (s.frontOutX[kWaveFronts] > right || s.waveTime > lastMoment) {
-        s.waveTime = 0;
-        return false;
-    }
-    return true;
+    // lambda1 within 20 lambda1 + the picture's width and height. The grazing fronts, moving
+    // along the surface, need less. The ordinary end below always comes first; this one ends a
+    // clock that could otherwise run for ever.
+    const double right = PictureRight(scale);
+    const double lastMoment = (20 * r.lambda1 + std::fabs(right) + std::fabs(scale.H)) / r.speedC1;
+    if (intervalMs <= 0 || !(r.speedC1 > 0) || !std::isfinite(lastMoment)) return std::nullopt;
+    const double next = waveTime + intervalMs / 10.0;
+    if (WaveFront(r, scale, waveTime, kWaveFronts).outX > right || next > lastMoment)
+        return std::nullopt;
+    return next;
 }
 
-Drawing RayPicture(const InterpretationState& s, const Amplitudes& a) {
-    Picture picture{WavePictureRight(s), s.waveScaleH, {}};
-    if (!(s.waveScaleW > 0 && s.waveScaleH > 0)) return {};
-    const double surface = s.waveScaleH / 2;
-    const auto foot = [&](int i) { return Point{s.waveScaleW / 2 + (i - 1) * s.waveScaleW / 50, surface}; };
-    const double rise = surface * s.tanInc;
+Drawing RayPicture(const Refraction& r, const Amplitudes& a, const WaveScale& scale) {
+    Picture picture{PictureRight(scale), scale.H, {}};
+    if (!(scale.W > 0 && scale.H > 0)) return {};
+    const double surface = scale.H / 2;
+    const auto foot = [&](int i) { return Point{scale.W / 2 + (i - 1) * scale.W / 50, surface}; };
+    const double rise = surface * r.tanInc();
     for (int i = 1; i <= kRays; ++i) {
         const Point at = foot(i);
-        if (at.x - rise >= -kFarRay) picture.segment(at, {at.x - rise, s.waveScaleH}, std::nullopt);
+        if (at.x - rise >= -kFarRay) picture.segment(at, {at.x - rise, scale.H}, std::nullopt);
     }
     // In total reflection there is no refracted ray, and the 90-degree slope is never used.
-    if (s.refractedWave) {
+    if (r.refractedWave) {
         const int refractedRays = RayCount(a.tS);
         for (int i = 1; i <= refractedRays; ++i) {
             const Point at = foot(i);
-            picture.segment(at, {at.x + surface * s.tanRefr, 0}, std::nullopt);
+            picture.segment(at, {at.x + surface * r.tanRefr(), 0}, std::nullopt);
         }
     }
     const int reflectedRays = RayCount(a.rS);
     for (int i = 1; i <= reflectedRays; ++i) {
         const Point at = foot(i);
-        if (at.x + rise <= kFarRay) picture.segment(at, {at.x + rise, s.waveScaleH}, std::nullopt);
+        if (at.x + rise <= kFarRay) picture.segment(at, {at.x + rise, scale.H}, std::nullopt);
     }
     return picture.drawing;
 }
