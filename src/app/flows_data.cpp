@@ -4,8 +4,6 @@
 #include "app/flows.h"
 #include "app/program.h"
 
-#include "waves/rixo.h"
-
 void ConnectDataFlows(Program& program) {
     program.keep(program.dataAnalysis.changed.connect([&program](const DataChange& change) {
         switch (change.kind) {
@@ -24,7 +22,7 @@ void ConnectDataFlows(Program& program) {
             program.ShowWindow(QStringLiteral("rixo"));
             program.ShowWindow(QStringLiteral("rixotext"));
             program.ShowWindow(QStringLiteral("somata"));
-            program.forms.rixo().Timer1->setEnabled(true); // the fronts run again
+            program.interpretation.runWaveClock(); // the fronts run again
             break;
         case DataChange::PtolemyManipulationAsked:
             // The table's window sets its own fonts as it loads.

@@ -9,7 +9,6 @@
 #include "shell/host.h"
 #include "shell/screen.h"
 #include "app/forms.h"
-#include "waves/model/interpretation_state.h"
 
 #include <QString>
 
@@ -34,8 +33,7 @@ public:
     PtolemyReconstruction ptolemy;
     AlHaythamReconstruction alhaytham;
     History history;
-    // Shared state still read by windows of several parts; it moves into the parts.
-    InterpretationState interp;
+    // The screen every window is placed on, the dialogs and the windows themselves.
     Screen screen;
     std::unique_ptr<Dialogs> dialogs_;
     Forms forms;

@@ -25,7 +25,7 @@ TEST_F(MainMenuTest, StartUpShowsTheMenuAndLoadsTheDataWindowsHidden) {
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
     EXPECT_FALSE(program->forms.inpdat().Visible());
     EXPECT_FALSE(program->forms.isLoaded("hmiky"));
-    EXPECT_EQ(program->interp.speedChoice, 1.0);
+    EXPECT_EQ(program->interpretation.speedChoice(), 1.0);
     // The three lower buttons form one row at half the screen height.
     const double row = menu().Top(menu().Command1);
     EXPECT_NEAR(row, 16200 / 2, 15);

@@ -1,6 +1,6 @@
 // The data analysis's arithmetic against values from outside the program: the historical
 // tables, least squares and Snell's law worked by hand.
-#include "data/model/fit.h"
+#include "shell/model/fit.h"
 #include "data/model/historical.h"
 #include "data/model/laws.h"
 #include "shell/model/numfmt.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/model/fit.h"
+#include "shell/model/fit.h"
 
 struct HistoricalDataSet;
 

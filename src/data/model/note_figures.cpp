@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/model/fit.h"
+#include "shell/model/fit.h"
 #include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
 #include "waves/model/interpretation_state.h"

@@ -12,7 +12,7 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "data/model/fit.h"
+#include "shell/model/fit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "data/model/fit.h"
+#include "shell/model/fit.h"
 
 #include <cmath>
 
