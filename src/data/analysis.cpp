@@ -54,16 +54,6 @@ void analysis::setNotesFont(const char* name) {
     setControlFont(Text1, name, Text1->font().pointSizeF());
 }
 
-void analysis::showText(const QString& t, double points) {
-    canvas->Cls();
-    QFont f = Text1->font();
-    f.setPointSizeF(points);
-    Text1->setFont(f);
-    Text1->setPlainText(t);
-    Text1->moveCursor(QTextCursor::Start);
-    Text1->show();
-}
-
 void analysis::showNotes() {
     const NoteBox& notes = part_.notes;
     const QString t = text(notes.text);

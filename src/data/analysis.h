@@ -17,9 +17,6 @@ public:
     void tickmarks();
     // The notes' box in this font, at the size it has.
     void setNotesFont(const char* name);
-    // Clears the graph and shows `text` in the text box at `points`, from its start. For the
-    // windows that still write here themselves; the part's notes go through the part.
-    void showText(const QString& text, double points);
 
 private:
     DataAnalysis& part_;

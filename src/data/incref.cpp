@@ -37,8 +37,6 @@ incref::incref(DataAnalysis& part) : Form("incref", text(kIncrefDesignCaption)),
     });
 }
 
-void incref::resetCaption() { setCaption(text(kIncrefDesignCaption)); }
-
 void incref::openFromMenu() {
     setFontName("Arial");
     placeOnScreen();

@@ -12,9 +12,6 @@ public:
     void Form_Load() override;
     // The window as the main menu opens the data window: in its place, in its font.
     void openFromMenu();
-    // The design caption again. For the windows that still draw here themselves; the part's
-    // own pictures set the caption through the part.
-    void resetCaption();
 
 private:
     DataAnalysis& part_;
