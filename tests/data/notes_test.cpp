@@ -3,7 +3,6 @@
 #include "data/model/historical.h"
 #include "data/model/note_figures.h"
 #include "data/model/notes.h"
-#include "waves/model/interpretation_state.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +175,7 @@ TEST(NoteFigures, PtolemysDiscHasItsRimsLettersAndRays) {
 }
 
 TEST(NoteFigures, NewtonsParticlesBendInTheLayerAndLeaveAtSnellsAngles) {
-    const NewtonPaths p = ComputeNewtonPaths(InterpretationState{}, 1.5);
+    const NewtonPaths p = ComputeNewtonPaths(1.5);
     // Into the glass: 28 degrees in the air, arcsin(sin 28 / 1.5) = 18.24 degrees in it.
     const double inGlass = Deg(std::asin(std::sin(Rad(28)) / 1.5));
     EXPECT_NEAR(p.refractionDeg, inGlass, 1e-9);
@@ -203,7 +202,7 @@ TEST(NoteFigures, NewtonsParticlesBendInTheLayerAndLeaveAtSnellsAngles) {
     EXPECT_NEAR(FromVertical(blue[blue.size() - 2], blue.back()), inAir, 1e-9);
     EXPECT_LT(blue.front().y, blue.back().y);
     // In glass of 2.2 a particle at 28 degrees cannot leave (2.2 sin 28 > 1): no blue track.
-    const NewtonPaths dense = ComputeNewtonPaths(InterpretationState{}, 2.2);
+    const NewtonPaths dense = ComputeNewtonPaths(2.2);
     EXPECT_TRUE(dense.outOfGlass.empty());
     for (const FigureLine& l : NewtonFigure(dense).lines)
         EXPECT_FALSE(l.colour == (Rgb{0, 0, 255}));

@@ -49,14 +49,11 @@ TEST(ArcKinematics, HeightsAndAccelerations) {
     // n = 1.5 at 30 degrees (the data window's Newton note): vy from -0.866025 to 0.5 *
     // -2.828427 = -1.414214 (speed 1.5) over the layer of h = 400, yS = 250 to yL = 200:
     // a = (2 - 0.75) / -100 = -0.0125; only when |a1| < |a2|.
-    InterpretationState s;
-    s.incRad = PI / 6;
-    s.refrRad = std::asin(1.0 / 3);
-    EXPECT_NEAR(LayerAcceleration(s, 0, 1, 2, 600, 400), -0.0125, 1e-12);
-    EXPECT_TRUE(s.scaleW == 600 && s.scaleH == 400);
-    EXPECT_NEAR(LayerAcceleration(s, 0, -1, -2, 600, 400), -0.0125, 1e-12);
-    EXPECT_EQ(LayerAcceleration(s, 0, 2, 1, 600, 400), 0);
-    EXPECT_EQ(LayerAcceleration(s, 0, -2, 2, 600, 400), 0);
+    const double inc = PI / 6, refr = std::asin(1.0 / 3);
+    EXPECT_NEAR(LayerAcceleration(inc, refr, 0, 1, 2, 600, 400), -0.0125, 1e-12);
+    EXPECT_NEAR(LayerAcceleration(inc, refr, 0, -1, -2, 600, 400), -0.0125, 1e-12);
+    EXPECT_EQ(LayerAcceleration(inc, refr, 0, 2, 1, 600, 400), 0);
+    EXPECT_EQ(LayerAcceleration(inc, refr, 0, -2, 2, 600, 400), 0);
 }
 
 TEST(NewtonLabels, ThicknessCriticalAngleAndTheSlabsMedium) {

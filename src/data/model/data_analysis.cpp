@@ -4,7 +4,6 @@
 
 #include "data/model/note_figures.h"
 #include "shell/model/numfmt.h"
-#include "waves/model/interpretation_state.h"
 
 namespace {
 
@@ -354,7 +353,7 @@ void DataAnalysis::showHistoryNote(NoteId id) {
     }
     case NoteId::Newton:
         // Worked out on a state of its own: the interpretation shows next what it showed.
-        drawFigure(NewtonFigure(ComputeNewtonPaths(InterpretationState{}, 1.5)));
+        drawFigure(NewtonFigure(ComputeNewtonPaths(1.5)));
         break;
     case NoteId::Ptolemy: {
         Figure f = PtolemyFigure("PTOLEMY'S APPARATRUS Η συσκευή του Πτολεμαίου");

@@ -5,7 +5,6 @@
 #include "shell/model/fit.h"
 #include "shell/model/mathconst.h"
 #include "shell/model/numfmt.h"
-#include "waves/model/interpretation_state.h"
 #include "waves/model/newton.h"
 
 Point UpLeft(double radius, double angle) {
@@ -126,11 +125,8 @@ constexpr double kAirTop = 110, kGlassBottom = -105;
 // A particle from the air at incidence `inc` (radians) into the glass, refracted at `refr`,
 // crossing the surface at x = xc: straight, then bent in the layer under the acceleration that
 // LayerAcceleration gives, then straight again. In the figure's units.
-std::vector<Point> ParticleTrack(InterpretationState& work, double n, double inc, double refr,
-                                 double xc) {
-    work.incRad = inc;
-    work.refrRad = refr;
-    const double a = LayerAcceleration(work, 0, 1, n, kSceneW, kSceneH);
+std::vector<Point> ParticleTrack(double n, double inc, double refr, double xc) {
+    const double a = LayerAcceleration(inc, refr, 0, 1, n, kSceneW, kSceneH);
     const double vx = std::sin(inc), vy = -std::cos(inc);
     // The across velocity at the layer's edge: its square grows by 2 a dy.
     const double dy = kLayerEdge - kSurface;
@@ -153,13 +149,13 @@ std::vector<Point> ParticleTrack(InterpretationState& work, double n, double inc
 
 } // namespace
 
-NewtonPaths ComputeNewtonPaths(InterpretationState work, double n) {
+NewtonPaths ComputeNewtonPaths(double n) {
     NewtonPaths out;
     out.layerTop = 0;
     out.layerBottom = kLayerEdge - kSurface;
     const double refr = ArcSin(std::sin(kNewtonIncidence) / n);
     out.refractionDeg = refr * 180 / PI;
-    out.intoGlass = ParticleTrack(work, n, kNewtonIncidence, refr, -80);
+    out.intoGlass = ParticleTrack(n, kNewtonIncidence, refr, -80);
     // Out of the glass at 28 degrees: the track into the glass that is refracted at 28 degrees,
     // run backwards and seen in a mirror, so that it too runs from left to right.
     const double s = n * std::sin(kNewtonIncidence);
@@ -167,7 +163,7 @@ NewtonPaths ComputeNewtonPaths(InterpretationState work, double n) {
         const double exit = ArcSin(s);
         out.exitDeg = exit * 180 / PI;
         constexpr double xc = 30;
-        std::vector<Point> forward = ParticleTrack(work, n, exit, kNewtonIncidence, xc);
+        std::vector<Point> forward = ParticleTrack(n, exit, kNewtonIncidence, xc);
         for (auto it = forward.rbegin(); it != forward.rend(); ++it)
             out.outOfGlass.push_back({2 * xc - it->x, it->y});
     }

@@ -7,7 +7,6 @@
 
 #include "shell/model/figure.h"
 
-struct InterpretationState;
 
 inline constexpr Rgb kFigureOrange{200, 100, 0};
 inline constexpr Rgb kFigureYellow{200, 200, 0};
@@ -29,12 +28,12 @@ Figure PtolemyFigure(const std::string& title);
 
 // Newton's particles at an incidence of 28 degrees, from air into glass of index n (red) and
 // from the glass back into air (blue, absent when it cannot leave the glass), bent inside the
-// force layer at the surface. The state is a working copy: only it is changed.
+// force layer at the surface.
 struct NewtonPaths {
     std::vector<Point> intoGlass, outOfGlass; // the particles' tracks, point by point
     double refractionDeg = 0;                 // of the red path in the glass
     double exitDeg = 0;                       // of the blue path in the air (0 without it)
     double layerTop = 0, layerBottom = 0;     // the force layer, in the figure's units
 };
-NewtonPaths ComputeNewtonPaths(InterpretationState work, double n);
+NewtonPaths ComputeNewtonPaths(double n);
 Figure NewtonFigure(const NewtonPaths& paths);

@@ -355,14 +355,12 @@ NewtonSlab NewtonParallel(const NewtonInputs& in) {
     return out;
 }
 
-double LayerAcceleration(InterpretationState& s, double /*a0*/, double a1, double a2, double w,
-                         double h) {
-    s.scaleW = w;
-    s.scaleH = h;
+double LayerAcceleration(double incRad, double refrRad, double /*a0*/, double a1, double a2,
+                         double /*w*/, double h) {
     const double yS = 5.0 / 8 * h, yL = h / 2;
     if (!(std::fabs(a1) < std::fabs(a2))) return 0;
-    const double vx = std::sin(s.incRad), vy = -std::cos(s.incRad);
-    const double slope = -std::cos(s.refrRad) / std::sin(s.refrRad);
+    const double vx = std::sin(incRad), vy = -std::cos(incRad);
+    const double slope = -std::cos(refrRad) / std::sin(refrRad);
     const double a = AccelToSlope(slope, vy, vx, yL, yS);
     return std::isfinite(a) ? a : 0;
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "shell/model/drawing.h"
-#include "waves/model/interpretation_state.h"
 
 // Newton's particle tracks: straight outside a thin force layer at the surface, a parabola
 // inside it (the along-surface velocity kept, the across-surface one changed by a constant
@@ -63,9 +62,8 @@ struct NewtonSlab : NewtonScene {
 };
 NewtonSlab NewtonParallel(const NewtonInputs& in);
 
-// For the data window's Newton note, on a state of its own: sets scaleW = w and scaleH = h,
-// builds the one-layer geometry for them and returns the acceleration (AccelToSlope) that
-// turns the incident direction (incRad) into the refracted one (refrRad) inside the layer; 0
-// unless |a1| < |a2|.
-double LayerAcceleration(InterpretationState& s, double a0, double a1, double a2, double w,
+// For the data window's Newton note: the one-layer geometry of a picture w x h and the
+// acceleration (AccelToSlope) that turns the incident direction (incRad) into the refracted
+// one (refrRad) inside the layer; 0 unless |a1| < |a2|.
+double LayerAcceleration(double incRad, double refrRad, double a0, double a1, double a2, double w,
                          double h);
