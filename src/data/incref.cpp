@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -67,58 +68,66 @@ void incref::draw(const AngleFrame& step) {
     DrawAxesGrid(c, 110, -5, step.top, -30, 0, 0, 10, 10);
 }
 
+namespace {
+
+// One data point's mark, centred on (x, y).
+void DrawMark(Canvas& c, Marker marker, double x, double y) {
+    switch (marker) {
+    case Marker::Circle:
+        c.Circle(x, y, 1);
+        break;
+    case Marker::Plus:
+        c.Line(x - 2, y, x + 2, y);
+        c.Line(x, y - 2, x, y + 2);
+        break;
+    case Marker::Cross:
+        c.Line(x - 2, y - 2, x + 2, y + 2);
+        c.Line(x + 2, y - 2, x - 2, y + 2);
+        break;
+    case Marker::Dot:
+        c.PSet(x, y);
+        break;
+    }
+}
+
+} // namespace
+
 void incref::draw(const DataPlot& step) {
     Canvas& c = *canvas;
     const std::vector<double>& x = step.points.x;
     const std::vector<double>& y = step.points.y;
     const std::size_t n = std::min(x.size(), y.size());
+    // Each author's colour, and the legend: its mark at the left, the name beside it.
+    struct Legend {
+        QColor colour;
+        double markX, markY, textY;
+        QString name;
+    };
+    std::optional<Legend> legend;
     c.DrawWidth = 1;
     switch (step.marker) {
     case Marker::Circle:
-        c.ForeColor = RGB(255, 0, 0);
-        for (std::size_t i = 0; i < n; ++i)
-            c.Circle(x[i], y[i], 1);
-        if (n > 0) {
-            c.Circle(8, 43, 1);
-            c.CurrentX = 15;
-            c.CurrentY = 45;
-            c.Print(QStringLiteral("Newton"));
-        }
+        legend = Legend{RGB(255, 0, 0), 8, 43, 45, QStringLiteral("Newton")};
         break;
     case Marker::Plus:
-        c.ForeColor = RGB(100, 150, 0);
-        for (std::size_t i = 0; i < n; ++i) {
-            c.Line(x[i] - 2, y[i], x[i] + 2, y[i]);
-            c.Line(x[i], y[i] - 2, x[i], y[i] + 2);
-        }
-        if (n > 0) {
-            c.Line(8, 40, 12, 40);
-            c.Line(10, 38, 10, 42);
-            c.CurrentX = 15;
-            c.CurrentY = 40;
-            c.Print(QStringLiteral("Al Haytham"));
-        }
+        legend = Legend{RGB(100, 150, 0), 10, 40, 40, QStringLiteral("Al Haytham")};
         break;
     case Marker::Cross:
-        c.ForeColor = RGB(100, 0, 255);
-        for (std::size_t i = 0; i < n; ++i) {
-            c.Line(x[i] - 2, y[i] - 2, x[i] + 2, y[i] + 2);
-            c.Line(x[i] + 2, y[i] - 2, x[i] - 2, y[i] + 2);
-        }
-        if (n > 0) {
-            c.Line(8, 33, 12, 37);
-            c.Line(12, 33, 8, 37);
-            c.CurrentX = 15;
-            c.CurrentY = 35;
-            c.Print(QStringLiteral("PTOLEMY Πτολεμαίος"));
-        }
+        legend = Legend{RGB(100, 0, 255), 10, 35, 35, QStringLiteral("PTOLEMY Πτολεμαίος")};
         break;
     case Marker::Dot:
         c.ForeColor = kBlack;
         c.DrawWidth = 5;
-        for (std::size_t i = 0; i < n; ++i)
-            c.PSet(x[i], y[i]);
         break;
+    }
+    if (legend) c.ForeColor = legend->colour;
+    for (std::size_t i = 0; i < n; ++i)
+        DrawMark(c, step.marker, x[i], y[i]);
+    if (legend && n > 0) {
+        DrawMark(c, step.marker, legend->markX, legend->markY);
+        c.CurrentX = 15;
+        c.CurrentY = legend->textY;
+        c.Print(legend->name);
     }
 }
 
