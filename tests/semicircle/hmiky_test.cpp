@@ -117,8 +117,8 @@ TEST_F(SemicircleTest, ASweepIsDrawnAndReachesTheListAndTheIndexGraph) {
     Canvas& graph = record(program->forms.Grafindex());
     h().Command4->click();
     EXPECT_EQ(items(list().List3), std::vector<QString>(9, "1.5000"));
-    EXPECT_TRUE(program->forms.Grafindex().isVisible());
-    EXPECT_EQ(drawnOf(graph, DrawItem::Dot).size(), 9u);
+    EXPECT_TRUE(program->forms.Grafindex().isVisible() &&
+                drawnOf(graph, DrawItem::Dot).size() == 9);
     int incoming = 0;
     for (const DrawItem& d : drawnOf(scene(), DrawItem::Line, kBlue))
         incoming += std::fabs(std::hypot(d.a.x, d.a.y) - 150) < 1e-6;

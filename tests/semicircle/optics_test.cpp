@@ -253,8 +253,8 @@ TEST(RayModes, CriticalAngleFreeRaysBeamsAndFans) {
     EXPECT_EQ(fan[0], (FreeRay{10, 120, 5, 120}));
     EXPECT_NEAR(fan[45][2], 15, 1e-5);
     EXPECT_NEAR(fan[45][3], 120, 1e-5);
-    for (const FreeRay& ray : fan)
-        EXPECT_LE(TraceFreeRay(glass, ray).size(), 501u);
+    EXPECT_TRUE(std::ranges::all_of(
+        fan, [&](auto& ray) { return TraceFreeRay(glass, ray).size() <= 501; }));
 }
 
 TEST(RayModes, TheMeanErrorOfAListAndAgainstTheRadius) {
@@ -266,14 +266,12 @@ TEST(RayModes, TheMeanErrorOfAListAndAgainstTheRadius) {
         const auto curve = MeanErrorCurve({1.5, 100, way});
         ASSERT_EQ(curve.size(), 67u);
         EXPECT_EQ(std::pair(curve.front().radius, curve.back().radius), std::pair(14.0, 146.0));
-        for (const ErrorPoint& e : curve)
-            EXPECT_LT(e.error, 1e-6);
+        EXPECT_TRUE(std::ranges::all_of(curve, [](auto& e) { return e.error < 1e-6; })) << way;
     }
     // Centre 1 below: the error fades as the curved face nears the protractor.
     const auto low = MeanErrorCurve({1.5, 100, 1, 0, -1});
     EXPECT_TRUE(low.front().error > 5 && low.back().error < 0.2);
-    for (std::size_t i = 1; i < low.size(); ++i)
-        EXPECT_LT(low[i].error, low[i - 1].error);
+    EXPECT_EQ(std::ranges::adjacent_find(low, std::less_equal{}, &ErrorPoint::error), low.end());
     // A ray 2 above the centre: the shift of the entry and the bend at the arc work against
     // each other, so some radius between the extremes measures best.
     const auto high = MeanErrorCurve({1.5, 100, 1, 0, 0, 0, 2});
