@@ -85,7 +85,7 @@ TEST(LeastTime, TheCrossingObeysSnellsLawAtEveryPlacementNearTheSurfaceToo) {
     // surface: the time sqrt((x - xu)^2 + a^2) + n sqrt((x - xd)^2 + b^2) is convex, so the
     // crossing is its least exactly where its slope sin i + n sin r (signed) is 0. Snell's law
     // holds to 1e-10, as near as the two sines can be told apart with both bodies a hundredth
-    // of a unit off the surface (there the crossing of n = 1 lies within 0.0001 degree of the
+    // of a unit off the surface (there the crossing of n = 1 lies within 0.0002 degree of the
     // least), and the window's own test calls the path Fermat's.
     const std::pair<double, double> kAcross[] = {
         {100, 700}, {700, 100}, {400, 400.5}, {0, 1100}, {350, 352}};
