@@ -1,9 +1,8 @@
 // The data analysis's arithmetic against values from outside the program: the historical
 // tables, least squares and Snell's law worked by hand.
-#include "shell/model/fit.h"
 #include "data/model/historical.h"
 #include "data/model/laws.h"
-#include "shell/model/numfmt.h"
+#include "shell/model/fit.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +12,6 @@
 
 namespace {
 
-std::vector<double> Numbers(const char* text) {
-    std::vector<double> out;
-    std::istringstream in(text);
-    for (double v; in >> v;)
-        out.push_back(v);
-    return out;
-}
-
 std::vector<std::string> Boxes(std::initializer_list<const char*> texts) {
     std::vector<std::string> out(texts.begin(), texts.end());
     out.resize(kTypedRows);
@@ -29,74 +20,18 @@ std::vector<std::string> Boxes(std::initializer_list<const char*> texts) {
 
 } // namespace
 
-// The eight historical sets in the order of the menu, with the texts each puts up. Ptolemy's
-// water is his table of constant second differences (first differences 7.5, 7 ... 4.5); Al
-// Haytham's glass is Ptolemy's.
-TEST(HistoricalData, TheEightSetsAreTheHistoricalTables) {
-    struct Set {
-        const char *item, *incidence, *refraction, *label3, *heading, *incref;
-    };
-    const char* tens = "10 20 30 40 50 60 70 80";
-    const char* vs = "REFRACTION ANGLE VS INCIDENCE ANGLE";
-    const Set sets[] = {
-        {"newt2", "0 15 30 45 60 75 90", "0 11.1833 22.01667 32.033 40.5 46.4166 48.5833",
-         "Newton's DATA: νερό", "INCIDENCE Πρόσπτωση ", vs},
-        {"Newt", "10 20 30 40 50 60 65 70 75 80 85 90",
-         "6.433 12.75 18.81667 24.5 29.61667 33.966 35.7833 37.3166 38.55 39.45 40 40.1833",
-         "Newton's DATA: GLASS Γυαλί", " INCIDENCE Πρόσπτωσης", vs},
-        {"Alhazen2", tens, "7.54 15.5 22.5 29 35 40.5 45.5 50", "Al Haytham's DATA: water νερό",
-         "INCIDENCE Πρόσπτωση ", "REFRACTION ANGLE VS INCIDENCE "},
-        {"Alhazen", tens, "7 13.5 19.5 25 30 34.5 38.5 42", "Al Haytham's DATA: GLASS Γυαλιού",
-         " incidence Πρόσπτωση", vs},
-        {"ptolemy2", tens, "8 15.5 22.5 29 35 40.5 45.5 50",
-         "PTOLEMY'S DATA FOR WATER Δεδομένα Πτολεμαίου νερού", "INCIDENCE Πρόσπτωση",
-         "REFRACTION ANGLE VS INCIDENCE ANGLE "},
-        {"Ptolemy", tens, "7 13.5 19.5 25 30 34.5 38.5 42",
-         "PTOLEMY'S DATA FOR GLASS Δεδομένα Πτολεμαίου Γυαλιού", "INCIDENCE Πρόσπτωση ",
-         "REFRACTION ANGLE VX INCIDENCE ANGLE Γωνία διάθλασης vs γωνία πρόσπτωσης"},
-        {"Vitello_water", tens, "12.25 24.5 37.5 51 65 79.5 94.5 110",
-         "Witelo Data: From Water  to  Airνερό σε αέρα ", "INCIDENCE Πρόσπτωση ", vs},
-        {"Vitello_Glass", tens, "13 26 40.5 55 70 85.83 101.5 118",
-         "Witelo data: From Glass to air γυαλί σε αέρα", "INCIDENCE Πρόσπτωση ", vs},
-    };
-    ASSERT_EQ(HistoricalDataSets().size(), std::size(sets));
-    for (std::size_t i = 0; i < std::size(sets); ++i) {
-        const HistoricalDataSet& set = HistoricalDataSets()[i];
-        SCOPED_TRACE(sets[i].item);
-        EXPECT_EQ(FindDataSet(sets[i].item), &set);
-        EXPECT_EQ(std::vector(set.incidence.begin(), set.incidence.end()),
-                  Numbers(sets[i].incidence));
-        EXPECT_EQ(std::vector(set.refraction.begin(), set.refraction.end()),
-                  Numbers(sets[i].refraction));
-        EXPECT_EQ(set.label3Caption, sets[i].label3);
-        EXPECT_EQ(set.list1Heading, sets[i].heading);
-        EXPECT_EQ(set.increfCaption, sets[i].incref);
-        // The list: its heading, then each angle in the plain number form ("18.81667").
-        std::string list2;
-        for (const std::string& item : List2Items(set))
-            list2 += item + " ";
-        EXPECT_EQ(list2, std::string(kList2Heading) + " " + sets[i].refraction + " ");
-    }
-    EXPECT_EQ(FindDataSet("klinoistoria"), nullptr);
-}
-
+// Least squares as the data window always did it (the fits of real data: part_test, Kepler).
 TEST(FitLine, LeastSquaresInSinglePrecisionAndItsRefusals) {
     using V = std::vector<double>;
-    EXPECT_EQ(FitLine(V{0.5, 1}, V{0.25, 0.5}).a, 0.0f);
-    EXPECT_EQ(FitLine(V{0.5, 1}, V{0.25, 0.5}).b, 0.5f);
-    EXPECT_FLOAT_EQ(TryFitLine(V{1, 2, 3}, V{3, 5, 7})->a, 1); // y = 1 + 2x
-    EXPECT_FLOAT_EQ(TryFitLine(V{1, 2, 3}, V{3, 5, 7})->b, 2);
     // A slope of 1/3 in single precision is not the double one; the double fit keeps it.
     EXPECT_EQ(FitLine(V{0, 1}, V{0, 1.0 / 3}).b, 1.0f / 3);
     EXPECT_DOUBLE_EQ(TryFitLineDouble(V{0, 1}, V{0, 1.0 / 3})->b, 1.0 / 3);
     EXPECT_EQ(CheckFitPoints(V{10}), FitProblem::TooFewPoints);
-    EXPECT_EQ(CheckFitPoints(V{20, 20, 20}), FitProblem::SameIncidence);
     // 0.1 three times sums with rounding; it must still count as one incidence.
+    EXPECT_EQ(CheckFitPoints(V{0.1, 0.1, 0.1}), FitProblem::SameIncidence);
     EXPECT_FALSE(TryFitLine(V{0.1, 0.1, 0.1}, V{1, 2, 3}));
     EXPECT_FALSE(TryFitLineDouble(V{20, 20}, V{1, 2}));
-    EXPECT_DOUBLE_EQ(ArcSin(1), std::numbers::pi / 2);
-    EXPECT_DOUBLE_EQ(ArcSin(0.5), std::numbers::pi / 6);
-    EXPECT_DOUBLE_EQ(ArcSin(-1), -std::numbers::pi / 2);
+    EXPECT_TRUE(ArcSin(1) == std::numbers::pi / 2 && ArcSin(-1) == -std::numbers::pi / 2);
 }
 
 TEST(ReadingData, TypedRowsAndListsFollowTheirCountingRules) {
@@ -120,21 +55,14 @@ TEST(ReadingData, TypedRowsAndListsFollowTheirCountingRules) {
 }
 
 // A class's table pasted from a spreadsheet: each line a row, incidence then refraction, read
-// cell by cell as the boxes read a typed angle.
+// cell by cell as the boxes read a typed angle. "!3r": refused whole at row 3's refraction.
 TEST(ReadingData, PastedTablesFillTheRowsOrAreRefusedWhole) {
-    struct Case {
-        std::string text;
-        std::string rows; // "incidence|refraction;" for each row
-        std::size_t leftOut = 0;
-        int refusedRow = -1;
-        bool refusedRefraction = false;
-    };
     std::string sixteen, fourteen;
     for (int i = 1; i <= 16; ++i) {
         sixteen += std::to_string(5 * i) + "\t" + std::to_string(3 * i) + "\n";
         if (i <= 14) fourteen += std::to_string(5 * i) + "|" + std::to_string(3 * i) + ";";
     }
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         // What the data window's Ctrl+C gives: headings, tabs, a decimal comma, an empty cell.
         {"INCIDENCE Πρόσπτωσης\tREFRACTION Διάθλασης\n10\t6,6\n20\t13.2\n30\t\n",
          "10|6,6;20|13.2;30|;"},
@@ -150,39 +78,36 @@ TEST(ReadingData, PastedTablesFillTheRowsOrAreRefusedWhole) {
         {"\t19.5\n", "|19.5;"},
         {"\n\nA;B\n5;3\n", "5|3;"},
         {"INCIDENCE\tREFRACTION\n", ""},
-        {sixteen, fourteen, 2},
+        {sixteen, fourteen + " and 2 left out"},
         // Refused: beyond what a box accepts, too large to hold, or no number at all.
-        {"10\t7\n20\t400\n", "", 0, 1, true},
-        {"1e999\t5\n", "", 0, 0, false},
-        {"10\t7\nabc\t5\n", "", 0, 1, false},
-        {"10;7\n20;n/a\n", "", 0, 1, true},
+        {"10\t7\n20\t400\n", "!1r"},
+        {"1e999\t5\n", "!0i"},
+        {"10\t7\nabc\t5\n", "!1i"},
+        {"10;7\n20;n/a\n", "!1r"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const PastedRows p = ReadPastedRows(c.text);
+    for (const auto& [text, want] : cases) {
+        const PastedRows p = ReadPastedRows(text);
         std::string rows;
         for (const PastedRows::Row& r : p.rows)
             rows += r.incidence + "|" + r.refraction + ";";
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(p.leftOut, c.leftOut);
-        EXPECT_EQ(p.refused ? int(p.refused->row) : -1, c.refusedRow);
-        EXPECT_EQ(p.refused && p.refused->refraction, c.refusedRefraction);
+        if (p.leftOut) rows += " and " + std::to_string(p.leftOut) + " left out";
+        if (p.refused)
+            rows = "!" + std::to_string(p.refused->row) + (p.refused->refraction ? "r" : "i");
+        EXPECT_EQ(rows, want) << text;
     }
 }
 
-// Least squares on the sines of Ptolemy's glass, (0, 0) first, and of Witelo's first six and
-// first four points, worked by hand (the indices of every set: part_test).
+// Least squares on the sines of Ptolemy's glass, (0, 0) first, and of Witelo's first six
+// points, worked by hand (the indices of every set: part_test).
 TEST(SineAnalysis, HistoricalFitsByHand) {
     const auto ptolemy = AnalyseSines(PointsOfDataSet(*FindDataSet("Ptolemy")), false).analysis;
     ASSERT_TRUE(ptolemy);
     EXPECT_EQ(ptolemy->fittedPoints, 9u);
-    EXPECT_NEAR(ptolemy->fit.b, 0.6609128356, 1e-7);
     EXPECT_NEAR(ptolemy->fit.a, 0.0025681763, 1e-7);
     const auto witelo = AnalyseSines(PointsOfDataSet(*FindDataSet("Vitello_Glass")), true).analysis;
     ASSERT_TRUE(witelo);
     EXPECT_EQ(witelo->fittedPoints, 6u);
     EXPECT_NEAR(witelo->fit.b, 1.2431191812, 1e-6);
-    EXPECT_NEAR(witelo->fittedIndex, 0.7718891038, 1e-9);
     // No index from a flat line, nor from incidences of one sine (0 and 180 degrees).
     EXPECT_EQ(AnalyseSines({{10, 20, 30}, {15, 15, 15}}, false).problem, FitProblem::ZeroSlope);
     EXPECT_EQ(AnalyseSines({{0, 180}, {0, 30}}, false).problem, FitProblem::SameSine);
@@ -245,7 +170,8 @@ TEST(Expected, RowsForEachIndexStopWhereSnellHasNoAnswer) {
     for (const Row& c : cases) {
         const auto rows = ExpectedRows(c.n);
         ASSERT_EQ(rows.size(), c.rows) << c.n;
-        EXPECT_EQ(rows[c.at].incidence, c.incidence) << c.n;
-        EXPECT_EQ(rows[c.at].refraction, c.refraction) << c.n;
+        EXPECT_EQ(rows[c.at].incidence + "|" + rows[c.at].refraction,
+                  std::string(c.incidence) + "|" + c.refraction)
+            << c.n;
     }
 }
