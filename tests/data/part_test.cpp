@@ -260,20 +260,3 @@ TEST(DataAnalysisPart, AnIndexThatIsNoIndexIsRefusedAndExpectedFillsTheRows) {
     EXPECT_EQ(part.typedIncidence[8], "");
     EXPECT_EQ(part.typedIncidence[13], "99"); // the last row is not emptied
 }
-
-// A note changes the graphs and their captions, never the data: the typed rows, the loaded set
-// and its check stay.
-TEST(DataAnalysisPart, NotesTellWhichWasChosenAndLeaveTheData) {
-    DataAnalysis part;
-    part.loadDataSet("Ptolemy");
-    Type(part, {{"12", "9"}});
-    part.showHistoryNote(NoteId::Hero);
-    EXPECT_EQ(part.increfCaption, "HERO OF ALEXANDRIA");
-    part.showHistoryNote(NoteId::Ptolemy);
-    EXPECT_EQ(part.increfCaption, "PTOLEMY'S APPARATUS");
-    part.showHistoryNote(NoteId::Snell); // no figure: a clean graph with its own caption
-    EXPECT_EQ(part.increfCaption, kIncrefDesignCaption);
-    EXPECT_TRUE(part.incref.steps.empty() && part.analysis.steps.empty());
-    EXPECT_TRUE(part.fromLists && part.checkedSet == FindDataSet("Ptolemy"));
-    EXPECT_EQ(part.typedIncidence[0], "12");
-}
