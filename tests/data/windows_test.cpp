@@ -57,10 +57,10 @@ TEST_F(DataWindowTest, EachDataSetItemShowsItsSetInTheListsAndBothGraphs) {
     EXPECT_EQ(d().Label3->text().toStdString(), set.label3Caption);
     EXPECT_EQ(angles().Caption().toStdString(), set.increfCaption);
     EXPECT_EQ(sines().Caption(), "SIN(REFRACTION) VS SIN(INCIDENCE)");
-    EXPECT_EQ(drawnOf(graph(), DrawItem::Line, RGB(100, 0, 255)).size(), 2u * 9 + 2);
-    EXPECT_EQ(lines(RGB(100, 0, 255), {8, 5}, {12, 9}), 1); // (10, 7)
-    EXPECT_TRUE(printedText(graph(), QStringLiteral("PTOLEMY Πτολεμαίος")));
+    EXPECT_TRUE(drawnOf(graph(), DrawItem::Line, RGB(100, 0, 255)).size() == 2 * 9 + 2 &&
+                lines(RGB(100, 0, 255), {8, 5}, {12, 9}) == 1); // (10, 7)
     EXPECT_TRUE(
+        printedText(graph(), QStringLiteral("PTOLEMY Πτολεμαίος")) &&
         printedText(*sines().canvas, QStringLiteral("REFRACTION INDEX Δείκτης Διάθλασης= 1.513")));
     EXPECT_EQ(drawnOf(*sines().canvas, DrawItem::Dot).size(), 9u);
     EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(*program, "data sets");
@@ -71,8 +71,8 @@ TEST_F(DataWindowTest, TheBoxesShowThePartsRowsAndTakeKeysAndPastedTables) {
     d().Refr[0]->setText("7");
     d().Text1[0]->setText("10"); // typed: pink, and the lists hidden
     EXPECT_EQ(part().typedRefraction[0] + part().typedIncidence[0], "710");
-    EXPECT_EQ(d().Text1[0]->palette().color(QPalette::Base), RGB(255, 205, 205));
-    EXPECT_NE(d().Text1[1]->palette().color(QPalette::Base), RGB(255, 205, 205));
+    EXPECT_TRUE(d().Text1[0]->palette().color(QPalette::Base) == RGB(255, 205, 205) &&
+                d().Text1[1]->palette().color(QPalette::Base) != RGB(255, 205, 205));
     EXPECT_FALSE(d().List1->isVisible() || d().Label3->isVisible());
     d().Command1->click(); // the button still plots the nine points of the lists
     EXPECT_EQ(drawnOf(graph(), DrawItem::Dot).size(), 9u);
@@ -147,11 +147,9 @@ TEST_F(DataWindowTest, TheLawsAreDrawnOverTheDataWithoutClearing) {
     EXPECT_EQ(drawnOf(graph(), DrawItem::Line, RGB(155, 39, 110)).size(), 90u);
     dialogs->answer("1.5");
     d().Snell_2->trigger();
-    EXPECT_EQ(dialogs->questions.at(0).prompt,
-              QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?"));
-    EXPECT_EQ(dialogs->questions.at(0).proposed, "1.5");
-    EXPECT_EQ(textOf(lastDrawn()), "n=1.50");
-    EXPECT_TRUE(near(pt(lastDrawn().a), 90, 41.810315, 1e-5));
+    EXPECT_EQ(dialogs->questions.at(0).prompt + "|" + dialogs->questions.at(0).proposed,
+              QStringLiteral("INDEX OF REFRACTION δείκτης διάθλασης?|1.5"));
+    EXPECT_TRUE(textOf(lastDrawn()) == "n=1.50" && near(pt(lastDrawn().a), 90, 41.810315, 1e-5));
     sines().Text1->show();
     d().toentrito1->trigger();
     EXPECT_TRUE(sines().Text1->isHidden());
