@@ -86,12 +86,6 @@ void Type(DataAnalysis& part, const Rows& rows) {
     }
 }
 
-template <class Step> const Step* Last(const DataAnalysis& part) {
-    for (auto s = part.incref.steps.rbegin(); s != part.incref.steps.rend(); ++s)
-        if (const Step* step = std::get_if<Step>(&*s)) return step;
-    return nullptr;
-}
-
 DataAnalysis::Ask Answering(std::optional<std::string> answer) {
     return [answer](const std::string&, const std::string&) { return answer; };
 }
@@ -384,44 +378,36 @@ TEST(DataAnalysisPart, EachSetIsItsHistoricalTableAndGivesItsIndex) {
 }
 
 // Typed rows (10/7, 20/13.5, 30/19.5, row 4 unfinished) as analysisdata reads them, which leaves
-// the captions, and as the button does, with four decimals: dots, and the index by hand.
-TEST(DataAnalysisPart, TypedRowsGiveTheirIndexByTheMenuAndByTheButton) {
-    for (bool byButton : {false, true}) {
-        DataAnalysis part;
-        Told told(part);
-        Type(part, {{"10", "7"}, {"20", "13.5"}, {"30", "19.5"}, {"40", ""}});
-        byButton ? part.analyseByButton(false) : part.analyseData();
-        const DataPlot& plot = std::get<DataPlot>(part.incref.steps.at(1));
-        EXPECT_TRUE(plot.marker == Marker::Dot && plot.points.x.size() == 3);
-        EXPECT_EQ(part.analysis.steps.at(0).line.value().indexText,
-                  byButton ? "INDEX OF REFRACTION Δείκτης Διάθλασης= 1.5395"
-                           : "REFRACTION INDEX Δείκτης Διάθλασης= 1.540");
-        EXPECT_NEAR(part.fittedIndex(), 1.539505, 1e-6);
-        EXPECT_EQ(part.analysisCaption, byButton ? kAnalysisCaption : kAnalysisDesignCaption);
-        EXPECT_EQ(part.increfCaption,
-                  byButton ? "REFRACTION ANGLE VS INCIDENCE ANGLE" : kIncrefDesignCaption);
-        EXPECT_TRUE(told.messages.empty() && !part.notes.shown && !part.fromLists);
-    }
-}
-
-TEST(DataAnalysisPart, DataThatGiveNoLineAreToldAndLeaveNoIndex) {
-    // Nothing typed, one point, one incidence, words read as 0 twice, incidences of one sine.
+// the captions, and as the button does, with four decimals: dots, and the index by hand. Data
+// that then give no line (nothing typed, one point, one incidence, words read as 0 twice,
+// incidences of one sine) are told, and leave no index from before: Snell's law from the data
+// draws nothing.
+TEST(DataAnalysisPart, TypedRowsGiveTheirIndexAndDataWithNoLineLeaveNone) {
     const Rows cases[] = {{},
                           {{"30", "20"}},
                           {{"30", "19"}, {"30", "21"}},
                           {{"ten", "7"}, {"x", "8"}},
                           {{"0", "0"}, {"180", "30"}}};
     for (const Rows& rows : cases) {
-        for (bool byButton : {true, false}) {
+        for (bool byButton : {false, true}) {
             DataAnalysis part;
-            Type(part, {{"10", "7"}, {"20", "13"}});
-            part.analyseData(); // an index from earlier data, which must not stay
-            Type(part, rows);
             Told told(part);
+            Type(part, {{"10", "7"}, {"20", "13.5"}, {"30", "19.5"}, {"40", ""}});
+            byButton ? part.analyseByButton(false) : part.analyseData();
+            const DataPlot& plot = std::get<DataPlot>(part.incref.steps.at(1));
+            EXPECT_TRUE(plot.marker == Marker::Dot && plot.points.x.size() == 3);
+            EXPECT_EQ(part.analysis.steps.at(0).line.value().indexText,
+                      byButton ? "INDEX OF REFRACTION Δείκτης Διάθλασης= 1.5395"
+                               : "REFRACTION INDEX Δείκτης Διάθλασης= 1.540");
+            EXPECT_NEAR(part.fittedIndex(), 1.539505, 1e-6);
+            EXPECT_EQ(part.analysisCaption, byButton ? kAnalysisCaption : kAnalysisDesignCaption);
+            EXPECT_EQ(part.increfCaption,
+                      byButton ? "REFRACTION ANGLE VS INCIDENCE ANGLE" : kIncrefDesignCaption);
+            EXPECT_TRUE(told.messages.empty() && !part.notes.shown && !part.fromLists);
+            Type(part, rows);
             byButton ? part.analyseByButton(false) : part.analyseData();
             EXPECT_TRUE(told.messages.size() == 1 && !part.analysis.steps.at(0).line &&
                         part.indexOfData() == 0);
-            // With no index, Snell's law from the data draws nothing.
             const std::size_t steps = part.incref.steps.size();
             EXPECT_TRUE(!part.snellFromData() && part.incref.steps.size() == steps);
         }
@@ -466,10 +452,10 @@ TEST(DataAnalysisPart, TheLawsOverTheData) {
     part.loadDataSet("Ptolemy");
     part.kepler(false);
     EXPECT_EQ(part.increfCaption, "REFRACTION ANGLE VS INCIDENCE  ANGLE ");
-    EXPECT_EQ(Last<KeplerLine>(part)->text,
+    EXPECT_EQ(std::get<KeplerLine>(part.incref.steps.back()).text,
               "Kepler's Model for Refraction Μοντέλο Kepler για διάθλαση= 0.60Πρόσπτωση");
     EXPECT_TRUE(part.snellFromData()); // the fitted 1.513
-    EXPECT_EQ(Last<SnellLine>(part)->label, "n=1.51");
+    EXPECT_EQ(std::get<SnellLine>(part.incref.steps.back()).label, "n=1.51");
     const int clearings = part.incref.clearings;
     part.kepler(true); // ERASE: the data again on a clean graph, then the line
     EXPECT_TRUE(part.incref.clearings > clearings &&
@@ -477,7 +463,7 @@ TEST(DataAnalysisPart, TheLawsOverTheData) {
     // Witelo's index is below 1: the curve stops at the critical angle, 50.5 degrees.
     part.loadDataSet("Vitello_Glass");
     part.snellFromData();
-    EXPECT_EQ(Last<SnellLine>(part)->curve.back().x, 50);
+    EXPECT_EQ(std::get<SnellLine>(part.incref.steps.back()).curve.back().x, 50);
     // Refractions of 0.01 and 0.02 degrees give an index of 4647.6, which has no curve.
     part.backFromHistorical();
     Type(part, {{"10", "0.01"}, {"80", "0.02"}});
