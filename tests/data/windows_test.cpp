@@ -8,7 +8,6 @@
 #include "data/incref.h"
 #include "data/inpdat.h"
 #include "data/model/note_figures.h"
-#include "waves/rixo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -118,22 +117,6 @@ TEST_F(DataWindowTest, TheBoxesShowThePartsRowsAndTakeKeysAndPastedTables) {
     EXPECT_EQ(d().Text1[1]->text(), "20");
 }
 
-TEST_F(DataWindowTest, ButtonsAndMenuItemsOpenTheOtherPartsWindows) {
-    d().Ptolemy->trigger();
-    d().Command2->click(); // INITIAL: back to the main menu
-    EXPECT_FALSE(d().Visible() || angles().Visible() || sines().Visible());
-    EXPECT_TRUE(program->forms.velmoratimeleti().Visible());
-    program->forms.velmoratimeleti().Command2_Click();
-    d().Command4->click(); // INTERPRETATION: the three windows, the fronts running
-    EXPECT_TRUE(!d().Visible() && program->WindowShown("rixotext") &&
-                program->WindowShown("somata") && program->WindowShown("rixo") &&
-                program->forms.rixo().Timer1->Enabled());
-    d().ptolemeosprosarmogidedo->trigger();
-    EXPECT_TRUE(program->WindowShown("ptolkam"));
-    d().Command3->click();
-    EXPECT_TRUE(program->ended);
-}
-
 // Each law as incref draws it over the data, without clearing: Kepler's line with its label in
 // italics, Snell's curve, its label at the curve's end, the empirical rules with their captions;
 // then the button's own plot and EXPECTED's rows.
@@ -184,7 +167,7 @@ TEST_F(DataWindowTest, TheLawsAreDrawnOverTheDataWithoutClearing) {
 // leaves the data; Al Haytham's and Ptolemy's open their windows. What other parts put there goes
 // through the part the same way (their own tests show it arrives): a figure without a caption
 // leaves incref's, an explanation shown again keeps the reader's place.
-TEST_F(DataWindowTest, EveryNoteShowsItsTextAndItsFigureAndLeavesTheData) {
+TEST_F(DataWindowTest, EveryNoteShowsItsTextAndItsFigureAndTheButtonsLeaveTheWindow) {
     d().Ptolemy->trigger();
     d().Text1[0]->setText("12");
     const std::pair<QAction*, const char*> items[] = {{d().alhaytham, nullptr},
@@ -226,4 +209,11 @@ TEST_F(DataWindowTest, EveryNoteShowsItsTextAndItsFigureAndLeavesTheData) {
     part().showExplanation(Note(NoteId::Fermat).Text());
     EXPECT_EQ(sines().Text1->textCursor().position(), place);
     EXPECT_GT(place, 0);
+    // INITIAL: back to the main menu, the graphs with the data window (INTERPRETATION and the
+    // table of Ptolemy's data: the waves' and Ptolemy's tests); END ends the program.
+    d().Command2->click();
+    EXPECT_FALSE(d().Visible() || angles().Visible() || sines().Visible());
+    EXPECT_TRUE(program->forms.velmoratimeleti().Visible());
+    d().Command3->click();
+    EXPECT_TRUE(program->ended);
 }
