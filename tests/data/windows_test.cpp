@@ -1,6 +1,6 @@
 // The data window and its two graph windows as a student uses them: each click reaches the data
 // analysis, and what the part then holds is what the windows show (the numbers themselves are
-// part_test's and model_test's); the flows to other windows.
+// model_test's); the flows to other windows.
 #include "exact_text.h"
 #include "support.h"
 
