@@ -161,6 +161,8 @@ TEST(ReadingData, PastedTablesFillTheRowsOrAreRefusedWhole) {
 // Ptolemy's glass (0,0), (10,7) ... (50,30), by hand b = 0.6, a = 5/6.
 TEST(Fits, LeastSquaresByHandAndThePointsEachFitTakes) {
     using V = std::vector<double>;
+    EXPECT_EQ(FitLine(V{0, 1}, V{0, 1.0 / 3}).b, 1.0f / 3); // in single precision, as always
+    EXPECT_DOUBLE_EQ(TryFitLineDouble(V{0, 1}, V{0, 1.0 / 3})->b, 1.0 / 3);
     EXPECT_EQ(CheckFitPoints(V{0.1, 0.1, 0.1}), FitProblem::SameIncidence);
     EXPECT_FALSE(TryFitLine(V{0.1, 0.1, 0.1}, V{1, 2, 3}));
     EXPECT_FALSE(TryFitLineDouble(V{20, 20}, V{1, 2}));
