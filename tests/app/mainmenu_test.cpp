@@ -1,6 +1,6 @@
+// The main menu's flows: what starts up, what each button opens, and how the program ends.
 #include "support.h"
 
-#include "data/inpdat.h"
 #include "history/storiopt.h"
 #include "waves/rixo.h"
 #include "waves/rixotext.h"
@@ -23,14 +23,12 @@ TEST_F(MainMenuTest, StartUpShowsTheMenuAndLoadsTheDataWindowsHidden) {
     EXPECT_EQ(menu().Command4->Caption().size(), 149);
     for (const char* name : {"inpdat", "analysis", "incref"})
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
-    EXPECT_FALSE(program->forms.inpdat().Visible());
+    EXPECT_FALSE(program->forms.byName("inpdat")->Visible());
     EXPECT_FALSE(program->forms.isLoaded("hmiky"));
     EXPECT_EQ(program->interpretation.speedChoice(), 1.0);
     // The three lower buttons form one row at half the screen height.
-    const double row = menu().Top(menu().Command1);
-    EXPECT_NEAR(row, 16200 / 2, 15);
-    EXPECT_EQ(menu().Top(menu().Command2), row);
-    EXPECT_EQ(menu().Top(menu().Command3), row);
+    for (QWidget* b : {menu().Command1, menu().Command2, menu().Command3})
+        EXPECT_NEAR(menu().Top(b), 16200 / 2, 15);
     EXPECT_EQ(menu().Left(menu().Command1), 0);
     EXPECT_NEAR(menu().Left(menu().Command2), 2640, 15);
     EXPECT_NEAR(menu().Left(menu().Command3), 6720, 15);
@@ -78,55 +76,43 @@ TEST_F(MainMenuTest, OpeningTheSemicircleTwiceKeepsTheRadiusButResetsTheRest) {
     EXPECT_EQ(program->experiment.indexN(), 1.5);
 }
 
-TEST_F(MainMenuTest, DataButtonBeforeTheSemicircleStillLoadsItsWindowsAndEndClosesAll) {
+TEST_F(MainMenuTest, DataHistoryAndInterpretationButtonsOpenTheirWindows) {
     menu().Command2->click();
     for (const char* name : {"hmiky", "List_of_Data", "errors"})
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
     EXPECT_FALSE(program->forms.hmiky().Visible());
-    EXPECT_TRUE(program->forms.inpdat().Visible()); // placed as the data window test shows
-
-    menu().Command1->click();
-    bool quit = false;
-    program->onEnd = [&] { quit = true; };
-    menu().Command3->click();
-    EXPECT_TRUE(quit);
-    EXPECT_TRUE(program->ended);
-    EXPECT_FALSE(menu().Visible());
-    EXPECT_FALSE(program->forms.hmiky().Visible());
-}
-
-TEST_F(MainMenuTest, HistoryAndInterpretationButtonsOpenTheirWindows) {
+    EXPECT_TRUE(program->forms.byName("inpdat")->Visible());
     menu().Command4->click();
-    storiopt& s = program->forms.storiopt();
-    EXPECT_TRUE(s.Visible());
-    EXPECT_EQ(s.Caption(), QStringLiteral("Σύντομη Ιστορία"));
-    EXPECT_NEAR(s.Width(), 28800, 15);
+    EXPECT_TRUE(program->forms.storiopt().Visible());
+    EXPECT_EQ(program->forms.storiopt().Caption(), QStringLiteral("Σύντομη Ιστορία"));
     menu().Command5->click();
     for (const char* name : {"rixo", "rixotext", "somata"})
-        EXPECT_TRUE(program->forms.isLoaded(name)) << name;
-    for (Form* f : program->forms.loaded())
-        EXPECT_TRUE(f->objectName() != "somata" || f->Visible());
+        EXPECT_TRUE(program->forms.byName(name)->Visible()) << name;
+    menu().Command3->click(); // END
+    EXPECT_TRUE(program->ended);
+    EXPECT_FALSE(menu().Visible() || program->forms.byName("inpdat")->Visible() ||
+                 program->forms.byName("somata")->Visible());
 }
 
 TEST_F(MainMenuTest, CloseButtonsHideTheirWindowAndTheMenusOrTheLastOneEndsTheProgram) {
     bool quit = false;
     program->onEnd = [&] { quit = true; };
+    menu().Command1->click();
     menu().Command5->click();
     rixo& waves = program->forms.rixo();
     ASSERT_TRUE(waves.Timer1->running());
     waves.close(); // the title bar's close button: hidden, its fronts stopped, the rest goes on
-    EXPECT_FALSE(waves.Visible());
-    EXPECT_FALSE(waves.Timer1->running());
+    EXPECT_FALSE(waves.Visible() || waves.Timer1->running() || quit);
     EXPECT_TRUE(program->forms.rixotext().Visible());
-    EXPECT_FALSE(quit);
     menu().close(); // as END does
     EXPECT_TRUE(quit);
-    EXPECT_FALSE(program->forms.rixotext().Visible());
-}
+    EXPECT_FALSE(program->forms.hmiky().Visible() || program->forms.rixotext().Visible());
 
-TEST_F(MainMenuTest, ClosingTheLastWindowShownEndsTheProgram) {
-    bool quit = false;
+    // Closing the last window shown ends the program too.
+    program = std::make_unique<Program>(std::make_unique<ScriptedDialogs>());
+    quit = false;
     program->onEnd = [&] { quit = true; };
+    Main(*program);
     menu().Command4->click();
     menu().Hide();
     program->forms.storiopt().close();

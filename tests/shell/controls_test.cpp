@@ -1,3 +1,6 @@
+// The window layer as the parts' windows use it: timers that run only while their window is
+// shown, shapes for media and bodies, picture boxes, option buttons, check boxes, scroll bars,
+// menu items, and ink that survives hiding and growing.
 #include "support.h"
 
 #include "shell/controls.h"
@@ -7,18 +10,16 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QMouseEvent>
 #include <QTest>
 
 class ShellControlsTest : public ProgramTest {
 protected:
     // A window of 400 x 400 pixels of drawing surface (no menu bar) in the given scale.
     Form& window(double x1, double y1, double x2, double y2) {
-        Form& f = blank;
-        f.setWidth(400 * 15);
-        f.setHeight(400 * 15);
-        f.canvas->Scale(x1, y1, x2, y2);
-        return f;
+        blank.setWidth(400 * 15);
+        blank.setHeight(400 * 15);
+        blank.canvas->Scale(x1, y1, x2, y2);
+        return blank;
     }
     // A window of the shell with no handlers of its own.
     Form blank{"blank", QStringLiteral("BLANK")};
@@ -33,20 +34,18 @@ TEST_F(ShellControlsTest, ATimerTicksWhileItsWindowIsShownAndStopsWithEndOrTheCl
     t1 = f.addTimer([&] { clock += t1->Interval() / 10.0; }, 10);
     Timer* t2 = f.addTimer([&] { clock += 1000; }, 50, false);
     // Enabled while its window is hidden, a timer waits for the window to show.
-    EXPECT_TRUE(t1->Enabled());
-    EXPECT_FALSE(t1->running());
+    EXPECT_TRUE(t1->Enabled() && !t1->running());
     f.Show();
     ASSERT_TRUE(t1->running());
     EXPECT_FALSE(t2->running());
-    for (int i = 0; i < 5; ++i) t1->Tick();
+    for (int i = 0; i < 5; ++i)
+        t1->Tick();
     t2->Tick(); // disabled: nothing
-    EXPECT_DOUBLE_EQ(clock, 5.0);
     t1->setInterval(50);
     t1->Tick();
     EXPECT_DOUBLE_EQ(clock, 10.0);
     t1->setInterval(0); // an interval of 0 stops the clock though Enabled stays on
-    EXPECT_TRUE(t1->Enabled());
-    EXPECT_FALSE(t1->running());
+    EXPECT_TRUE(t1->Enabled() && !t1->running());
     t1->Tick();
     EXPECT_DOUBLE_EQ(clock, 10.0);
 
@@ -54,21 +53,19 @@ TEST_F(ShellControlsTest, ATimerTicksWhileItsWindowIsShownAndStopsWithEndOrTheCl
     t1->setInterval(10);
     f.Hide();
     EXPECT_FALSE(t1->Enabled());
-    f.Show();
-    t1->setEnabled(true);
-    t2->setEnabled(true);
-    ASSERT_TRUE(t1->running() && t2->running());
+    auto showAndStart = [&] {
+        f.Show();
+        t1->setEnabled(true);
+        t2->setEnabled(true);
+        ASSERT_TRUE(t1->running() && t2->running());
+    };
+    showAndStart();
     program->forms.velmoratimeleti().Show(); // another window stays: the program goes on
     f.close();
-    EXPECT_FALSE(f.isVisible());
-    EXPECT_FALSE(t1->running() || t2->running());
-    EXPECT_FALSE(program->ended);
-    f.Show();
-    t1->setEnabled(true);
-    t2->setEnabled(true);
+    EXPECT_FALSE(f.isVisible() || t1->running() || t2->running() || program->ended);
+    showAndStart();
     program->End();
-    EXPECT_FALSE(t1->running());
-    EXPECT_FALSE(t2->running());
+    EXPECT_FALSE(t1->running() || t2->running());
     t1->Tick();
     t2->Tick();
     EXPECT_DOUBLE_EQ(clock, 10.0);
@@ -87,6 +84,24 @@ TEST_F(ShellControlsTest, TheRealClockDrivesTheHandler) {
     EXPECT_EQ(ticks, stopped);
 }
 
+TEST_F(ShellControlsTest, InkSurvivesHideShowAndGrowing) {
+    Form& f = window(0, 100, 100, 0);
+    f.setWidth(300 * 15);
+    f.setHeight(300 * 15);
+    f.Show();
+    f.canvas->Line(10, 5, 90, 15, RGB(0, 0, 255), Canvas::BoxFilled);
+    f.Hide();
+    f.Show();
+    QApplication::processEvents();
+    const QPointF at = f.canvas->toPixel(50, 10);
+    EXPECT_EQ(f.canvas->image().pixelColor(int(at.x()), int(at.y())), RGB(0, 0, 255));
+    f.setWidth(600 * 15);
+    QApplication::processEvents();
+    EXPECT_EQ(f.canvas->image().pixelColor(int(at.x()), int(at.y())), RGB(0, 0, 255));
+    EXPECT_GE(f.canvas->image().width(), f.canvas->width());
+    EXPECT_GT(f.canvas->width(), 580); // the window's frame is all it loses
+}
+
 TEST_F(ShellControlsTest, AShapeFollowsItsPlaceInUpwardAndDownwardScales) {
     // y upwards: Top is the upper edge, the lower edge is at Top - Height.
     Form& up = window(-200, 200, 200, -200);
@@ -99,20 +114,16 @@ TEST_F(ShellControlsTest, AShapeFollowsItsPlaceInUpwardAndDownwardScales) {
     // A body put with its centre on a clicked point comes back with that centre.
     s->centreOn(37.5, -12.25);
     EXPECT_EQ(s->centre(), QPointF(37.5, -12.25));
-    EXPECT_DOUBLE_EQ(s->Top(), -12.25 + 10);
-    EXPECT_DOUBLE_EQ(s->Left(), 37.5 - 20);
-    const QPointF px = up.canvas->toPixel(37.5, -12.25);
-    EXPECT_EQ(s->pixelRect().center(), px);
+    EXPECT_EQ(QPointF(s->Left(), s->Top()), QPointF(37.5 - 20, -12.25 + 10));
+    EXPECT_EQ(s->pixelRect().center(), up.canvas->toPixel(37.5, -12.25));
     // A negative height is its magnitude; a non-finite place is refused.
     s->move(0, 0, 10, -30);
-    EXPECT_EQ(s->Height(), 30);
     s->move(NAN, 5, 10, 10);
     s->setLeft(INFINITY);
     EXPECT_EQ(s->Left(), 0);
     EXPECT_EQ(s->Height(), 30);
 
     // y downwards (twips-like): the lower edge is at Top + Height.
-    program = std::make_unique<Program>(std::make_unique<ScriptedDialogs>());
     Form& down = window(0, 0, 4000, 4000);
     Shape* d = down.canvas->addShape(Shape::UnderInk);
     d->move(1000, 2000, 400, 200);
@@ -120,23 +131,21 @@ TEST_F(ShellControlsTest, AShapeFollowsItsPlaceInUpwardAndDownwardScales) {
     EXPECT_EQ(d->centre(), QPointF(1200, 2100));
     d->centreOn(500, 500);
     EXPECT_DOUBLE_EQ(d->Top(), 400);
-    EXPECT_EQ(d->centre(), QPointF(500, 500));
 }
 
 TEST_F(ShellControlsTest, MediaLieUnderTheInkAndBodiesOverIt) {
-    Form& f = window(0, 0, 400, 400);
-    Canvas& c = *f.canvas;
-    c.setBackColor(RGB(255, 255, 255));
+    Canvas& c = *window(0, 0, 400, 400).canvas;
     // A hatched lower medium with an opaque peach back, and a red line drawn across it.
+    const QColor peach(255, 205, 160), black(0, 0, 0), red(255, 0, 0);
     Shape* medium = c.addShape(Shape::UnderInk);
     medium->move(0, 200, 400, 200);
     medium->setBackStyle(1);
-    medium->setBackColor(RGB(255, 205, 160));
+    medium->setBackColor(peach);
     medium->setFillStyle(Shape::UpwardDiagonal);
-    medium->setFillColor(RGB(0, 0, 0));
+    medium->setFillColor(black);
     medium->setBorderStyle(0);
     c.DrawWidth = 3;
-    c.Line(0, 300, 400, 300, RGB(255, 0, 0));
+    c.Line(0, 300, 400, 300, red);
     // A solid green body over the ink at the line's middle.
     Shape* body = c.addShape(Shape::OverInk, Shape::Circle);
     body->move(190, 290, 20, 20);
@@ -146,29 +155,24 @@ TEST_F(ShellControlsTest, MediaLieUnderTheInkAndBodiesOverIt) {
 
     const QImage img = c.image();
     EXPECT_EQ(img.pixelColor(100, 100), QColor(255, 255, 255)); // upper medium: the back
-    EXPECT_EQ(img.pixelColor(50, 300), QColor(255, 0, 0));      // the ink over the hatch
-    EXPECT_EQ(img.pixelColor(350, 300), QColor(255, 0, 0));
+    EXPECT_EQ(img.pixelColor(50, 300), red);                    // the ink over the hatch
+    EXPECT_EQ(img.pixelColor(350, 300), red);
     EXPECT_EQ(img.pixelColor(200, 300), QColor(0, 255, 0)); // the body over the ink
     // The hatch: black and peach pixels both occur in the medium away from the line.
-    int black = 0, peach = 0;
+    int blacks = 0, peaches = 0;
     for (int x = 0; x < 400; ++x)
         for (int y = 210; y < 290; ++y) {
-            const QColor p = img.pixelColor(x, y);
-            black += p == QColor(0, 0, 0);
-            peach += p == QColor(255, 205, 160);
+            blacks += img.pixelColor(x, y) == black;
+            peaches += img.pixelColor(x, y) == peach;
         }
-    EXPECT_GT(black, 400);
-    EXPECT_GT(peach, 4000);
+    EXPECT_GT(blacks, 400);
+    EXPECT_GT(peaches, 4000);
     // Hidden, the body leaves the ink as it was; Cls wipes the ink but not the medium.
     body->setVisible(false);
-    EXPECT_EQ(c.image().pixelColor(200, 300), QColor(255, 0, 0));
+    EXPECT_EQ(c.image().pixelColor(200, 300), red);
     c.Cls();
     const QColor after = c.image().pixelColor(50, 300);
-    EXPECT_TRUE(after == QColor(0, 0, 0) || after == QColor(255, 205, 160));
-    // Tests list the shapes beside the display list.
-    ASSERT_EQ(c.shapes().size(), 2u);
-    EXPECT_EQ(c.shapes()[0]->layer(), Shape::UnderInk);
-    EXPECT_FALSE(c.shapes()[1]->Visible());
+    EXPECT_TRUE(after == black || after == peach);
 }
 
 TEST_F(ShellControlsTest, AMovingShapeRepaintsOnlyWhereItWasAndIs) {
@@ -188,14 +192,13 @@ TEST_F(ShellControlsTest, AMovingShapeRepaintsOnlyWhereItWasAndIs) {
     s->move(120, 100, 10, 10);
     QApplication::processEvents();
     f.canvas->removeEventFilter(&spy);
-    ASSERT_FALSE(spy.painted.isEmpty());
     EXPECT_LT(spy.painted.boundingRect().width(), 40);
     EXPECT_LT(spy.painted.boundingRect().height(), 20);
     EXPECT_TRUE(spy.painted.contains(QPoint(105, 105))); // where it was
     EXPECT_TRUE(spy.painted.contains(QPoint(125, 105))); // where it is
 }
 
-TEST_F(ShellControlsTest, APictureBoxShowsItsPictureStretchedWithInkAndControlsOnIt) {
+TEST_F(ShellControlsTest, APictureBoxShowsItsPictureStretchedWithInkAndControlsInItsScale) {
     Form& f = window(0, 0, 400, 400);
     Canvas* box = new Canvas(f.canvas);
     f.placeTwips(box, 0, 0, 200 * 15, 100 * 15);
@@ -216,7 +219,8 @@ TEST_F(ShellControlsTest, APictureBoxShowsItsPictureStretchedWithInkAndControlsO
     EXPECT_EQ(img.pixelColor(100, 50), QColor(255, 255, 255));
     EXPECT_FALSE(box->LoadPicture(":/no/such/picture.png"));
     EXPECT_TRUE(box->hasPicture());
-    // Ink goes over the picture; a control sits in the box's own scale.
+    // Ink goes over the picture; a control sits in the box's own scale, y upwards, and its
+    // sizes are magnitudes whatever the direction of y.
     box->Scale(0, 10, 20, 0);
     box->DrawWidth = 3;
     box->Line(0, 5, 20, 5, RGB(255, 255, 0));
@@ -225,9 +229,12 @@ TEST_F(ShellControlsTest, APictureBoxShowsItsPictureStretchedWithInkAndControlsO
     f.setLeft(&w, 5);
     f.setTop(&w, 8);
     f.setWidth(&w, 10);
-    f.setHeight(&w, 2);
+    f.setHeight(&w, -2);
     EXPECT_EQ(w.geometry(), QRect(50, 20, 100, 20));
+    EXPECT_NEAR(f.Left(&w), 5, 1e-9);
     EXPECT_NEAR(f.Top(&w), 8, 1e-9);
+    EXPECT_NEAR(f.Width(&w), 10, 1e-9);
+    EXPECT_NEAR(f.Height(&w), 2, 1e-9);
 }
 
 TEST_F(ShellControlsTest, OptionButtonsExcludeEachOtherAndCheckBoxesReadZeroOrOne) {
@@ -236,18 +243,17 @@ TEST_F(ShellControlsTest, OptionButtonsExcludeEachOtherAndCheckBoxesReadZeroOrOn
     auto* water = new OptionButton("WATER", f.canvas);
     auto* glass = new OptionButton("GLASS", f.canvas);
     auto* other1 = new OptionButton("A", f.canvas);
-    auto* other2 = new OptionButton("B", f.canvas);
     optionGroup({water, glass});
-    optionGroup({other1, other2});
+    optionGroup({other1, new OptionButton("B", f.canvas)});
     water->Click = [&] { clicks.push_back("water"); };
     glass->Click = [&] { clicks.push_back("glass"); };
     water->setValue(true);
     other1->setValue(true);
-    EXPECT_TRUE(water->Value() && other1->Value());
-    glass->click(); // the student
+    EXPECT_TRUE(water->Value()); // each group keeps its own choice
+    glass->click();              // the student
     EXPECT_FALSE(water->Value());
     EXPECT_TRUE(glass->Value());
-    EXPECT_TRUE(other1->Value()); // another group keeps its choice
+    EXPECT_TRUE(other1->Value());
     glass->click(); // already on: no second Click
     EXPECT_EQ(clicks, (std::vector<QString>{"water", "glass"}));
 
@@ -256,7 +262,6 @@ TEST_F(ShellControlsTest, OptionButtonsExcludeEachOtherAndCheckBoxesReadZeroOrOn
     box->Click = [&] { seen = box->Value(); };
     EXPECT_EQ(box->Value(), 0);
     box->click();
-    EXPECT_EQ(box->Value(), 1);
     EXPECT_EQ(seen, 1);
     box->setValue(0);
     EXPECT_EQ(seen, 0);
@@ -280,54 +285,17 @@ TEST_F(ShellControlsTest, AVerticalScrollBarRunsItsChangeAndGotFocusArrives) {
     QApplication::sendEvent(v, &in);
     EXPECT_EQ(focused, 1);
 
+    // A text box of several lines keeps Greek, and refuses a font size that is no number.
     auto* text = new MultiLineText(f.canvas, 12);
     text->setText("Fermat\nΦερμά");
     EXPECT_EQ(text->Text(), "Fermat\nΦερμά");
-    EXPECT_EQ(text->font().pointSizeF(), 12);
     text->setFontSize(NAN);
     EXPECT_EQ(text->font().pointSizeF(), 12);
 }
 
-TEST_F(ShellControlsTest, MouseUpKeepsShiftAndControl) {
-    Form& f = window(-200, 200, 200, -200);
-    std::vector<std::tuple<int, int, double, double>> downs, ups;
-    f.canvas->onMouseDown = [&](int b, int s, double x, double y) { downs.emplace_back(b, s, x, y); };
-    f.canvas->onMouseUp = [&](int b, int s, double x, double y) { ups.emplace_back(b, s, x, y); };
-    const auto both = Qt::ShiftModifier | Qt::ControlModifier;
-    QTest::mousePress(f.canvas, Qt::LeftButton, both, QPoint(300, 100));
-    QTest::mouseRelease(f.canvas, Qt::LeftButton, both, QPoint(300, 100));
-    QTest::mousePress(f.canvas, Qt::RightButton, Qt::ControlModifier, QPoint(200, 200));
-    QTest::mouseRelease(f.canvas, Qt::RightButton, Qt::ControlModifier, QPoint(200, 200));
-    ASSERT_EQ(ups.size(), 2u);
-    EXPECT_EQ(downs[0], std::make_tuple(1, 3, 100.0, 100.0));
-    EXPECT_EQ(ups[0], std::make_tuple(1, 3, 100.0, 100.0));
-    EXPECT_EQ(ups[1], std::make_tuple(2, 2, 0.0, 0.0));
-}
-
-TEST_F(ShellControlsTest, AMarkReadsOnlyWhatWasDrawnSince) {
-    Form& f = window(0, 0, 100, 100);
-    Canvas& c = record(f);
-    c.Line(0, 0, 10, 10);
-    const Canvas::Mark tick = c.mark();
-    c.PSet(5, 5, RGB(255, 0, 0));
-    c.Circle(50, 50, 5);
-    auto since = c.drawnSince(tick);
-    ASSERT_EQ(since.size(), 2u);
-    EXPECT_EQ(since[0].kind, DrawItem::Dot);
-    EXPECT_EQ(since[1].kind, DrawItem::Circle);
-    // After a Cls the mark reads everything drawn since the clearing.
-    c.Cls();
-    c.Line(1, 1, 2, 2);
-    since = c.drawnSince(tick);
-    ASSERT_EQ(since.size(), 1u);
-    EXPECT_EQ(since[0].kind, DrawItem::Line);
-    EXPECT_TRUE(c.drawnSince(c.mark()).empty());
-}
-
 TEST_F(ShellControlsTest, AMenuItemRunsItsHandler) {
     Form& f = window(0, 0, 100, 100);
-    QMenu* m = f.addMenu("EXPERIMENT");
-    QAction* item = f.addItem(m, "ALL RANDOM", true);
+    QAction* item = f.addItem(f.addMenu("EXPERIMENT"), "ALL RANDOM", true);
     int runs = 0;
     f.onClick(item, [&] { ++runs; });
     item->trigger();
