@@ -1,8 +1,8 @@
 // Where the windows stand, on every screen a school may have, with and without a window
 // manager's frame: inside the available area, beside and under each other as designed.
-#include "app/placement.h"
+#include "support.h"
 
-#include <gtest/gtest.h>
+#include "app/placement.h"
 
 namespace {
 
@@ -33,34 +33,28 @@ protected:
 
 TEST_P(WindowPlaces, EveryWindowLiesInsideTheScreenBesideAndUnderTheOthersAsDesigned) {
     const Desk d = GetParam();
-    for (const char* w :
-         {"velmoratimeleti", "hmiky", "List_of_Data", "Grafindex", "errors", "inpdat", "analysis",
-          "incref", "rixo", "rixotext", "somata", "ptolemaios", "EMFANISI", "ptolkam", "xaithamos",
-          "alhazencheck", "storiopt", "vathi"})
+    for (const char* w : kWindowNames)
         EXPECT_TRUE(QRect(0, 0, d.w, d.h).contains(at(w))) << w << " at " << d.w << "x" << d.h;
+    auto beside = [](QRect l, QRect r) { return l.right() + 1 == r.left(); };
+    auto under = [](QRect t, QRect b) { return t.bottom() + 1 == b.top(); };
     // The semicircle's drawing surface is square under its menu; the list window stands beside
     // it, the index graph under the list, and the mean error right of both or over the graph.
     const QRect semi = at("hmiky"), list = at("List_of_Data"), index = at("Grafindex");
     EXPECT_EQ(semi.width() - d.frame.left() - d.frame.right(),
               semi.height() - kMenu - d.frame.top() - d.frame.bottom());
     EXPECT_LE(semi.width(), 0.9 * d.h + 1);
-    EXPECT_EQ(list.left(), semi.right() + 1);
-    EXPECT_EQ(index.top(), list.bottom() + 1);
+    EXPECT_TRUE(beside(semi, list) && under(list, index));
     EXPECT_TRUE(at("errors").left() > list.right() || at("errors") == index);
     // The data window's left half; its two graphs tile the right half.
     const QRect data = at("inpdat"), sines = at("analysis"), angles = at("incref");
     EXPECT_EQ(data, QRect(0, 0, d.w / 2, d.h));
-    EXPECT_EQ(sines.left(), data.right() + 1);
-    EXPECT_EQ(angles.top(), sines.bottom() + 1);
-    EXPECT_EQ(angles.bottom(), d.h - 1);
+    EXPECT_TRUE(beside(data, sines) && under(sines, angles) && angles.bottom() == d.h - 1);
     // Waves over particles in the left half, the panel in the right half.
-    EXPECT_EQ(at("rixo").bottom() + 1, at("somata").top());
-    EXPECT_EQ(at("somata").bottom(), d.h - 1);
-    EXPECT_EQ(at("rixotext").left(), at("rixo").right() + 1);
+    EXPECT_TRUE(under(at("rixo"), at("somata")) && at("somata").bottom() == d.h - 1);
+    EXPECT_TRUE(beside(at("rixo"), at("rixotext")));
     // Ptolemy's disc square; what the observer sees under it, left of the note on the right.
     const QRect disc = at("ptolemaios"), view = at("EMFANISI");
-    EXPECT_EQ(disc.width(), disc.height());
-    EXPECT_GT(view.top(), disc.bottom());
+    EXPECT_TRUE(disc.width() == disc.height() && view.top() > disc.bottom());
     EXPECT_LE(view.right(), d.w / 2);
 }
 

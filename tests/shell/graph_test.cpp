@@ -42,10 +42,10 @@ TEST_F(GraphTest, TheWorkedCaseNumbersBothAxesAndDrawsTheGrid) {
     EXPECT_TRUE(isLine(list[1], 0, -30, 0, 95));
     // x: ticks at 0 ... 100, each label one step on, so 10 ... 110; y: grid lines and labels
     // 10.0 ... 100.0, the last the first step not below 95.
-    for (int k = 10; k <= 110; k += 10) {
+    for (int k = 10; k <= 110; k += 10)
         EXPECT_EQ(textsAt(c, k, 2), std::vector<QString>{QString::number(k)}) << k;
-        if (k <= 100) EXPECT_EQ(textsAt(c, 10.0 / 3, k), std::vector{QString::number(k) + ".0"});
-    }
+    for (int k = 10; k <= 100; k += 10)
+        EXPECT_EQ(textsAt(c, 10.0 / 3, k), std::vector{QString::number(k) + ".0"}) << k;
     // The graph numbers its origin twice ("0", then "0.00"): the second would lie over the
     // first, so it is left out.
     EXPECT_EQ(textsAt(c, 10.0 / 3, 0), (std::vector<QString>{"0"}));
@@ -86,12 +86,8 @@ TEST_F(GraphTest, RangesWithoutAStepDrawTheAxesOnlyAndEnd) {
 TEST_F(GraphTest, TickmarksNumberBothAxesOutToTheEdgesOfTheScale) {
     // The index graph's scale: x from -5 to 95, y from -0.8 to 3.
     canvas().Scale(-5, 3, 95, -0.8);
-    TickmarkStyle st;
-    st.yStep = 0.5;
-    st.yModulus = 2; // every second step of y gets a tick: 1, 2, 3, ...
-    st.u = 2;
-    st.v = 3;
-    DrawTickmarks(canvas(), st);
+    // Every second step of y gets a tick: 1, 2, 3, ...
+    DrawTickmarks(canvas(), {.yStep = 0.5, .yModulus = 2, .u = 2, .v = 3});
     const Canvas& c = canvas();
     // x: ticks at 0, 10, ... 90 (the last below the width 100), each label a step on; the
     // label 100 would stand beyond the right edge (95) and -10 beyond the left (-5): neither
@@ -128,15 +124,10 @@ TEST_F(GraphTest, AxisNumbersStayInsideClearOfTheAxesAndOfEachOther) {
         Canvas& c = canvas();
         c.Cls();
         c.Scale(-12, 106, 156, -9); // the mean-error graph's scale
-        TickmarkStyle st;
-        st.yStep = 20;
-        st.t = 0.4;
-        st.u = 2;
-        st.v = 10.0 / 3;
         if (size.width() % 2)
             DrawAxesGrid(c, 150, -10, 100, -5, -10, -5, 10, 20);
         else
-            DrawTickmarks(c, st);
+            DrawTickmarks(c, {.yStep = 20, .t = 0.4, .u = 2, .v = 10.0 / 3});
         EXPECT_TRUE(ControlFaults(target()).isEmpty())
             << ControlFaults(target()).join('\n').toStdString();
         const QPointF origin = c.toPixel(0, 0);
