@@ -71,11 +71,6 @@ inline bool sameColor(const QColor& a, const QColor& b) { return a.rgb() == b.rg
 
 // An item of the display list as the tests read it: its points, colours and text in Qt's types.
 inline QPointF pt(const Point& p) { return {p.x, p.y}; }
-inline std::vector<QPointF> pointsOf(const DrawItem& d) {
-    if (d.kind == DrawItem::Line || d.kind == DrawItem::Box || d.kind == DrawItem::FilledBox)
-        return {pt(d.a), pt(d.b)};
-    return {pt(d.a)};
-}
 inline QColor fillOf(const DrawItem& d) {
     return d.kind == DrawItem::FilledBox ? Canvas::ColourOf(d)
                                          : QColor(d.fill.r, d.fill.g, d.fill.b, d.fill.a);
@@ -127,29 +122,6 @@ inline bool axisNumberAt(const Canvas& c, const QString& text, double x, double 
             return true;
     }
     return false;
-}
-
-// Nothing drawn or printed holds a NaN or an infinity.
-inline void expectAllFinite(const Canvas& c) {
-    for (const DrawItem& d : c.displayList()) {
-        for (const QPointF& p : pointsOf(d))
-            EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y())) << d.kind;
-        EXPECT_TRUE(std::isfinite(d.radius));
-        EXPECT_FALSE(textOf(d).contains("NaN") || textOf(d).contains("Infinity"))
-            << textOf(d).toStdString();
-    }
-}
-
-// A text a student may read: no "nan" or "inf", no number beyond a million.
-inline bool readable(const QString& t) {
-    static const QRegularExpression bad("(?<![A-Za-z])(nan|inf)",
-                                        QRegularExpression::CaseInsensitiveOption);
-    if (bad.match(t).hasMatch()) return false;
-    static const QRegularExpression number("-?\\d+(?:\\.\\d+)?(?:[eE][+-]?\\d+)?");
-    auto it = number.globalMatch(t);
-    while (it.hasNext())
-        if (std::fabs(it.next().captured(0).toDouble()) > 1e6) return false;
-    return true;
 }
 
 inline std::vector<QString> items(const QListWidget* list) {
