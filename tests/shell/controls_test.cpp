@@ -6,8 +6,6 @@
 #include "shell/controls.h"
 #include "shell/timer.h"
 
-#include "history/storiopt.h"
-
 #include <QApplication>
 #include <QTest>
 
@@ -27,7 +25,7 @@ protected:
 TEST_F(ShellControlsTest, ATimerTicksOnlyWhileItsWindowIsShownAndEndStopsItForGood) {
     // A window of the registry, as End stops the timers of every loaded window. (The close
     // button's stop is the main menu's test.)
-    Form& f = program->forms.storiopt();
+    Form& f = *program->forms.byName("storiopt");
     double clock = 0;
     Timer* t1 = nullptr;
     // The wave clock's handler: it advances by a tenth of the interval, read at each tick.

@@ -5,10 +5,6 @@
 #include "shell/graph.h"
 #include "shell/layoutcheck.h"
 
-#include "data/incref.h"
-
-#include <cmath>
-
 namespace {
 // The axis numbers that stand for the place (x, y) (see axisNumberAt), in the order drawn.
 std::vector<QString> textsAt(const Canvas& c, double x, double y) {
@@ -27,7 +23,7 @@ bool isLine(const DrawItem& d, double x1, double y1, double x2, double y2) {
 class GraphTest : public ProgramTest {
 protected:
     // Any window serves: the graph module draws on a canvas, whichever window holds it.
-    Form& target() { return program->forms.incref(); }
+    Form& target() { return *program->forms.byName("incref"); }
     Canvas& canvas() { return *target().canvas; }
     void SetUp() override { canvas().Cls(); }
 };

@@ -157,6 +157,7 @@ TEST_F(TakeAwayTest, CancelAStrangeEndingOrAFolderThatCannotBeWrittenSaveNothing
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"notes"});
     ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
     EXPECT_EQ(blocker.readAll(), "kept");
+    EXPECT_TRUE(w.Visible());
 }
 
 TEST_F(TakeAwayTest, TheListAndDataWindowsCopyTheirRowsAsColumnsForASpreadsheet) {
