@@ -3,49 +3,27 @@
 // reached and closed with the keyboard.
 #include "support.h"
 
-#include "alhaytham/alhazencheck.h"
-#include "alhaytham/xaithamos.h"
-#include "data/analysis.h"
-#include "data/incref.h"
-#include "data/inpdat.h"
-#include "history/storiopt.h"
-#include "history/vathi.h"
-#include "particles/somata.h"
-#include "ptolemy/EMFANISI.h"
-#include "ptolemy/ptolemaios.h"
-#include "ptolemy/ptolkam.h"
-#include "records/Grafindex.h"
-#include "records/errors.h"
 #include "shell/help.h"
-#include "waves/rixo.h"
-#include "waves/rixotext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 namespace {
 
 bool isGreek(QChar c) { return c.unicode() >= 0x0370 && c.unicode() <= 0x03ff; }
 
 double greekShare(const QString& text) {
-    int letters = 0, greek = 0;
-    for (QChar c : text)
-        if (c.isLetter()) {
-            ++letters;
-            greek += isGreek(c);
-        }
-    return letters ? double(greek) / letters : 0;
+    static const QRegularExpression greek("[\\x{0370}-\\x{03ff}]"), letter("\\p{L}");
+    return double(text.count(greek)) / std::max<qsizetype>(1, text.count(letter));
 }
 
 QString plain(const QString& html) {
-    QTextDocument d;
-    d.setHtml(html);
-    return d.toPlainText().simplified();
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
 // What a page must quote of a caption: its first words (at most three) before the first word
@@ -60,20 +38,14 @@ QString quotedPart(const QString& caption) {
     return english.isEmpty() ? words.join(' ') : english.join(' ');
 }
 
-void menuCaptions(const QList<QAction*>& actions, QStringList& out) {
-    for (QAction* a : actions) {
-        if (a->isSeparator()) continue;
-        out << a->text();
-        if (a->menu()) menuCaptions(a->menu()->actions(), out);
-    }
-}
-
-// Every caption a student can act on in the window.
+// Every caption a student can act on in the window: buttons, options, check boxes, menu items.
 QStringList captionsOf(Form& f) {
     QStringList out;
     for (const QAbstractButton* b : f.canvas->findChildren<QAbstractButton*>())
         out << b->text();
-    if (f.menuBar()) menuCaptions(f.menuBar()->actions(), out);
+    if (f.menuBar())
+        for (const QAction* a : f.menuBar()->findChildren<QAction*>())
+            if (!a->isSeparator()) out << a->text();
     return out;
 }
 
@@ -81,57 +53,37 @@ QStringList captionsOf(Form& f) {
 
 TEST_F(ProgramTest, F1OnEveryWindowShowsItsShortBilingualPageNamingEveryControl) {
     Main(*program);
-    Forms& w = program->forms;
-    Form* windows[] = {
-        &w.velmoratimeleti(), &w.hmiky(),      &w.List_of_Data(), &w.Grafindex(), &w.errors(),
-        &w.inpdat(),          &w.incref(),     &w.analysis(),     &w.rixo(),      &w.rixotext(),
-        &w.somata(),          &w.ptolemaios(), &w.EMFANISI(),     &w.ptolkam(),   &w.xaithamos(),
-        &w.alhazencheck(),    &w.storiopt(),   &w.vathi()};
-    for (Form* f : windows)
-        f->stopTimers();
-    QStringList seen;
-    for (Form* f : windows) {
+    for (const char* name : kWindowNames)
+        program->forms.byName(name)->stopTimers();
+    for (Form* f : program->forms.loaded()) {
         const QString name = f->objectName();
         SCOPED_TRACE(name.toStdString());
-        EXPECT_FALSE(seen.contains(name));
-        seen << name;
-        const std::size_t before = dialogs->helpPages.size();
         QTest::keyClick(f, Qt::Key_F1);
-        ASSERT_EQ(dialogs->helpPages.size(), before + 1);
+        ASSERT_FALSE(dialogs->helpPages.empty());
         const ScriptedDialogs::HelpPage& shown = dialogs->helpPages.back();
         EXPECT_EQ(shown.title, HelpTitle(f->Caption()));
         // The page is the window's own, from the program's resources.
-        ASSERT_FALSE(HelpPage(name).isEmpty());
-        EXPECT_EQ(shown.page, HelpPage(name));
-
+        EXPECT_TRUE(!HelpPage(name).isEmpty() && shown.page == HelpPage(name));
         // English, then Greek: two halves, each short, each ending with a thing to try.
         const QStringList halves = shown.page.split(QStringLiteral("<hr>"));
         ASSERT_EQ(halves.size(), 2);
         const QString english = plain(halves[0]), greek = plain(halves[1]);
-        EXPECT_LT(greekShare(english), 0.1);
-        EXPECT_GT(greekShare(greek), 0.6);
-        EXPECT_TRUE(english.contains(QStringLiteral("Try this")));
-        EXPECT_TRUE(greek.contains(QStringLiteral("Δοκίμασε")));
-        EXPECT_LT(english.size(), 2800);
-        EXPECT_LT(greek.size(), 3000);
-
+        EXPECT_TRUE(greekShare(english) < 0.1 && english.size() < 2800 &&
+                    english.contains("Try this"));
+        EXPECT_TRUE(greekShare(greek) > 0.6 && greek.size() < 3000 && greek.contains("Δοκίμασε"));
         const QString page = plain(shown.page).toLower();
-        for (const QString& caption : captionsOf(*f)) {
-            const QString quoted = quotedPart(caption).toLower();
-            EXPECT_TRUE(page.contains(quoted))
-                << "the page does not name \"" << quoted.toStdString() << '"';
-        }
+        for (const QString& caption : captionsOf(*f))
+            EXPECT_TRUE(page.contains(quotedPart(caption).toLower()))
+                << "the page does not name \"" << quotedPart(caption).toStdString() << '"';
     }
+    EXPECT_EQ(dialogs->helpPages.size(), std::size(kWindowNames));
 
     // F1 reaches the window from any of its controls.
-    inpdat& d = w.inpdat();
-    d.Show();
-    QTest::keyClick(d.Text1[3], Qt::Key_F1);
+    program->forms.byName("inpdat")->Show();
+    QTest::keyClick(program->forms.byName("inpdat")->findChildren<QLineEdit*>()[3], Qt::Key_F1);
     EXPECT_EQ(dialogs->helpPages.back().page, HelpPage("inpdat"));
-    QTest::keyClick(w.hmiky().Command4, Qt::Key_F1);
+    QTest::keyClick(program->forms.hmiky().Command4, Qt::Key_F1);
     EXPECT_EQ(dialogs->helpPages.back().page, HelpPage("hmiky"));
-    // A page of no window is none.
-    EXPECT_TRUE(HelpPage("nosuchwindow").isEmpty());
 }
 
 // The help window the program shows: the page has the keys at once, Tab reaches Close, Esc
@@ -139,31 +91,26 @@ TEST_F(ProgramTest, F1OnEveryWindowShowsItsShortBilingualPageNamingEveryControl)
 TEST(HelpWindow, TheKeyboardReadsAndClosesIt) {
     ModalDialogs dialogs;
     auto helpWindows = [] {
-        QList<QDialog*> out;
+        QList<QWidget*> out;
         for (QWidget* t : QApplication::topLevelWidgets())
-            if (t->objectName() == QLatin1String("help") && t->isVisible())
-                out << static_cast<QDialog*>(t);
+            if (t->objectName() == QLatin1String("help") && t->isVisible()) out << t;
         return out;
     };
     dialogs.ShowHelp(HelpTitle("SIMULATION"), HelpPage("hmiky"));
-    QList<QDialog*> shown = helpWindows();
-    ASSERT_EQ(shown.size(), 1);
-    QDialog* box = shown[0];
+    ASSERT_EQ(helpWindows().size(), 1);
+    QWidget* box = helpWindows()[0];
     EXPECT_EQ(box->windowTitle(), QStringLiteral("HELP Βοήθεια: SIMULATION"));
     auto* page = box->findChild<QTextBrowser*>("page");
-    ASSERT_NE(page, nullptr);
-    EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("GIVE INCIDENCE ANGLE")));
+    ASSERT_TRUE(page && page->toPlainText().contains(QStringLiteral("GIVE INCIDENCE ANGLE")));
     EXPECT_EQ(box->focusWidget(), page);
     QTest::keyClick(page, Qt::Key_Tab);
     auto* close = qobject_cast<QPushButton*>(box->focusWidget());
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(close->text(), QStringLiteral("Close Κλείσιμο"));
+    EXPECT_TRUE(close && close->text() == QStringLiteral("Close Κλείσιμο"));
 
     dialogs.ShowHelp(HelpTitle("Istorikva"), HelpPage("inpdat"));
     QApplication::processEvents();
-    shown = helpWindows();
-    ASSERT_EQ(shown.size(), 1);
-    box = shown[0];
+    ASSERT_EQ(helpWindows().size(), 1);
+    box = helpWindows()[0];
     EXPECT_TRUE(box->findChild<QTextBrowser*>("page")->toPlainText().contains("Data Analysis"));
     QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
     QApplication::processEvents();

@@ -1,9 +1,7 @@
+// The main menu's flows: what starts up, what each button opens, and how the program ends.
 #include "support.h"
 
-#include "data/inpdat.h"
-#include "history/storiopt.h"
 #include "waves/rixo.h"
-#include "waves/rixotext.h"
 
 class MainMenuTest : public ProgramTest {
 protected:
@@ -23,17 +21,16 @@ TEST_F(MainMenuTest, StartUpShowsTheMenuAndLoadsTheDataWindowsHidden) {
     EXPECT_EQ(menu().Command4->Caption().size(), 149);
     for (const char* name : {"inpdat", "analysis", "incref"})
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
-    EXPECT_FALSE(program->forms.inpdat().Visible());
-    EXPECT_FALSE(program->forms.isLoaded("hmiky"));
+    EXPECT_FALSE(program->forms.byName("inpdat")->Visible() || program->forms.isLoaded("hmiky"));
     EXPECT_EQ(program->interpretation.speedChoice(), 1.0);
     // The three lower buttons form one row at half the screen height.
-    const double row = menu().Top(menu().Command1);
-    EXPECT_NEAR(row, 16200 / 2, 15);
-    EXPECT_EQ(menu().Top(menu().Command2), row);
-    EXPECT_EQ(menu().Top(menu().Command3), row);
+    for (QWidget* b : {menu().Command1, menu().Command2, menu().Command3})
+        EXPECT_NEAR(menu().Top(b), 16200 / 2, 15);
     EXPECT_EQ(menu().Left(menu().Command1), 0);
     EXPECT_NEAR(menu().Left(menu().Command2), 2640, 15);
     EXPECT_NEAR(menu().Left(menu().Command3), 6720, 15);
+    menu().Command3->click(); // END
+    EXPECT_TRUE(program->ended && !menu().Visible());
 }
 
 TEST_F(MainMenuTest, SemicircleButtonOpensTheSquareWindowWithOneRay) {
@@ -42,18 +39,15 @@ TEST_F(MainMenuTest, SemicircleButtonOpensTheSquareWindowWithOneRay) {
     EXPECT_TRUE(h.Visible());
     EXPECT_NEAR(h.Width(), 16200 * 9 / 10, 15);
     EXPECT_EQ(h.canvas->width(), h.canvas->height()); // round circles meet the rays
-    EXPECT_EQ(h.canvas->ScaleLeft(), -200);
-    EXPECT_EQ(h.canvas->ScaleHeight(), -400);
-    EXPECT_EQ(h.Indexnt->text(), QStringLiteral("Δείκτης  n = 1.50"));
-    EXPECT_EQ(h.Label3->text(), "xc=0.00");
-    EXPECT_EQ(h.Label2->text(), "yc=0.00");
-    EXPECT_EQ(h.Label4->text(), "h(Ray's y(0)=0.00");
+    EXPECT_EQ(QPointF(h.canvas->ScaleLeft(), h.canvas->ScaleHeight()), QPointF(-200, -400));
+    EXPECT_EQ(
+        QStringList({h.Indexnt->text(), h.Label3->text(), h.Label2->text(), h.Label4->text()}),
+        QStringList({"Δείκτης  n = 1.50", "xc=0.00", "yc=0.00", "h(Ray's y(0)=0.00"}));
     // cmdend, Command1 and Command4 side by side at y = -150; Command2 just above Command3.
     EXPECT_NEAR(h.Top(h.cmdend), -150, 1);
     EXPECT_NEAR(h.Left(h.Command1), -200 + h.Width(h.cmdend), 1);
     EXPECT_NEAR(h.Left(h.Command4), h.Left(h.Command1) + h.Width(h.Command1), 1);
     EXPECT_NEAR(h.Top(h.Command2), h.Top(h.Command3) + h.Height(h.Command3), 1); // y upwards
-    EXPECT_GT(h.Top(h.Command2), h.Top(h.Command3));
 }
 
 TEST_F(MainMenuTest, OpeningTheSemicircleTwiceKeepsTheRadiusButResetsTheRest) {
@@ -62,73 +56,46 @@ TEST_F(MainMenuTest, OpeningTheSemicircleTwiceKeepsTheRadiusButResetsTheRest) {
     h.HScroll1->setValue(120);
     h.Indexn->setValue(18);
     h.xcoor->setValue(5);
-    EXPECT_EQ(program->experiment.indexN(), 1.8);
     h.Command3->click(); // BACK
-    EXPECT_FALSE(h.Visible());
-    EXPECT_TRUE(menu().Visible());
+    EXPECT_TRUE(!h.Visible() && menu().Visible());
     menu().Command1->click();
-    EXPECT_EQ(program->experiment.radiusR(), 120);
-    EXPECT_EQ(program->experiment.indexN(), 1.5);
-    EXPECT_EQ(program->experiment.xc(), 0);
+    const auto& e = program->experiment;
+    EXPECT_EQ(std::tuple(e.radiusR(), e.indexN(), e.xc()), std::tuple(120.0, 1.5, 0.0));
     // The scroll bars agree, so moving the tilt next keeps the centre where it is drawn.
     EXPECT_EQ(h.Indexn->value(), 15);
     EXPECT_EQ(h.xcoor->value(), 0);
     h.angle->setValue(10);
-    EXPECT_EQ(program->experiment.xc(), 0);
-    EXPECT_EQ(program->experiment.indexN(), 1.5);
+    EXPECT_EQ(std::tuple(e.indexN(), e.xc()), std::tuple(1.5, 0.0));
 }
 
-TEST_F(MainMenuTest, DataButtonBeforeTheSemicircleStillLoadsItsWindowsAndEndClosesAll) {
+TEST_F(MainMenuTest, DataHistoryAndInterpretationButtonsOpenTheirWindows) {
     menu().Command2->click();
     for (const char* name : {"hmiky", "List_of_Data", "errors"})
         EXPECT_TRUE(program->forms.isLoaded(name)) << name;
-    EXPECT_FALSE(program->forms.hmiky().Visible());
-    EXPECT_TRUE(program->forms.inpdat().Visible()); // placed as the data window test shows
-
-    menu().Command1->click();
-    bool quit = false;
-    program->onEnd = [&] { quit = true; };
-    menu().Command3->click();
-    EXPECT_TRUE(quit);
-    EXPECT_TRUE(program->ended);
-    EXPECT_FALSE(menu().Visible());
-    EXPECT_FALSE(program->forms.hmiky().Visible());
-}
-
-TEST_F(MainMenuTest, HistoryAndInterpretationButtonsOpenTheirWindows) {
+    EXPECT_TRUE(!program->forms.hmiky().Visible() && program->forms.byName("inpdat")->Visible());
     menu().Command4->click();
-    storiopt& s = program->forms.storiopt();
-    EXPECT_TRUE(s.Visible());
-    EXPECT_EQ(s.Caption(), QStringLiteral("Σύντομη Ιστορία"));
-    EXPECT_NEAR(s.Width(), 28800, 15);
+    EXPECT_TRUE(program->forms.byName("storiopt")->Visible());
+    EXPECT_EQ(program->forms.byName("storiopt")->Caption(), QStringLiteral("Σύντομη Ιστορία"));
     menu().Command5->click();
     for (const char* name : {"rixo", "rixotext", "somata"})
-        EXPECT_TRUE(program->forms.isLoaded(name)) << name;
-    for (Form* f : program->forms.loaded())
-        EXPECT_TRUE(f->objectName() != "somata" || f->Visible());
+        EXPECT_TRUE(program->forms.byName(name)->Visible()) << name;
+    menu().close(); // the menu's close button ends the program as END does
+    EXPECT_TRUE(program->ended);
+    EXPECT_FALSE(menu().Visible() || program->forms.byName("inpdat")->Visible() ||
+                 program->forms.byName("somata")->Visible());
 }
 
-TEST_F(MainMenuTest, CloseButtonsHideTheirWindowAndTheMenusOrTheLastOneEndsTheProgram) {
+TEST_F(MainMenuTest, CloseButtonsHideTheirWindowAndClosingTheLastOneShownEndsTheProgram) {
     bool quit = false;
     program->onEnd = [&] { quit = true; };
     menu().Command5->click();
     rixo& waves = program->forms.rixo();
     ASSERT_TRUE(waves.Timer1->running());
     waves.close(); // the title bar's close button: hidden, its fronts stopped, the rest goes on
-    EXPECT_FALSE(waves.Visible());
-    EXPECT_FALSE(waves.Timer1->running());
-    EXPECT_TRUE(program->forms.rixotext().Visible());
-    EXPECT_FALSE(quit);
-    menu().close(); // as END does
-    EXPECT_TRUE(quit);
-    EXPECT_FALSE(program->forms.rixotext().Visible());
-}
-
-TEST_F(MainMenuTest, ClosingTheLastWindowShownEndsTheProgram) {
-    bool quit = false;
-    program->onEnd = [&] { quit = true; };
-    menu().Command4->click();
+    EXPECT_FALSE(waves.Visible() || waves.Timer1->running() || quit);
     menu().Hide();
-    program->forms.storiopt().close();
+    program->forms.byName("rixotext")->close();
+    EXPECT_FALSE(quit);
+    program->forms.byName("somata")->close();
     EXPECT_TRUE(quit);
 }
