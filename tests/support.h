@@ -8,6 +8,7 @@
 #include "shell/canvas.h"
 #include "shell/dialogs.h"
 #include "shell/form.h"
+#include "shell/layoutcheck.h"
 
 #include <QListWidget>
 #include <QRegularExpression>
@@ -18,11 +19,11 @@
 #include <functional>
 #include <memory>
 
-// What no student may see in a window: "nan" or "inf" in a text, an absurd number, a
-// drawing at a non-finite or far-away point, an animation running in a hidden window. Returns
-// one line per finding, empty when the windows are sound. `typed` holds the texts the student
-// typed into boxes (they may stay).
-QStringList WhatNoStudentMaySee(Program& program, const QStringList& typed = {});
+// What no student may see in any loaded window (shell/layoutcheck.h). `typed` holds the texts
+// the student typed into boxes (they may stay).
+inline QStringList WhatNoStudentMaySee(Program& program, const QStringList& typed = {}) {
+    return UnseemlyFaults(program.forms.loaded(), typed);
+}
 #define EXPECT_NOTHING_A_STUDENT_MAY_NOT_SEE(program, where)                                       \
     do {                                                                                           \
         const QStringList found_ = WhatNoStudentMaySee(program);                                   \

@@ -126,7 +126,7 @@ bool shootDesktop(const QString& folder, const QString& name) {
         if (w->isVisible()) shown.push_back(w);
     tell(OffScreenFaults(shown, shownProgram->screen.available()), name);
     tell(CoverFaults(stackedWindows(), mayLieOver), name);
-    tell(HiddenTimerFaults(shownProgram->forms.loaded()), name);
+    tell(UnseemlyFaults(shownProgram->forms.loaded()), name);
     return ok;
 }
 
@@ -151,6 +151,7 @@ bool save(Form& f, const QString& folder, const QString& name) {
         {"ptolemaios", "EMFANISI"},
         {"alhazencheck", "analysis", "incref"}};
     tell(LayoutFaults(shown, groups, mayLieOver), name);
+    tell(UnseemlyFaults(shownProgram->forms.loaded()), name);
     return ok;
 }
 
@@ -484,7 +485,7 @@ int main(int argc, char** argv) {
         settle();
         if (waves.isVisible() || waves.Timer1->running())
             tell({QStringLiteral("rixo: its close button left it shown or its fronts running")}, "close");
-        tell(HiddenTimerFaults(program.forms.loaded()), "close");
+        tell(UnseemlyFaults(program.forms.loaded()), "close");
         closeByTitleBar(program.forms.velmoratimeleti());
         QElapsedTimer clock;
         clock.start();

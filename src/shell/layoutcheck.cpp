@@ -10,10 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
+
+#include <cmath>
 
 namespace {
 
@@ -234,6 +238,66 @@ QStringList HiddenTimerFaults(const std::vector<Form*>& loaded) {
         if (!f->isVisible())
             for (const Timer* t : f->timers())
                 if (t->running()) faults << QString("%1 is hidden and its timer runs").arg(f->objectName());
+    return faults;
+}
+
+namespace {
+
+// The texts a window shows: captions, labels, buttons, lists, boxes, menu items, prints.
+QStringList TextsOf(const Form& f, const QStringList& typed) {
+    QStringList out{f.windowTitle()};
+    for (const QLabel* l : f.findChildren<QLabel*>())
+        out << l->text();
+    for (const QAbstractButton* b : f.findChildren<QAbstractButton*>())
+        out << b->text();
+    for (const QListWidget* l : f.findChildren<QListWidget*>())
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
+    for (const QLineEdit* e : f.findChildren<QLineEdit*>())
+        if (!typed.contains(e->text())) out << e->text();
+    for (const QPlainTextEdit* e : f.findChildren<QPlainTextEdit*>())
+        out << e->toPlainText();
+    if (f.menuBar())
+        for (const QAction* a : f.menuBar()->findChildren<QAction*>())
+            out << a->text();
+    for (const Canvas* c : f.findChildren<Canvas*>())
+        for (const DrawItem& d : c->displayList())
+            if (d.kind == DrawItem::Text) out << QString::fromStdString(d.text);
+    return out;
+}
+
+} // namespace
+
+QStringList UnseemlyFaults(const std::vector<Form*>& loaded, const QStringList& typed) {
+    static const QRegularExpression notANumber("(?<![A-Za-z])(nan|inf|infinity)(?![A-Za-z])",
+                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression number("-?\\d+(?:\\.\\d+)?(?:[eE][+-]?\\d+)?");
+    QStringList faults;
+    for (const Form* f : loaded) {
+        for (const QString& t : TextsOf(*f, typed)) {
+            if (notANumber.match(t).hasMatch())
+                faults << QString("%1 shows \"%2\"").arg(f->objectName(), t.left(80));
+            for (auto it = number.globalMatch(t); it.hasNext();)
+                if (std::fabs(it.next().captured(0).toDouble()) > 1e7)
+                    faults << QString("%1 shows an absurd number in \"%2\"")
+                                  .arg(f->objectName(), t.left(80));
+        }
+        for (const Canvas* c : f->findChildren<Canvas*>())
+            for (const DrawItem& d : c->displayList()) {
+                bool bad = !std::isfinite(d.radius) || std::fabs(d.radius) > 1e9;
+                for (const Point& p : {d.a, d.b}) {
+                    const QPointF px = c->toPixel(p.x, p.y);
+                    bad = bad || !std::isfinite(p.x) || !std::isfinite(p.y) ||
+                          std::fabs(px.x()) > 1e6 || std::fabs(px.y()) > 1e6;
+                }
+                if (bad)
+                    faults << QString("%1 draws a primitive of kind %2 at no place")
+                                  .arg(f->objectName())
+                                  .arg(int(d.kind));
+            }
+    }
+    faults << HiddenTimerFaults(loaded);
+    faults.removeDuplicates();
     return faults;
 }
 

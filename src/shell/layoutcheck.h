@@ -32,6 +32,11 @@ QStringList CoverFaults(const std::vector<const Form*>& stacked,
                         const std::function<bool(const Form& upper, const Form& lower)>& mayLieOver);
 // A window that is hidden while one of its timers runs: an animation nobody sees.
 QStringList HiddenTimerFaults(const std::vector<Form*>& loaded);
+// What no student may see in any of the `loaded` windows: "nan" or "inf" in a text (a
+// caption, label, button, list row, box, menu item or printed text), an absurd number (beyond
+// ten million), a drawing at a non-finite or far-away place, and the hidden timers above.
+// `typed` holds texts a student typed into boxes, which may stay as typed.
+QStringList UnseemlyFaults(const std::vector<Form*>& loaded, const QStringList& typed = {});
 
 // Whether the text of a label, button, option or check box fits inside it.
 bool CaptionFits(const QWidget* control);

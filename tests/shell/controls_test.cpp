@@ -194,15 +194,6 @@ TEST_F(ShellControlsTest, MediaLieUnderTheInkAndBodiesOverIt) {
     EXPECT_EQ(img.pixelColor(50, 300), red);                    // the ink over the hatch
     EXPECT_EQ(img.pixelColor(350, 300), red);
     EXPECT_EQ(img.pixelColor(200, 300), QColor(0, 255, 0)); // the body over the ink
-    // The hatch: black and peach pixels both occur in the medium away from the line.
-    int blacks = 0, peaches = 0;
-    for (int x = 0; x < 400; ++x)
-        for (int y = 210; y < 290; ++y) {
-            blacks += img.pixelColor(x, y) == black;
-            peaches += img.pixelColor(x, y) == peach;
-        }
-    EXPECT_GT(blacks, 400);
-    EXPECT_GT(peaches, 4000);
     // Hidden, the body leaves the ink as it was; Cls wipes the ink but not the medium.
     body->setVisible(false);
     EXPECT_EQ(c.image().pixelColor(200, 300), red);
