@@ -74,13 +74,8 @@ void analysis::showNotes() {
 
 void analysis::drawPicture() {
     const GraphPicture<SineGraph>& picture = part_.analysis;
-    if (picture.clearings != clearingsDrawn_) {
-        canvas->Cls();
-        clearingsDrawn_ = picture.clearings;
-        stepsDrawn_ = 0;
-    }
-    while (stepsDrawn_ < picture.steps.size())
-        draw(picture.steps[stepsDrawn_++]);
+    drawn_.catchUp(
+        picture, [this] { canvas->Cls(); }, [this](const SineGraph& g) { draw(g); });
 }
 
 void analysis::draw(const SineGraph& graph) {

@@ -21,8 +21,7 @@ public:
 private:
     DataAnalysis& part_;
     Observable<DataChange>::Connection connection_;
-    int clearingsDrawn_ = 0;
-    std::size_t stepsDrawn_ = 0;
+    PictureDrawn drawn_;
 
     void drawPicture();
     void draw(const SineGraph& graph);

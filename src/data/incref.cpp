@@ -51,13 +51,9 @@ void incref::Form_Load() {
 
 void incref::drawPicture() {
     const GraphPicture<IncrefStep>& picture = part_.incref;
-    if (picture.clearings != clearingsDrawn_) {
-        canvas->Cls();
-        clearingsDrawn_ = picture.clearings;
-        stepsDrawn_ = 0;
-    }
-    while (stepsDrawn_ < picture.steps.size())
-        std::visit([this](const auto& step) { draw(step); }, picture.steps[stepsDrawn_++]);
+    drawn_.catchUp(
+        picture, [this] { canvas->Cls(); },
+        [this](const IncrefStep& step) { std::visit([this](const auto& s) { draw(s); }, step); });
 }
 
 void incref::draw(const AngleFrame& step) {

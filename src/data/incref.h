@@ -16,8 +16,7 @@ public:
 private:
     DataAnalysis& part_;
     Observable<DataChange>::Connection connection_;
-    int clearingsDrawn_ = 0;
-    std::size_t stepsDrawn_ = 0;
+    PictureDrawn drawn_;
 
     // Draws what the part's picture holds that is not drawn yet; after a clearing, all of it
     // on a clean graph.

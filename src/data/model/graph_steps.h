@@ -103,3 +103,23 @@ template <class Step> struct GraphPicture {
     std::vector<Step> steps;
     int clearings = 0;
 };
+
+// How much of a GraphPicture a window has drawn. Each time the part tells it, the window
+// draws the steps it has not drawn yet, on a clean graph after a clearing it has not seen.
+class PictureDrawn {
+public:
+    template <class Step, class Clear, class Draw>
+    void catchUp(const GraphPicture<Step>& picture, Clear clear, Draw draw) {
+        if (picture.clearings != clearings_) {
+            clear();
+            clearings_ = picture.clearings;
+            steps_ = 0;
+        }
+        while (steps_ < picture.steps.size())
+            draw(picture.steps[steps_++]);
+    }
+
+private:
+    int clearings_ = 0;
+    std::size_t steps_ = 0;
+};

@@ -22,11 +22,11 @@ Protractor ProtractorMarks() {
                                            : kDegreeMark;
         const double c = std::cos(k * PI / 180), s = std::sin(k * PI / 180);
         const double outer = kProtractorRadius, inner = kProtractorRadius - length;
-        p.marks.push_back({DrawItem::Line,
-                           {outer * c, outer * s},
-                           {inner * c, inner * s},
-                           kProtractorMarkColour,
-                           1});
+        DrawItem mark;
+        mark.a = {outer * c, outer * s};
+        mark.b = {inner * c, inner * s};
+        mark.colour = kProtractorMarkColour;
+        p.marks.push_back(mark);
         if (k % 10 == 0) p.numbers.push_back({int(std::lround(ProtractorReading(k))), double(k)});
     }
     return p;
