@@ -233,8 +233,10 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
                 QString table;
                 for (int r = rnd(0, 20); r > 0; --r) {
                     const QString a = hostile().left(40), b = hostile().left(40);
-                    table += a + QStringList{"\t", ";", ",", " "}[rnd(0, 3)] + b + "\n";
-                    typed << a.trimmed() << b.trimmed(); // a pasted cell is a typed one
+                    const QString line = a + QStringList{"\t", ";", ",", " "}[rnd(0, 3)] + b;
+                    table += line + "\n";
+                    // A pasted cell is a typed one; a line a box takes whole is typed too.
+                    typed << a.trimmed() << b.trimmed() << line.trimmed() << line;
                 }
                 QApplication::clipboard()->setText(table);
                 result.log << QString("  the clipboard holds %1 lines").arg(table.count('\n'));
