@@ -109,6 +109,7 @@ FuzzResult runCarelessStudent(unsigned seed, int actions) {
     QTemporaryDir folder;
     const QString home = QDir::currentPath();
     if (folder.isValid()) QDir::setCurrent(folder.path());
+    QApplication::clipboard()->clear(); // nor does a seed paste what another one copied
     QStringList faults;
     gFaults = &faults;
     const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
