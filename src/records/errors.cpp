@@ -68,8 +68,10 @@ void errors::drawCurve() {
     for (std::size_t i = 1; i < curve.size(); ++i) {
         const ErrorPoint& a = curve[i - 1];
         const ErrorPoint& b = curve[i];
+        // A misplaced glass can measure an index far off at some radius: the curve leaves the
+        // top of the graph there, cut at its edge.
         if (std::isfinite(a.error) && std::isfinite(b.error))
-            c.Line(a.radius, a.error, b.radius, b.error);
+            GraphLine(c, {a.radius, a.error}, {b.radius, b.error}, 0, 106);
     }
 
     // The axis title under the radius numbers, and the settings a line apart at least,

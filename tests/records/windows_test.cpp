@@ -108,6 +108,17 @@ TEST_F(RecordWindowsTest, TheMeanErrorCurveRunsOverSixtySevenRadiiForThePresentS
     EXPECT_TRUE(printedAt(c, "h= 1.00", 25, 60) && printedAt(c, "xc= 0.40", 25, 55) &&
                 printedAt(c, "Angle= -3.00", 25, 45));
     EXPECT_EQ(part().radiusR(), 100);
+    // Far off the centre, a small glass measures indices thousands of percent off (421154 % at
+    // radius 14, 10 to the left and 2 up): the curve leaves the graph at its top edge.
+    part().setGeometry(100, -10, 2, 0);
+    h().Optimize->trigger();
+    std::vector<DrawItem> lines; // the curve's, right of the ticks
+    for (const DrawItem& d : drawnOf(c, DrawItem::Line))
+        if (d.a.x >= 14) lines.push_back(d);
+    EXPECT_TRUE(std::all_of(lines.begin(), lines.end(),
+                            [](auto& d) { return d.a.y <= 106 && d.b.y <= 106; }));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](auto& d) { return d.a.y == 106 || d.b.y == 106; }));
 }
 
 // TRANSFER OF DATA: the rows go into the data window's boxes as plain numbers; a cell without
