@@ -72,10 +72,10 @@ Form* Forms::byName(const QString& name) {
     return nullptr;
 }
 
-bool Forms::isLoaded(const char* name) const {
-    for (const Form* f : loaded_)
-        if (f->objectName() == QLatin1String(name)) return true;
-    return false;
+Form* Forms::loadedByName(const QString& name) const {
+    for (Form* f : loaded_)
+        if (f->objectName() == name) return f;
+    return nullptr;
 }
 
 ::velmoratimeleti& Forms::velmoratimeleti() {

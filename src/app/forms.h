@@ -55,7 +55,9 @@ public:
     Form* byName(const QString& name);
     // Loaded windows, in the order they were loaded.
     const std::vector<Form*>& loaded() const { return loaded_; }
-    bool isLoaded(const char* name) const;
+    // The window of that name if it is loaded, without loading it.
+    Form* loadedByName(const QString& name) const;
+    bool isLoaded(const char* name) const { return loadedByName(QLatin1String(name)) != nullptr; }
 
 private:
     // The window in its slot, made by `make` (with the part it shows) the first time.

@@ -30,14 +30,12 @@ void Program::ShowWindow(const QString& name) {
 
 void Program::HideWindow(const QString& name) {
     // A window never loaded is hidden already.
-    for (Form* f : forms.loaded())
-        if (f->objectName() == name) f->Hide();
+    if (Form* f = forms.loadedByName(name)) f->Hide();
 }
 
 bool Program::WindowShown(const QString& name) const {
-    for (const Form* f : forms.loaded())
-        if (f->objectName() == name) return f->isVisible();
-    return false;
+    const Form* f = forms.loadedByName(name);
+    return f && f->isVisible();
 }
 
 void Program::WindowClosed(const Form& window) {
